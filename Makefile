@@ -1,0 +1,43 @@
+# Entry points: `make` builds build/kpa, `make test` runs every test, `make demo` runs the
+# main job on the shipped example data, `make bench` runs the benchmarks,
+# `make sanitize` builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer.
+BUILD ?= build
+JOBS ?= 2
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps configure build test demo bench sanitize format format-check clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) -j$(JOBS) --output-on-failure
+
+demo: build
+	@$(BUILD)/kpa demo --out demo-out
+
+bench: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target kpa_bench
+	@$(BUILD)/bench/kpa_bench
+
+sanitize: deps
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKPA_SANITIZE=ON >/dev/null
+	@cmake --build build-asan -j$(JOBS)
+	@ctest --test-dir build-asan -j$(JOBS) --output-on-failure
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+
+clean:
+	@rm -rf $(BUILD) build-asan demo-out
