@@ -20,6 +20,8 @@ constexpr StringEntry kShellStrings[] = {
     {14399,
      "Mémoire insuffisante pour l'analyse requise. Fermez d'autres applications et essayez à "
      "nouveau."},
+    // Texts of this implementation's own, numbered from 30001.
+    {30001, "Cette procédure n'est pas encore disponible dans cette version."},
 };
 
 }  // namespace

@@ -1,0 +1,97 @@
+// The automation type library: enumerations, the dialog interfaces and the binding of each
+// member to a dialog control (or to an accessor of the dialog's own). Every procedure adds
+// its interface's members as rows of one table; `kpa members` prints this library.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "automation/status.h"
+#include "automation/variant.h"
+#include "shell/dialogs/dialog.h"
+#include "shell/dialogs/list_text.h"
+
+namespace kpa::automation {
+
+inline constexpr std::string_view kLibraryName = "QRXProcessAnalysis";
+inline constexpr std::string_view kLibraryHelp = "KORVANA 6 Process Analysis Library";
+inline constexpr std::string_view kBaseInterface = "QrxAnalysisDialog";
+inline constexpr std::uint32_t kFirstOwnDispatchId = 0x60030000u;
+
+enum class MemberType {
+  kInteger,      // 32-bit integer; check boxes and radio buttons take 0 or 1
+  kDouble,       // real number
+  kString,       // text
+  kListVariant,  // read as list text, written as list text or a numeric array
+  kEnum,         // an enumeration's value (by number or enumerator name)
+  kObject,       // an automation object (read-only)
+  kAction,       // presses a button and returns the output it produced
+  kMethod,       // a method of the base interface
+};
+
+enum class Access { kRead, kWrite, kReadWrite, kCall };
+
+struct EnumValue {
+  std::string_view name;
+  int value;
+};
+
+struct EnumDefinition {
+  std::string_view name;
+  std::span<const EnumValue> values;
+};
+
+using OwnGetter = AutomationStatus (*)(shell::CAnalysisModelessDialog&, Variant&);
+using OwnSetter = AutomationStatus (*)(shell::CAnalysisModelessDialog&, const Variant&);
+using OwnAction = AutomationStatus (*)(shell::CAnalysisModelessDialog&, std::span<const Variant>);
+
+struct MemberRow {
+  std::string_view member;
+  MemberType type;
+  Access access;
+  int control_id;  // 0 for an own accessor
+  std::string_view help;
+  std::string_view enum_name = {};  // for kEnum
+  shell::ListKind list_kind = shell::ListKind::kVariables;  // for kListVariant
+  OwnGetter own_get = nullptr;
+  OwnSetter own_set = nullptr;
+  OwnAction own_action = nullptr;
+  int optional_parameters = 0;  // for own actions
+};
+
+struct InterfaceDefinition {
+  std::string_view name;
+  std::string_view help;
+  std::span<const int> templates;  // the dialog templates that carry this interface
+  std::span<const MemberRow> members;
+};
+
+// One member of the library, with its interface and dispatch identifier.
+struct BoundMember {
+  const InterfaceDefinition* interface_definition;
+  const MemberRow* row;
+  std::uint32_t dispatch_id;
+};
+
+const std::vector<EnumDefinition>& Enumerations();
+const std::vector<InterfaceDefinition>& Interfaces();
+std::span<const MemberRow> BaseMembers();
+
+const EnumDefinition* FindEnumeration(std::string_view name);
+// The enumerator of that name in any enumeration (scripts write enumerators bare).
+const EnumValue* FindEnumerator(std::string_view name);
+const InterfaceDefinition* FindInterface(std::string_view name);  // without regard to case
+const InterfaceDefinition* InterfaceOfTemplate(int template_number);
+// A member of an interface or of the base interface, without regard to case.
+std::optional<BoundMember> FindMember(const InterfaceDefinition& interface_definition,
+                                      std::string_view member);
+// Every member of an interface, base members first, with dispatch identifiers.
+std::vector<BoundMember> MembersOf(const InterfaceDefinition& interface_definition);
+
+std::string_view TypeName(const MemberRow& row);
+std::string_view AccessName(Access access);
+
+}  // namespace kpa::automation

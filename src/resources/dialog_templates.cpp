@@ -1,0 +1,14 @@
+#include "resources/dialog_templates.h"
+
+#include <initializer_list>
+
+namespace kpa::resources {
+
+const DialogTemplate* FindDialogTemplate(int number) {
+  for (auto templates : {ShellDialogTemplates()})
+    for (const auto& dialog : templates)
+      if (dialog.number == number) return &dialog;
+  return nullptr;
+}
+
+}  // namespace kpa::resources
