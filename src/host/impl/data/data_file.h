@@ -1,0 +1,18 @@
+// Opening a data file of any supported kind, chosen by the file's extension (any letter case):
+// .csv and .txt are comma-separated text (csv_reader.h), .sav and .zsav SPSS, .dta Stata
+// (stat_file_reader.h).
+#pragma once
+
+#include <string>
+
+#include "host/impl/data/data_set.h"
+
+namespace kpa::host::data {
+
+// Reads the data file at `path`. Throws DataFileError, also for an unknown extension.
+ReadResult ReadDataFile(const std::string& path);
+
+// Throws DataFileError unless `path` names an existing regular file.
+void RequireRegularFile(const std::string& path);
+
+}  // namespace kpa::host::data

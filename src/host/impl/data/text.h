@@ -1,0 +1,29 @@
+// Small text helpers shared by the readers: trimming, locale-independent numbers and UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kpa::host::data {
+
+// `text` without leading and trailing spaces and tabs.
+std::string_view Trim(std::string_view text);
+
+// The finite number spelled by all of `text` with '.' as the decimal point, whatever the
+// locale: an optional sign, digits, an optional fraction and exponent ("-1.5e3", "+2", ".5").
+// std::nullopt for anything else, including "inf", "nan", hexadecimal and out-of-range values.
+std::optional<double> ParseNumber(std::string_view text);
+
+// The shortest text that reads back as `value` ("74.03", "-9999", "1e-05").
+std::string FormatNumber(double value);
+
+// True when `text` is well-formed UTF-8 (no overlong forms, surrogates or values past
+// U+10FFFF).
+bool IsValidUtf8(std::string_view text);
+
+// The number of characters (code points) in the first `bytes` bytes of UTF-8 `text`.
+std::size_t CharacterCount(std::string_view text, std::size_t bytes);
+
+}  // namespace kpa::host::data

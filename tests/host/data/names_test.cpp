@@ -1,0 +1,90 @@
+// Name rules and the number and UTF-8 checks the readers rely on.
+#include "host/impl/data/names.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "host/impl/data/data_set.h"
+#include "host/impl/data/text.h"
+
+namespace kpa::host::data {
+namespace {
+
+TEST(Names, AssignedInColumnOrder) {
+  struct Row {
+    std::string original;
+    std::string name;
+    bool changed;
+  };
+  // One registry for all rows: later rows clash with earlier ones.
+  const std::vector<Row> rows = {
+      {"diameter", "diameter", false},
+      {"Diameter", "Diamet_2", true},  // clashes without regard to case
+      {"diamet_2", "diamet_3", true},  // the suffixed name is taken too
+      {"Durchmesser", "Durchmes", true},
+      {"Öl-Temp", "x_l_Temp", true},  // one '_' per character, not per UTF-8 byte
+      {"_id", "x_id", true},
+      {"", "var7", true},
+      {"OR", "OR_", true},
+      {"a1", "a1", false},
+      {"A1", "A1_2", true},
+  };
+  NameRegistry registry;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(rows[i].original);
+    const AssignedName assigned = registry.Assign(rows[i].original, static_cast<int>(i) + 1);
+    EXPECT_EQ(assigned.name, rows[i].name);
+    EXPECT_EQ(assigned.changed, rows[i].changed);
+    EXPECT_TRUE(IsUsableName(assigned.name));
+  }
+}
+
+TEST(Names, TenClashesStillFitEightCharacters) {
+  NameRegistry registry;
+  std::string last;
+  for (int i = 1; i <= 12; ++i) last = registry.Assign("measures", i).name;
+  EXPECT_EQ(last, "measu_12");
+}
+
+TEST(Text, NumbersParseWithAPointOnly) {
+  struct Row {
+    const char* text;
+    std::optional<double> value;
+  };
+  const std::vector<Row> rows = {
+      {"74.03", 74.03},
+      {"-1.5e3", -1500.0},
+      {"+2", 2.0},
+      {".5", 0.5},
+      {"7.", 7.0},
+      {"1,5", std::nullopt},
+      {"+-1", std::nullopt},
+      {"inf", std::nullopt},
+      {"nan", std::nullopt},
+      {"0x1A", std::nullopt},
+      {"1e999", std::nullopt},
+      {"1e", std::nullopt},
+      {"", std::nullopt},
+      {"TRUE", std::nullopt},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.text);
+    EXPECT_EQ(ParseNumber(row.text), row.value);
+  }
+}
+
+TEST(DataSet, WeightOfAMissingCellIsZero) {
+  DataSet data;
+  data.variables.resize(1);
+  data.variables[0].values = {2.5, kDefaultMissingCode, -1.0};
+  EXPECT_EQ(CaseWeight(data, 1, 1), 2.5);
+  EXPECT_EQ(CaseWeight(data, 1, 2), 0.0);
+  EXPECT_EQ(CaseWeight(data, 1, 3), -1.0);  // passed on as it is
+  EXPECT_THROW(CaseWeight(data, 1, 4), std::out_of_range);
+  EXPECT_THROW(CaseWeight(data, 2, 1), std::out_of_range);
+}
+
+}  // namespace
+}  // namespace kpa::host::data
