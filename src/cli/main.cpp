@@ -1,6 +1,95 @@
-#include <cstdio>
+// The `kpa` command: run scripts against data files, drive the dialogs interactively, list
+// the automation interfaces, run the demo job, and answer probability questions.
+#include <unistd.h>
 
-int main() {
-  std::puts("kpa");
-  return 0;
+#include <csignal>
+#include <cstdio>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+
+#include "cli/commands/calc_command.h"
+#include "cli/commands/commands.h"
+#include "host/impl/headless_host.h"
+
+namespace {
+
+void OnInterrupt(int) { kpa::host::HeadlessHost::RequestCancelFromSignal(); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"kpa - Korvana Process Analysis: process capability, gage R&R, Weibull and "
+               "reliability, sampling plans, cause-and-effect diagrams"};
+  app.set_version_flag("--version", std::string("kpa ") + KPA_VERSION);
+  app.require_subcommand(1);
+
+  kpa::cli::RunOptions run;
+  std::string data;
+  std::string out_folder;
+  auto* run_command = app.add_subcommand("run", "Run an automation script");
+  run_command->add_option("script", run.script, "The script file")->required();
+  run_command->add_option("--data", data, "A data file to open first (CSV, .sav, .dta)");
+  run_command->add_option("--out", out_folder,
+                          "Write every output and report.html into this folder");
+  run_command->add_flag("--trace", run.trace, "Print each dialog transition to stderr");
+  run_command->add_flag("--strict", run.strict,
+                        "Stop at the first statement that fails (exit code 4)");
+
+  auto* shell_command = app.add_subcommand("shell", "Drive the dialogs interactively");
+  shell_command->add_option("--data", data, "A data file to open first");
+
+  std::string interface_name;
+  auto* members_command =
+      app.add_subcommand("members", "List the automation interfaces and their members");
+  members_command->add_option("interface", interface_name, "One interface to list");
+
+  std::string demo_out = "demo-out";
+  auto* demo_command =
+      app.add_subcommand("demo", "Run the demo job on the shipped example data");
+  demo_command->add_option("--out", demo_out, "Output folder")->capture_default_str();
+
+  std::vector<std::string> calc_arguments;
+  std::string calc_out;
+  auto* calc_command = app.add_subcommand(
+      "calc", "Probability calculator: kpa calc FUNCTION ARG... (kpa calc --help lists them)");
+  calc_command->add_option("function_and_arguments", calc_arguments, "FUNCTION ARG...")
+      ->allow_extra_args();
+  calc_command->add_option("--out", calc_out, "Also write the answer as a one-row table here");
+  calc_command->footer(kpa::cli::CalcHelpText());
+  calc_command->allow_extras();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? kpa::cli::kExitDone : kpa::cli::kExitUsage;
+  }
+
+  std::signal(SIGINT, OnInterrupt);
+  if (*run_command) {
+    if (!data.empty()) run.data = data;
+    if (!out_folder.empty()) run.out_folder = out_folder;
+    run.progress_bar = isatty(STDERR_FILENO) != 0;
+    return kpa::cli::RunScript(run, std::cout, std::cerr);
+  }
+  if (*shell_command) {
+    std::optional<std::filesystem::path> file;
+    if (!data.empty()) file = data;
+    return kpa::cli::RunShell(file, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
+  }
+  if (*members_command) {
+    std::optional<std::string> name;
+    if (!interface_name.empty()) name = interface_name;
+    return kpa::cli::ListMembers(name, std::cout, std::cerr);
+  }
+  if (*demo_command)
+    return kpa::cli::RunDemo(kpa::cli::ExamplesFolder(), demo_out, std::cout, std::cerr);
+  if (*calc_command) {
+    for (const auto& extra : calc_command->remaining()) calc_arguments.push_back(extra);
+    std::optional<std::filesystem::path> folder;
+    if (!calc_out.empty()) folder = calc_out;
+    return kpa::cli::RunCalc(calc_arguments, folder, std::cout, std::cerr);
+  }
+  return kpa::cli::kExitUsage;
 }

@@ -1,0 +1,45 @@
+// The subcommands of `kpa`, callable with their streams so that tests drive them directly.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace kpa::cli {
+
+// Exit codes of the command.
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitOther = 1;
+inline constexpr int kExitUsage = 2;  // usage or script syntax error
+inline constexpr int kExitDataFile = 3;
+inline constexpr int kExitStrict = 4;
+
+struct RunOptions {
+  std::filesystem::path script;
+  std::optional<std::filesystem::path> data;
+  std::optional<std::filesystem::path> out_folder;
+  bool trace = false;
+  bool strict = false;
+  bool progress_bar = false;
+};
+
+// Runs a script file against an optional data file; returns the exit code.
+int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err);
+
+// The interactive shell: reads statements (with line editing when `in` is a terminal).
+int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in,
+             std::ostream& out, std::ostream& err, bool interactive);
+
+// Lists the automation interfaces, or the members of one of them (help text of the library).
+int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,
+                std::ostream& err);
+
+// The demo job: the shipped example script on the shipped data, into `out_folder`.
+int RunDemo(const std::filesystem::path& examples, const std::filesystem::path& out_folder,
+            std::ostream& out, std::ostream& err);
+
+// The folder of the shipped examples: $KPA_EXAMPLES, else the one of the source tree.
+std::filesystem::path ExamplesFolder();
+
+}  // namespace kpa::cli

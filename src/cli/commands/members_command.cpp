@@ -1,0 +1,45 @@
+#include <iomanip>
+#include <ostream>
+
+#include "automation/type_library.h"
+#include "cli/commands/commands.h"
+
+namespace kpa::cli {
+
+int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,
+                std::ostream& err) {
+  using namespace automation;
+  if (!interface_name || interface_name->empty()) {
+    out << kLibraryName << ": " << kLibraryHelp << "\n\nInterfaces (each extends "
+        << kBaseInterface << "):\n";
+    for (const auto& definition : Interfaces())
+      out << "  " << std::left << std::setw(34) << definition.name << definition.help << '\n';
+    out << "\nEnumerations:\n";
+    for (const auto& enumeration : Enumerations()) {
+      out << "  " << enumeration.name << ':';
+      for (const auto& value : enumeration.values) out << ' ' << value.name << '=' << value.value;
+      out << '\n';
+    }
+    return kExitDone;
+  }
+  const InterfaceDefinition* definition = FindInterface(*interface_name);
+  if (definition == nullptr) {
+    err << "kpa members: there is no interface named " << *interface_name << '\n';
+    return kExitUsage;
+  }
+  out << definition->name << ": " << definition->help << '\n';
+  for (const auto& bound : MembersOf(*definition)) {
+    const MemberRow& row = *bound.row;
+    out << "  0x" << std::hex << std::setw(8) << std::setfill('0') << std::right
+        << bound.dispatch_id << std::dec << std::setfill(' ') << "  " << std::left
+        << std::setw(36) << row.member << std::setw(12) << AccessName(row.access)
+        << TypeName(row);
+    if (row.control_id != 0) out << "  control " << row.control_id;
+    if (row.own_get || row.own_set || row.own_action) out << "  own accessor";
+    if (!row.help.empty()) out << "  \"" << row.help << '"';
+    out << '\n';
+  }
+  return kExitDone;
+}
+
+}  // namespace kpa::cli

@@ -1,0 +1,92 @@
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "cli/commands/commands.h"
+#include "host/impl/data/data_set.h"
+#include "host/impl/keyword_store.h"
+#include "host/script/session.h"
+
+namespace kpa::cli {
+
+int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
+  std::ifstream file(options.script, std::ios::binary);
+  if (!file) {
+    err << "kpa: cannot read the script " << options.script.string() << '\n';
+    return kExitUsage;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  const std::string name = options.script.string();
+
+  script::Script parsed;
+  try {
+    parsed = script::ParseScript(text.str(), name);
+  } catch (const script::ScriptSyntaxError& error) {
+    err << error.what() << '\n';
+    return kExitUsage;
+  }
+
+  script::SessionOptions session_options;
+  session_options.host.out = &out;
+  session_options.host.err = &err;
+  session_options.host.progress_bar = options.progress_bar;
+  session_options.host.scripted = true;
+  session_options.host.keyword_file = host::KeywordStore::DefaultFile();
+  session_options.trace = options.trace;
+  session_options.base_folder = options.script.parent_path();
+  script::Session session(session_options);
+
+  try {
+    if (options.out_folder) session.Host().SetOutputFolder(*options.out_folder);
+  } catch (const std::exception& error) {
+    err << "kpa: cannot use the output folder: " << error.what() << '\n';
+    return kExitOther;
+  }
+  if (options.data) {
+    try {
+      session.Host().OpenDataFile(options.data->string());
+    } catch (const host::data::DataFileError& error) {
+      err << error.what() << '\n';
+      return kExitDataFile;
+    }
+  }
+
+  session.Start();
+  int failures = 0;
+  for (const auto& statement : parsed.statements) {
+    const script::Outcome outcome = session.Execute(statement, name);
+    if (outcome == script::Outcome::kDataFileError) return kExitDataFile;
+    if (outcome == script::Outcome::kFailed) {
+      ++failures;
+      if (options.strict) return kExitStrict;
+    }
+  }
+  for (const auto& problem : session.Host().Log().WriteErrors()) err << "kpa: " << problem << '\n';
+  if (failures > 0) {
+    err << "kpa: " << failures << (failures == 1 ? " statement" : " statements")
+        << " of " << name << " failed\n";
+    return kExitOther;
+  }
+  return kExitDone;
+}
+
+std::filesystem::path ExamplesFolder() {
+  if (const char* given = std::getenv("KPA_EXAMPLES"); given != nullptr && *given != '\0')
+    return given;
+  return std::filesystem::path(KPA_SOURCE_DIR) / "examples";
+}
+
+int RunDemo(const std::filesystem::path& examples, const std::filesystem::path& out_folder,
+            std::ostream& out, std::ostream& err) {
+  RunOptions options;
+  options.script = examples / "demo.kps";
+  options.out_folder = out_folder;
+  options.trace = true;
+  const int code = RunScript(options, out, err);
+  if (code == kExitDone)
+    err << "kpa demo: the report is " << (out_folder / "report.html").string() << '\n';
+  return code;
+}
+
+}  // namespace kpa::cli

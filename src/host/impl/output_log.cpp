@@ -1,0 +1,85 @@
+#include "host/impl/output_log.h"
+
+#include <cstdio>
+#include <fstream>
+
+#include "host/impl/render/chart_render.h"
+#include "host/impl/render/report.h"
+#include "host/impl/render/table_render.h"
+
+namespace kpa::host {
+
+void OutputLog::SetFolder(const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  folder_ = folder;
+  std::filesystem::remove(folder_ / "messages.txt");
+  WriteReport();
+}
+
+std::string OutputLog::Stem(int number) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "%03d", number);
+  return buffer;
+}
+
+int OutputLog::AddTable(const TableSpec& table) {
+  const int number = next_number_++;
+  items_.push_back({number, table});
+  if (!folder_.empty()) {
+    const std::string stem = Stem(number);
+    WriteFile(stem + ".txt", render::RenderTableText(table));
+    WriteFile(stem + ".csv", render::RenderTableCsv(table));
+    WriteFile(stem + ".json", render::RenderTableJson(table));
+    WriteReport();
+  }
+  return number;
+}
+
+int OutputLog::AddChart(const ChartSpec& chart) {
+  const int number = next_number_++;
+  items_.push_back({number, chart});
+  if (!folder_.empty()) {
+    const std::string stem = Stem(number);
+    WriteFile(stem + ".json", render::RenderChartJson(chart));
+    WriteFile(stem + ".svg", render::RenderChartSvg(chart));
+    WriteReport();
+  }
+  return number;
+}
+
+void OutputLog::AddTextLine(const std::string& line) {
+  // Consecutive lines form one block of text.
+  if (!items_.empty())
+    if (auto* block = std::get_if<render::TextBlock>(&items_.back().content);
+        block != nullptr && !block->is_message) {
+      block->lines.push_back(line);
+      if (!folder_.empty()) WriteReport();
+      return;
+    }
+  items_.push_back({0, render::TextBlock{{line}, false}});
+  if (!folder_.empty()) WriteReport();
+}
+
+void OutputLog::AddMessage(const std::string& text) {
+  items_.push_back({0, render::TextBlock{{text}, true}});
+  if (folder_.empty()) return;
+  std::ofstream out(folder_ / "messages.txt", std::ios::app);
+  out << text << '\n';
+  if (!out) write_errors_.push_back("cannot write " + (folder_ / "messages.txt").string());
+  WriteReport();
+}
+
+void OutputLog::WriteFile(const std::string& name, const std::string& content) {
+  std::ofstream out(folder_ / name, std::ios::binary | std::ios::trunc);
+  out << content;
+  if (!out) write_errors_.push_back("cannot write " + (folder_ / name).string());
+}
+
+void OutputLog::WriteReport() {
+  std::vector<render::ReportItem> report;
+  report.reserve(items_.size());
+  for (const auto& item : items_) report.push_back(item.content);
+  WriteFile("report.html", render::RenderReportHtml(report, "kpa"));
+}
+
+}  // namespace kpa::host

@@ -1,0 +1,52 @@
+// Everything the module showed, in order: result spreadsheets and charts (numbered from 1 in
+// the order they were emitted), text lines and messages. With an output folder, each output
+// is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table; NNN.json and NNN.svg
+// for a chart), messages go to messages.txt, and report.html shows everything in order.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host/api/chart_spec.h"
+#include "host/api/table_spec.h"
+#include "host/impl/render/report.h"
+
+namespace kpa::host {
+
+struct OutputItem {
+  int number = 0;  // tables and charts: 1, 2, ...; 0 for text and messages
+  render::ReportItem content;
+};
+
+class OutputLog {
+ public:
+  // Creates the folder if needed; throws std::filesystem::filesystem_error when it cannot.
+  void SetFolder(const std::filesystem::path& folder);
+  const std::filesystem::path& Folder() const { return folder_; }
+
+  // Each returns the output's number (tables and charts) or 0.
+  int AddTable(const TableSpec& table);
+  int AddChart(const ChartSpec& chart);
+  void AddTextLine(const std::string& line);
+  void AddMessage(const std::string& text);
+
+  const std::vector<OutputItem>& Items() const { return items_; }
+  int OutputCount() const { return next_number_ - 1; }
+  // The file stem of an output number: 1 -> "001".
+  static std::string Stem(int number);
+  // Problems met while writing the folder (the outputs stay in memory).
+  const std::vector<std::string>& WriteErrors() const { return write_errors_; }
+
+ private:
+  void WriteFile(const std::string& name, const std::string& content);
+  void WriteReport();
+
+  std::filesystem::path folder_;
+  std::vector<OutputItem> items_;
+  int next_number_ = 1;
+  std::vector<std::string> write_errors_;
+};
+
+}  // namespace kpa::host
