@@ -105,7 +105,11 @@ class LineParser {
     while (true) {
       SkipBlanks();
       if (AtEnd()) Fail("expected an argument or ')'");
-      statement.arguments.push_back(ReadValue());
+      if (Peek() == ',' || Peek() == ')') {
+        statement.arguments.push_back(Value{Omitted{}, Here()});
+      } else {
+        statement.arguments.push_back(ReadValue());
+      }
       SkipBlanks();
       if (Peek() == ',') {
         ++pos_;

@@ -29,8 +29,11 @@ struct Name {
   std::string text;
 };
 
+// An argument left out of a call, as in Action(1, , 3).
+struct Omitted {};
+
 struct Value {
-  std::variant<std::int64_t, double, std::string, bool, Name, std::vector<double>> content;
+  std::variant<Omitted, std::int64_t, double, std::string, bool, Name, std::vector<double>> content;
   Position where;
 };
 

@@ -67,6 +67,7 @@ bool Session::ToVariant(const Value& value, automation::Variant& out, std::strin
   struct Visitor {
     automation::Variant& out;
     std::string& error;
+    bool operator()(Omitted) const { return out = std::monostate{}, true; }
     bool operator()(std::int64_t v) const { return out = v, true; }
     bool operator()(double v) const { return out = v, true; }
     bool operator()(const std::string& v) const { return out = v, true; }
