@@ -9,5 +9,12 @@
 namespace kpa::automation {
 
 std::span<const MemberRow> StartupMembers();
+std::span<const MemberRow> SamplingMembers();
+std::span<const MemberRow> SamplingResultsMembers();
+std::span<const MemberRow> SamplingResultsBinomialMembers();
+std::span<const MemberRow> CapabilityMembers();
+std::span<const MemberRow> CapabilityAggregatedMembers();
+std::span<const MemberRow> CapabilityResultsMembers();
+std::span<const MemberRow> CapabilitySpecsMembers();
 
 }  // namespace kpa::automation

@@ -1,10 +1,17 @@
 #include "automation/module.h"
 
+#include "capability/dialogs.h"
+#include "sampling/dialogs.h"
+
 namespace kpa::automation {
 
 const shell::DialogRegistry& ModuleDialogs() {
-  // Procedures register their dialogs here as they are built.
-  static const shell::DialogRegistry registry = shell::ShellDialogs();
+  static const shell::DialogRegistry registry = [] {
+    shell::DialogRegistry made = shell::ShellDialogs();
+    sampling::RegisterDialogs(made);
+    capability::RegisterDialogs(made);
+    return made;
+  }();
   return registry;
 }
 

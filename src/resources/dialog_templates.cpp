@@ -5,7 +5,8 @@
 namespace kpa::resources {
 
 const DialogTemplate* FindDialogTemplate(int number) {
-  for (auto templates : {ShellDialogTemplates()})
+  for (auto templates :
+       {SamplingDialogTemplates(), CapabilityDialogTemplates(), ShellDialogTemplates()})
     for (const auto& dialog : templates)
       if (dialog.number == number) return &dialog;
   return nullptr;

@@ -9,7 +9,7 @@ namespace {
 const std::unordered_map<int, std::string_view>& Table() {
   static const auto* table = [] {
     auto* merged = new std::unordered_map<int, std::string_view>;
-    for (auto strings : {ShellStrings()})
+    for (auto strings : {ShellStrings(), SamplingStrings(), CapabilityStrings()})
       for (const auto& entry : strings) merged->emplace(entry.number, entry.text);
     return merged;
   }();

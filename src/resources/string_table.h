@@ -17,5 +17,7 @@ std::string_view ResourceText(int number);
 
 // Each area of the module keeps its strings in a file of its own.
 std::span<const StringEntry> ShellStrings();
+std::span<const StringEntry> SamplingStrings();
+std::span<const StringEntry> CapabilityStrings();
 
 }  // namespace kpa::resources

@@ -1,0 +1,7 @@
+#include "sampling/dialogs.h"
+
+namespace kpa::sampling {
+
+void RegisterDialogs(shell::DialogRegistry& /*registry*/) {}
+
+}  // namespace kpa::sampling
