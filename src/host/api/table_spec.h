@@ -20,7 +20,7 @@ struct TableColumn {
 
 // A result spreadsheet. Values are stored row-major here: values[r * columns.size() + c].
 // A cell is missing when its value is one of the module's missing markers
-// (see shell/special_values.h): renderers leave such a cell empty unless it has a text.
+// (see host/api/special_values.h): renderers leave such a cell empty unless it has a text.
 struct TableSpec {
   std::vector<std::string> title;  // up to three lines
   std::string row_header;          // heading of the row-label column
@@ -30,6 +30,13 @@ struct TableSpec {
   std::vector<double> values;
   // Optional cell texts, same shape as values; an empty optional means "show the number".
   std::vector<std::optional<std::string>> texts;
+  // The module's display options, handed over unchanged: one byte per column, 17 table
+  // bytes, then one bit per cell of the (rows + 1) x (columns + 1) grid (only the column
+  // bytes for a large table). Empty when the table sets none; renderers may ignore them.
+  std::vector<std::uint8_t> options;
+  // The module's ten layout values (widths, decimals, flags); the sixth holds
+  // row_label_width. Empty when the table gives none; renderers may ignore them.
+  std::vector<std::int16_t> layout;
 
   std::size_t RowCount() const { return row_labels.size(); }
   std::size_t ColumnCount() const { return columns.size(); }

@@ -1,0 +1,31 @@
+// Renderings of a result spreadsheet: fixed-width text for a person to read, CSV for a
+// spreadsheet program, JSON for programs, and an HTML fragment for reports. Pure functions:
+// they build a string and touch nothing else. Missing markers become empty cells (text,
+// HTML, CSV) or null (JSON); a cell text, where there is one, stands instead of the number.
+#pragma once
+
+#include <string>
+
+#include "host/api/table_spec.h"
+
+namespace kpa::host::render {
+
+// Title lines, the heading lines (upper line only when some column has one), a rule, then
+// one line per row: the label, then each value right-aligned with its column's decimals.
+// Lines end with '\n' and carry no trailing blanks.
+std::string RenderTableText(const TableSpec& table);
+
+// RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line end.
+// The first record holds the row heading and the column headings ("upper name" when a
+// column has an upper line); values are written in the shortest form that reads back
+// exactly. Title lines are left out so that every record has the same fields.
+std::string RenderTableCsv(const TableSpec& table);
+
+// {"kind":"table","title":[...],"rowHeader":"...","columns":[{"name","upper","width",
+// "decimals"}],"rows":[{"label","values":[number|null],"texts":[string|null]}]}
+std::string RenderTableJson(const TableSpec& table);
+
+// A <table class="kpa-table"> with the title as caption; numbers as in the text rendering.
+std::string RenderTableHtml(const TableSpec& table);
+
+}  // namespace kpa::host::render

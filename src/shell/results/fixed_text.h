@@ -1,0 +1,44 @@
+// Fixed-width, blank-padded text fields as the module's tables and output line use them.
+// Widths and positions count characters, not bytes: texts are UTF-8 and an accented letter
+// takes one column. A routine given a `length` works on the field made of the first `length`
+// characters of the text, as if padded with blanks; characters beyond the field are kept.
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kpa::shell {
+
+// UTF-8 to code points and back. A byte that starts no valid sequence reads as U+FFFD.
+std::u32string DecodeUtf8(std::string_view text);
+std::string EncodeUtf8(std::u32string_view text);
+int CharacterCount(std::string_view text);
+
+// `text` cut or blank-padded to exactly `width` characters.
+std::string FitText(std::string_view text, int width);
+// `text` without its leading and trailing blanks.
+std::string_view TrimBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// 1-based position of the last non-blank character of the field; 0 for an all-blank field.
+int LastNonBlank(std::string_view text, int length);
+// Removes the leading blanks, pads with blanks, then writes a zero character after the last
+// non-blank one, when that one is not the last of the field (the zero never leaves it).
+void LeftJustify(std::string& text, int length);
+// Removes every blank of the field and pads the rest with blanks.
+void RemoveBlanks(std::string& text, int length);
+// Moves the trailing blanks of an 8-character name to its front ("AB      " -> "      AB").
+void RightJustify8(std::string& name);
+// Replaces every zero character of the field with a blank.
+void BlankNuls(std::string& text, int length);
+
+// The greatest length, in characters, among the long names of the given variables (numbered
+// from 1); 0 when none has one. Reads the names from the current host.
+int LongestName(std::span<const int> variables);
+// An 8-character text for a code of a variable: its value label, cut or padded, when it has
+// one; otherwise the code rounded to a whole number and right-aligned (blanks for a missing
+// marker). A whole number wider than 8 characters takes the nearest form that fits.
+std::string CodeText(int variable, double code);
+
+}  // namespace kpa::shell
