@@ -32,6 +32,7 @@ class FakeHost : public host::Host {
   std::vector<std::string> case_names;
   std::deque<bool> yes_no_answers;   // answers to questions; empty: the default answer
   std::deque<std::optional<std::string>> file_names;
+  std::deque<std::optional<double>> numbers;  // answers of modal number dialogs
   std::map<int, std::string> strings;  // resource strings
   std::map<std::pair<std::string, std::string>, std::string> keywords;
   int table_answer = host::kOutputShown;
@@ -94,6 +95,13 @@ class FakeHost : public host::Host {
   bool OpenDataFileDialog() override { return false; }
   bool DefineSelectionCondition() override { return false; }
   bool DefineWeight() override { return false; }
+  std::optional<double> AskNumber(const std::string&, const std::string&,
+                                  double initial) override {
+    if (numbers.empty()) return initial;
+    auto answer = numbers.front();
+    numbers.pop_front();
+    return answer;
+  }
   std::optional<std::string> AskSaveFileName(const std::string&,
                                              const std::string& suggested) override {
     if (file_names.empty()) return suggested;

@@ -69,6 +69,10 @@ class Host {
   virtual bool OpenDataFileDialog() = 0;         // `OpenZqaFile`; false when cancelled
   virtual bool DefineSelectionCondition() = 0;   // `DefineSelCond`
   virtual bool DefineWeight() = 0;               // `DefineWeight`
+  // A modal dialog of the module asking for one number (`caption`, the field's `label`,
+  // the value it opens with); std::nullopt when the user cancels it.
+  virtual std::optional<double> AskNumber(const std::string& caption, const std::string& label,
+                                          double initial) = 0;
   // A file name for saving (`purpose` says what for); std::nullopt when cancelled.
   virtual std::optional<std::string> AskSaveFileName(const std::string& purpose,
                                                      const std::string& suggested) = 0;

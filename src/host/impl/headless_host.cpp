@@ -177,6 +177,19 @@ bool HeadlessHost::OpenDataFileDialog() {
 bool HeadlessHost::DefineSelectionCondition() { return false; }
 bool HeadlessHost::DefineWeight() { return false; }
 
+// Without a queued answer the dialog is cancelled: a script must say what it enters.
+std::optional<double> HeadlessHost::AskNumber(const std::string& caption,
+                                              const std::string& label, double initial) {
+  std::optional<double> answer;
+  if (!numbers_.empty()) {
+    answer = numbers_.front();
+    numbers_.pop_front();
+  }
+  Notice("dialog " + caption + "- " + label + " " + std::to_string(initial) + " -> " +
+         (answer ? std::to_string(*answer) : std::string("Annuler")));
+  return answer;
+}
+
 std::optional<std::string> HeadlessHost::AskSaveFileName(const std::string& purpose,
                                                          const std::string& suggested) {
   std::optional<std::string> answer = suggested;

@@ -50,6 +50,8 @@ class HeadlessHost : public Host {
   void QueueAnswer(bool yes) { answers_.push_back(yes); }
   // The next file dialog answers with this name; std::nullopt: the user cancels it.
   void QueueFileName(std::optional<std::string> name) { file_names_.push_back(std::move(name)); }
+  // The next modal number dialog answers with this value; std::nullopt: the user cancels it.
+  void QueueNumber(std::optional<double> value) { numbers_.push_back(value); }
   void SetClock(std::chrono::system_clock::time_point now) { fixed_clock_ = now; }
   // Cancels the running request when its progress reaches this step (0: never).
   void SetCancelAtProgressStep(std::int64_t step) { cancel_at_step_ = step; }
@@ -85,6 +87,8 @@ class HeadlessHost : public Host {
   bool OpenDataFileDialog() override;
   bool DefineSelectionCondition() override;
   bool DefineWeight() override;
+  std::optional<double> AskNumber(const std::string& caption, const std::string& label,
+                                  double initial) override;
   std::optional<std::string> AskSaveFileName(const std::string& purpose,
                                              const std::string& suggested) override;
   int ShowTable(const TableSpec& table) override;
@@ -120,6 +124,7 @@ class HeadlessHost : public Host {
   int weight_variable_ = 0;
   std::deque<bool> answers_;
   std::deque<std::optional<std::string>> file_names_;
+  std::deque<std::optional<double>> numbers_;
   std::optional<std::chrono::system_clock::time_point> fixed_clock_;
   std::int64_t cancel_at_step_ = 0;
   bool cancelled_ = false;

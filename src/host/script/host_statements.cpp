@@ -127,6 +127,18 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
       host_.QueueFileName(Resolve(*TextOf(arguments[0])));
       return Outcome::kOk;
     }
+    if (SameWord(member, "QueueNumber")) {
+      if (arguments.empty()) {
+        host_.QueueNumber(std::nullopt);
+        return Outcome::kOk;
+      }
+      const auto* whole = std::get_if<std::int64_t>(&arguments[0].content);
+      const auto* real = std::get_if<double>(&arguments[0].content);
+      if (arguments.size() != 1 || (whole == nullptr && real == nullptr))
+        return wrong("a number (or nothing, to cancel the dialog)");
+      host_.QueueNumber(whole ? static_cast<double>(*whole) : *real);
+      return Outcome::kOk;
+    }
     return Fail(statement, file, "Host has no action " + member, statement.member_where);
   }
 
