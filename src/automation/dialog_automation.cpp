@@ -41,15 +41,17 @@ std::optional<double> RealNumber(const Variant& value) {
 }  // namespace
 
 DialogAutomation::DialogAutomation(const shell::DialogPtr& dialog)
-    : dialog_(dialog), interface_(dialog ? InterfaceOfTemplate(dialog->TemplateNumber()) : nullptr) {}
+    : dialog_(dialog),
+      interface_(dialog ? InterfaceOfTemplate(dialog->TemplateNumber()) : nullptr) {}
 
 AutomationStatus DialogAutomation::Fail(AutomationStatus status, std::string message) {
   last_error_ = std::move(message);
   return status;
 }
 
-AutomationStatus DialogAutomation::Resolve(std::string_view member, BoundMember& bound,
-                                           std::shared_ptr<shell::CAnalysisModelessDialog>& dialog) {
+AutomationStatus DialogAutomation::Resolve(
+    std::string_view member, BoundMember& bound,
+    std::shared_ptr<shell::CAnalysisModelessDialog>& dialog) {
   last_error_.clear();
   dialog = dialog_.lock();
   if (!dialog || dialog->IsClosed() || interface_ == nullptr)
@@ -88,8 +90,8 @@ AutomationStatus DialogAutomation::Put(std::string_view member, const Variant& v
   }
 }
 
-AutomationStatus DialogAutomation::Call(std::string_view member,
-                                        std::span<const Variant> arguments, Variant& result) {
+AutomationStatus DialogAutomation::Call(std::string_view member, std::span<const Variant> arguments,
+                                        Variant& result) {
   BoundMember bound{};
   std::shared_ptr<shell::CAnalysisModelessDialog> dialog;
   if (const auto status = Resolve(member, bound, dialog); status != AutomationStatus::kOk)
@@ -109,10 +111,17 @@ AutomationStatus DialogAutomation::GetBound(shell::CAnalysisModelessDialog& dial
                 std::string(row.member) + " can be written but not read");
   if (IsBase(bound)) {
     switch (bound.dispatch_id) {
-      case kNameId: value = dialog.DisplayName(); break;
-      case kApplicationId: value = std::string("Korvana"); break;
-      case kParentId: value = dialog.Process().GetAnalysisName(); break;
-      default: break;
+      case kNameId:
+        value = dialog.DisplayName();
+        break;
+      case kApplicationId:
+        value = std::string("Korvana");
+        break;
+      case kParentId:
+        value = dialog.Process().GetAnalysisName();
+        break;
+      default:
+        break;
     }
     return AutomationStatus::kOk;
   }
@@ -123,15 +132,22 @@ AutomationStatus DialogAutomation::GetBound(shell::CAnalysisModelessDialog& dial
                 "the dialog has no control " + std::to_string(row.control_id));
   switch (row.type) {
     case MemberType::kInteger:
-    case MemberType::kEnum: value = control->IntValue(); break;
-    case MemberType::kDouble: value = control->RealValue(); break;
-    case MemberType::kString: value = control->TextValue(); break;
+    case MemberType::kEnum:
+      value = control->IntValue();
+      break;
+    case MemberType::kDouble:
+      value = control->RealValue();
+      break;
+    case MemberType::kString:
+      value = control->TextValue();
+      break;
     case MemberType::kListVariant: {
       const auto* lists = std::get_if<shell::NumberLists>(&control->value);
       value = lists ? shell::FormatListText(*lists, row.list_kind, dialog.Host()) : std::string();
       break;
     }
-    default: return Fail(AutomationStatus::kAccessDenied, std::string(row.member) + " is an action");
+    default:
+      return Fail(AutomationStatus::kAccessDenied, std::string(row.member) + " is an action");
   }
   return AutomationStatus::kOk;
 }
@@ -143,9 +159,9 @@ AutomationStatus DialogAutomation::PutBound(shell::CAnalysisModelessDialog& dial
     return Fail(AutomationStatus::kAccessDenied,
                 std::string(row.member) + " can be read but not written");
   if (IsBase(bound))
-    return Fail(AutomationStatus::kFailure,
-                std::string(row.member) + " routes results inside the Korvana desktop; the "
-                                          "headless host has no such routing");
+    return Fail(AutomationStatus::kFailure, std::string(row.member) +
+                                                " routes results inside the Korvana desktop; the "
+                                                "headless host has no such routing");
   if (row.own_set != nullptr) return row.own_set(dialog, value);
   const shell::Control* control = dialog.FindControl(row.control_id);
   if (control == nullptr)
@@ -153,8 +169,9 @@ AutomationStatus DialogAutomation::PutBound(shell::CAnalysisModelessDialog& dial
                 "the dialog has no control " + std::to_string(row.control_id));
   if (!control->enabled || !control->visible)
     return Fail(AutomationStatus::kControlDisabled,
-                std::string(row.member) + ": the control is disabled in the current state of "
-                                          "the dialog");
+                std::string(row.member) +
+                    ": the control is disabled in the current state of "
+                    "the dialog");
 
   const auto mismatch = [&](std::string_view expected) {
     return Fail(AutomationStatus::kTypeMismatch, std::string(row.member) + " takes " +
@@ -247,8 +264,9 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
                 "the dialog has no control " + std::to_string(row.control_id));
   if (!control->enabled || !control->visible)
     return Fail(AutomationStatus::kControlDisabled,
-                std::string(row.member) + ": the button is disabled in the current state of "
-                                          "the dialog");
+                std::string(row.member) +
+                    ": the button is disabled in the current state of "
+                    "the dialog");
   dialog.Press(row.control_id);
   if (bound.dispatch_id == kOkId) result = std::int64_t{dialog.IsClosed() ? 1 : 0};
   return AutomationStatus::kOk;

@@ -100,13 +100,14 @@ const std::vector<EnumDefinition>& Enumerations() {
 const std::vector<InterfaceDefinition>& Interfaces() {
   static const std::vector<InterfaceDefinition> interfaces = {
       {"ProStartup", "Process Analysis startup dialog", kStartupTemplates, StartupMembers()},
-      {"ProSampling", "Sampling plans specifications dialog", kSamplingTemplates, SamplingMembers()},
+      {"ProSampling", "Sampling plans specifications dialog", kSamplingTemplates,
+       SamplingMembers()},
       {"ProSamplingResults", "Sampling plans results dialog", kSamplingResultsTemplates,
        SamplingResultsMembers()},
       {"ProSamplingResultsBinomial", "Sampling plans results dialog, binomial proportions",
        kSamplingResultsBinomialTemplates, SamplingResultsBinomialMembers()},
-      {"ProProcessCapability", "Process capability analysis dialog, raw data",
-       kCapabilityTemplates, CapabilityMembers()},
+      {"ProProcessCapability", "Process capability analysis dialog, raw data", kCapabilityTemplates,
+       CapabilityMembers()},
       {"ProProcessCapabilityAggregated", "Process capability analysis dialog, aggregated data",
        kCapabilityAggregatedTemplates, CapabilityAggregatedMembers()},
       {"ProProcessCapabilityResults",
@@ -116,42 +117,58 @@ const std::vector<InterfaceDefinition>& Interfaces() {
       {"ProProcessCapabilityNN1Results",
        "Process capability analysis results dialog, single-parameter non-normal distributions "
        "and raw data",
-       kCapabilityNN1Templates, {}},
+       kCapabilityNN1Templates,
+       {}},
       {"ProProcessCapabilityNN2Results",
        "Process capability analysis results dialog, two-parameter non-normal distributions "
        "and raw data",
-       kCapabilityNN2Templates, {}},
+       kCapabilityNN2Templates,
+       {}},
       {"ProDesignGageRR",
        "Gage repeatability and reproducibility analysis dialog, generate design",
-       kGageDesignTemplates, {}},
+       kGageDesignTemplates,
+       {}},
       {"ProAnalyzeGageRR1",
        "Gage repeatability and reproducibility analysis dialog, analyze raw data",
-       kGageAnalyze1Templates, {}},
+       kGageAnalyze1Templates,
+       {}},
       {"ProAnalyzeGageRR2",
        "Gage repeatability and reproducibility analysis dialog, analyze R & R data sheets",
-       kGageAnalyze2Templates, {}},
-      {"ProDesignGageRRResults", "Gage repeatability and reproducibility design results dialog",
-       kGageDesignResultsTemplates, {}},
+       kGageAnalyze2Templates,
+       {}},
+      {"ProDesignGageRRResults",
+       "Gage repeatability and reproducibility design results dialog",
+       kGageDesignResultsTemplates,
+       {}},
       {"ProAnalyzeGageRRResults",
        "Analysis of a gage repeatability and reproducibility experiment results dialog",
-       kGageAnalysisResultsTemplates, {}},
+       kGageAnalysisResultsTemplates,
+       {}},
       {"ProWeibullRawData",
        "Weibull and failure time analysis analysis specifications dialog, raw data",
-       kWeibullRawTemplates, {}},
+       kWeibullRawTemplates,
+       {}},
       {"ProWeibullAggregatedData",
        "Weibull and failure time analysis specifications dialog, aggregated data",
-       kWeibullGroupedTemplates, {}},
-      {"ProWeibullProbabilityPaper", "Weibull probability paper dialog", kWeibullPaperTemplates,
+       kWeibullGroupedTemplates,
        {}},
-      {"ProWeibullResultsRawData", "Weibull and failure time analysis results dialog, raw data",
-       kWeibullResultsRawTemplates, {}},
+      {"ProWeibullProbabilityPaper",
+       "Weibull probability paper dialog",
+       kWeibullPaperTemplates,
+       {}},
+      {"ProWeibullResultsRawData",
+       "Weibull and failure time analysis results dialog, raw data",
+       kWeibullResultsRawTemplates,
+       {}},
       {"ProWeibullResultsAggregatedData",
        "Weibull and failure time analysis results dialog, aggregated data",
-       kWeibullResultsGroupedTemplates, {}},
+       kWeibullResultsGroupedTemplates,
+       {}},
       {"ProProcessCapabilitySpecs", "Process capability specifications dialog, aggregated data",
        kCapabilitySpecsTemplates, CapabilitySpecsMembers()},
       {"ProCauseAndEffectDiagrams",
-       "Cause and effect diagrams (Ishikawa charts; Fishbone charts)", kCauseEffectTemplates,
+       "Cause and effect diagrams (Ishikawa charts; Fishbone charts)",
+       kCauseEffectTemplates,
        {}},
   };
   return interfaces;
@@ -208,25 +225,36 @@ std::optional<BoundMember> FindMember(const InterfaceDefinition& interface_defin
 
 std::string_view TypeName(const MemberRow& row) {
   switch (row.type) {
-    case MemberType::kInteger: return "integer";
-    case MemberType::kDouble: return "double";
-    case MemberType::kString: return "string";
+    case MemberType::kInteger:
+      return "integer";
+    case MemberType::kDouble:
+      return "double";
+    case MemberType::kString:
+      return "string";
     case MemberType::kListVariant:
       return row.access == Access::kWrite ? "variant" : "string (read) / variant (write)";
-    case MemberType::kEnum: return row.enum_name;
-    case MemberType::kObject: return "object";
-    case MemberType::kAction: return "action returning output";
-    case MemberType::kMethod: return row.control_id == shell::controls::kOk ? "integer" : "none";
+    case MemberType::kEnum:
+      return row.enum_name;
+    case MemberType::kObject:
+      return "object";
+    case MemberType::kAction:
+      return "action returning output";
+    case MemberType::kMethod:
+      return row.control_id == shell::controls::kOk ? "integer" : "none";
   }
   return "";
 }
 
 std::string_view AccessName(Access access) {
   switch (access) {
-    case Access::kRead: return "read-only";
-    case Access::kWrite: return "write-only";
-    case Access::kReadWrite: return "read/write";
-    case Access::kCall: return "method";
+    case Access::kRead:
+      return "read-only";
+    case Access::kWrite:
+      return "write-only";
+    case Access::kReadWrite:
+      return "read/write";
+    case Access::kCall:
+      return "method";
   }
   return "";
 }

@@ -54,7 +54,7 @@ struct MemberRow {
   Access access;
   int control_id;  // 0 for an own accessor
   std::string_view help;
-  std::string_view enum_name = {};  // for kEnum
+  std::string_view enum_name = {};                          // for kEnum
   shell::ListKind list_kind = shell::ListKind::kVariables;  // for kListVariant
   OwnGetter own_get = nullptr;
   OwnSetter own_set = nullptr;

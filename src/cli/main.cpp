@@ -19,8 +19,9 @@ void OnInterrupt(int) { kpa::host::HeadlessHost::RequestCancelFromSignal(); }
 }  // namespace
 
 int main(int argc, char** argv) {
-  CLI::App app{"kpa - Korvana Process Analysis: process capability, gage R&R, Weibull and "
-               "reliability, sampling plans, cause-and-effect diagrams"};
+  CLI::App app{
+      "kpa - Korvana Process Analysis: process capability, gage R&R, Weibull and "
+      "reliability, sampling plans, cause-and-effect diagrams"};
   app.set_version_flag("--version", std::string("kpa ") + KPA_VERSION);
   app.require_subcommand(1);
 
@@ -45,8 +46,7 @@ int main(int argc, char** argv) {
   members_command->add_option("interface", interface_name, "One interface to list");
 
   std::string demo_out = "demo-out";
-  auto* demo_command =
-      app.add_subcommand("demo", "Run the demo job on the shipped example data");
+  auto* demo_command = app.add_subcommand("demo", "Run the demo job on the shipped example data");
   demo_command->add_option("--out", demo_out, "Output folder")->capture_default_str();
 
   std::vector<std::string> calc_arguments;

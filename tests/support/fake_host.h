@@ -27,13 +27,13 @@ struct FakeVariable {
 class FakeHost : public host::Host {
  public:
   std::vector<FakeVariable> variables;
-  std::vector<bool> excluded;        // per case; empty: none excluded
-  std::vector<double> weights;       // per case; empty: weighting off
+  std::vector<bool> excluded;   // per case; empty: none excluded
+  std::vector<double> weights;  // per case; empty: weighting off
   std::vector<std::string> case_names;
-  std::deque<bool> yes_no_answers;   // answers to questions; empty: the default answer
+  std::deque<bool> yes_no_answers;  // answers to questions; empty: the default answer
   std::deque<std::optional<std::string>> file_names;
   std::deque<std::optional<double>> numbers;  // answers of modal number dialogs
-  std::map<int, std::string> strings;  // resource strings
+  std::map<int, std::string> strings;         // resource strings
   std::map<std::pair<std::string, std::string>, std::string> keywords;
   int table_answer = host::kOutputShown;
   std::int64_t cancel_at_step = -1;  // progress step at which IsCancelled turns true
@@ -57,8 +57,7 @@ class FakeHost : public host::Host {
     return variables.empty() ? 0 : static_cast<std::int64_t>(variables[0].values.size());
   }
   host::CaseRead ReadCase(int variable, std::int64_t case_number) override {
-    if (variable < 1 || variable > VariableCount() || case_number < 1 ||
-        case_number > CaseCount())
+    if (variable < 1 || variable > VariableCount() || case_number < 1 || case_number > CaseCount())
       return {host::CaseStatus::kFailure, 0.0};
     const auto index = static_cast<std::size_t>(case_number - 1);
     if (!excluded.empty() && excluded[index]) return {host::CaseStatus::kExcluded, 0.0};
@@ -95,8 +94,7 @@ class FakeHost : public host::Host {
   bool OpenDataFileDialog() override { return false; }
   bool DefineSelectionCondition() override { return false; }
   bool DefineWeight() override { return false; }
-  std::optional<double> AskNumber(const std::string&, const std::string&,
-                                  double initial) override {
+  std::optional<double> AskNumber(const std::string&, const std::string&, double initial) override {
     if (numbers.empty()) return initial;
     auto answer = numbers.front();
     numbers.pop_front();

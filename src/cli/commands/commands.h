@@ -28,8 +28,8 @@ struct RunOptions {
 int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 // The interactive shell: reads statements (with line editing when `in` is a terminal).
-int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in,
-             std::ostream& out, std::ostream& err, bool interactive);
+int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in, std::ostream& out,
+             std::ostream& err, bool interactive);
 
 // Lists the automation interfaces, or the members of one of them (help text of the library).
 int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,

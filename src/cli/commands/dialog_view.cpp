@@ -41,8 +41,8 @@ std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
   if (!dialog.Tabs().empty()) {
     text << "   tabs:";
     for (const auto& tab : dialog.Tabs())
-      text << (tab.number == dialog.CurrentTab() ? " *" : " ") << tab.caption << " ("
-           << tab.number << ")";
+      text << (tab.number == dialog.CurrentTab() ? " *" : " ") << tab.caption << " (" << tab.number
+           << ")";
     text << '\n';
   }
   for (const auto& control : dialog.Controls()) {
@@ -53,7 +53,8 @@ std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
     if (!control.enabled) text << "  (disabled)";
     if (!control.visible) text << "  (hidden)";
     text << '\n';
-    if (control.kind == shell::ControlKind::kListBox || control.kind == shell::ControlKind::kComboBox)
+    if (control.kind == shell::ControlKind::kListBox ||
+        control.kind == shell::ControlKind::kComboBox)
       for (std::size_t i = 0; i < control.items.size(); ++i)
         text << "        " << i << ": " << control.items[i] << '\n';
   }

@@ -10,8 +10,8 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
                 std::ostream& err) {
   using namespace automation;
   if (!interface_name || interface_name->empty()) {
-    out << kLibraryName << ": " << kLibraryHelp << "\n\nInterfaces (each extends "
-        << kBaseInterface << "):\n";
+    out << kLibraryName << ": " << kLibraryHelp << "\n\nInterfaces (each extends " << kBaseInterface
+        << "):\n";
     for (const auto& definition : Interfaces())
       out << "  " << std::left << std::setw(34) << definition.name << definition.help << '\n';
     out << "\nEnumerations:\n";
@@ -31,9 +31,8 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
   for (const auto& bound : MembersOf(*definition)) {
     const MemberRow& row = *bound.row;
     out << "  0x" << std::hex << std::setw(8) << std::setfill('0') << std::right
-        << bound.dispatch_id << std::dec << std::setfill(' ') << "  " << std::left
-        << std::setw(36) << row.member << std::setw(12) << AccessName(row.access)
-        << TypeName(row);
+        << bound.dispatch_id << std::dec << std::setfill(' ') << "  " << std::left << std::setw(36)
+        << row.member << std::setw(12) << AccessName(row.access) << TypeName(row);
     if (row.control_id != 0) out << "  control " << row.control_id;
     if (row.own_get || row.own_set || row.own_action) out << "  own accessor";
     if (!row.help.empty()) out << "  \"" << row.help << '"';

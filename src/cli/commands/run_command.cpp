@@ -64,8 +64,8 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   }
   for (const auto& problem : session.Host().Log().WriteErrors()) err << "kpa: " << problem << '\n';
   if (failures > 0) {
-    err << "kpa: " << failures << (failures == 1 ? " statement" : " statements")
-        << " of " << name << " failed\n";
+    err << "kpa: " << failures << (failures == 1 ? " statement" : " statements") << " of " << name
+        << " failed\n";
     return kExitOther;
   }
   return kExitDone;

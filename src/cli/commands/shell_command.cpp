@@ -35,8 +35,8 @@ bool ReadInputLine(std::istream& in, bool interactive, std::string& line) {
 
 }  // namespace
 
-int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in,
-             std::ostream& out, std::ostream& err, bool interactive) {
+int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in, std::ostream& out,
+             std::ostream& err, bool interactive) {
   script::SessionOptions options;
   options.host.out = &out;
   options.host.err = &err;

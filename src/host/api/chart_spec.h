@@ -22,7 +22,7 @@ struct ChartAxis {
   std::string title;
   std::optional<double> minimum;  // fixed range; unset: fitted to the data
   std::optional<double> maximum;
-  std::optional<double> step;     // distance between ticks; unset: chosen neatly
+  std::optional<double> step;  // distance between ticks; unset: chosen neatly
   bool logarithmic = false;
 };
 

@@ -66,9 +66,9 @@ class Host {
   virtual double CaseWeight(std::int64_t case_number) = 0;
 
   // --- Host dialogs around the data. Each answers true when something changed.
-  virtual bool OpenDataFileDialog() = 0;         // `OpenZqaFile`; false when cancelled
-  virtual bool DefineSelectionCondition() = 0;   // `DefineSelCond`
-  virtual bool DefineWeight() = 0;               // `DefineWeight`
+  virtual bool OpenDataFileDialog() = 0;        // `OpenZqaFile`; false when cancelled
+  virtual bool DefineSelectionCondition() = 0;  // `DefineSelCond`
+  virtual bool DefineWeight() = 0;              // `DefineWeight`
   // A modal dialog of the module asking for one number (`caption`, the field's `label`,
   // the value it opens with); std::nullopt when the user cancels it.
   virtual std::optional<double> AskNumber(const std::string& caption, const std::string& label,

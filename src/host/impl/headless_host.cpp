@@ -111,7 +111,7 @@ CaseRead HeadlessHost::ReadCase(int variable, std::int64_t case_number) {
 
 double HeadlessHost::MissingCode(int variable) const {
   return data_ && data_->HasVariable(variable) ? data_->variable(variable).missing_code
-                                                : data::kDefaultMissingCode;
+                                               : data::kDefaultMissingCode;
 }
 
 std::string HeadlessHost::VariableName(int variable) const {
@@ -178,8 +178,8 @@ bool HeadlessHost::DefineSelectionCondition() { return false; }
 bool HeadlessHost::DefineWeight() { return false; }
 
 // Without a queued answer the dialog is cancelled: a script must say what it enters.
-std::optional<double> HeadlessHost::AskNumber(const std::string& caption,
-                                              const std::string& label, double initial) {
+std::optional<double> HeadlessHost::AskNumber(const std::string& caption, const std::string& label,
+                                              double initial) {
   std::optional<double> answer;
   if (!numbers_.empty()) {
     answer = numbers_.front();
@@ -250,9 +250,8 @@ void HeadlessHost::ProgressStop() {
 
 void HeadlessHost::DrawProgress() {
   if (!options_.progress_bar || options_.err == nullptr || progress_total_ <= 0) return;
-  const double fraction =
-      std::clamp(static_cast<double>(progress_done_) / static_cast<double>(progress_total_), 0.0,
-                 1.0);
+  const double fraction = std::clamp(
+      static_cast<double>(progress_done_) / static_cast<double>(progress_total_), 0.0, 1.0);
   const int filled = static_cast<int>(fraction * kProgressBarWidth);
   *options_.err << '\r' << progress_caption_ << " [" << std::string(filled, '#')
                 << std::string(kProgressBarWidth - filled, ' ') << "] "

@@ -26,11 +26,11 @@
 namespace kpa::host {
 
 struct HeadlessOptions {
-  std::ostream* out = nullptr;           // tables and text lines; nullptr: not printed
-  std::ostream* err = nullptr;           // messages, questions, notices; nullptr: not printed
-  bool progress_bar = false;             // draw a progress bar on `err`
-  bool scripted = true;                  // the module runs from a script
-  std::filesystem::path keyword_file;    // the keyword store; empty: kept in memory only
+  std::ostream* out = nullptr;         // tables and text lines; nullptr: not printed
+  std::ostream* err = nullptr;         // messages, questions, notices; nullptr: not printed
+  bool progress_bar = false;           // draw a progress bar on `err`
+  bool scripted = true;                // the module runs from a script
+  std::filesystem::path keyword_file;  // the keyword store; empty: kept in memory only
 };
 
 class HeadlessHost : public Host {

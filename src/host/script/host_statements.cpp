@@ -15,7 +15,8 @@ namespace {
 bool SameWord(const std::string& a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return i == a.size() && b[i] == '\0';
 }
@@ -31,8 +32,7 @@ std::optional<std::chrono::system_clock::time_point> ParseClock(const std::strin
   const std::chrono::year_month_day date{std::chrono::year{year},
                                          std::chrono::month{static_cast<unsigned>(month)},
                                          std::chrono::day{static_cast<unsigned>(day)}};
-  if (!date.ok() || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 ||
-      second > 60)
+  if (!date.ok() || hour < 0 || hour > 23 || minute < 0 || minute > 59 || second < 0 || second > 60)
     return std::nullopt;
   return std::chrono::sys_days{date} + std::chrono::hours{hour} + std::chrono::minutes{minute} +
          std::chrono::seconds{second};
@@ -46,8 +46,7 @@ std::string FormatClock(std::chrono::system_clock::time_point when) {
   std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u %02d:%02d:%02d",
                 static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
                 static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
-                static_cast<int>(time.minutes().count()),
-                static_cast<int>(time.seconds().count()));
+                static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
   return buffer;
 }
 
@@ -82,20 +81,32 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
 
   if (statement.kind == StatementKind::kPrint) {
     std::string value;
-    if (SameWord(member, "DataFile")) value = host_.DataFileName();
-    else if (SameWord(member, "SelectionCondition")) value = host_.SelectionConditionText();
-    else if (SameWord(member, "WeightVariable")) value = host_.WeightVariableName();
-    else if (SameWord(member, "Clock")) value = FormatClock(host_.Now());
-    else if (SameWord(member, "OutputFolder")) value = host_.OutputFolder().string();
-    else if (SameWord(member, "AutoPrint")) value = host_.AutoPrintOn() ? "True" : "False";
-    else if (SameWord(member, "AutoPrintLevel")) value = std::to_string(host_.AutoPrintLevel());
-    else if (SameWord(member, "Scripted")) value = host_.RunningFromScript() ? "True" : "False";
-    else if (SameWord(member, "Outputs")) value = std::to_string(host_.Log().OutputCount());
-    else if (SameWord(member, "Variables")) value = std::to_string(host_.VariableCount());
-    else if (SameWord(member, "Cases")) value = std::to_string(host_.CaseCount());
+    if (SameWord(member, "DataFile"))
+      value = host_.DataFileName();
+    else if (SameWord(member, "SelectionCondition"))
+      value = host_.SelectionConditionText();
+    else if (SameWord(member, "WeightVariable"))
+      value = host_.WeightVariableName();
+    else if (SameWord(member, "Clock"))
+      value = FormatClock(host_.Now());
+    else if (SameWord(member, "OutputFolder"))
+      value = host_.OutputFolder().string();
+    else if (SameWord(member, "AutoPrint"))
+      value = host_.AutoPrintOn() ? "True" : "False";
+    else if (SameWord(member, "AutoPrintLevel"))
+      value = std::to_string(host_.AutoPrintLevel());
+    else if (SameWord(member, "Scripted"))
+      value = host_.RunningFromScript() ? "True" : "False";
+    else if (SameWord(member, "Outputs"))
+      value = std::to_string(host_.Log().OutputCount());
+    else if (SameWord(member, "Variables"))
+      value = std::to_string(host_.VariableCount());
+    else if (SameWord(member, "Cases"))
+      value = std::to_string(host_.CaseCount());
     else if (SameWord(member, "LastMessage"))
       value = host_.Messages().empty() ? "" : host_.Messages().back();
-    else return Fail(statement, file, "Host has no readable member " + member, statement.member_where);
+    else
+      return Fail(statement, file, "Host has no readable member " + member, statement.member_where);
     if (out != nullptr) *out << value << '\n';
     return Outcome::kOk;
   }

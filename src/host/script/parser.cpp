@@ -13,7 +13,8 @@ bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || 
 bool SameWord(const std::string& a, const char* b) {
   std::size_t i = 0;
   for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+    if (std::tolower(static_cast<unsigned char>(a[i])) !=
+        std::tolower(static_cast<unsigned char>(b[i])))
       return false;
   return i == a.size() && b[i] == '\0';
 }
@@ -74,7 +75,8 @@ class LineParser {
   bool IsCommentStart() const { return line_[pos_] == '\'' || line_[pos_] == '#'; }
   char Peek() const { return AtEnd() ? '\0' : line_[pos_]; }
   void SkipBlanks() {
-    while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t' || line_[pos_] == '\r'))
+    while (pos_ < line_.size() &&
+           (line_[pos_] == ' ' || line_[pos_] == '\t' || line_[pos_] == '\r'))
       ++pos_;
   }
 
@@ -160,7 +162,8 @@ class LineParser {
         value.content = number;
     } else {
       Fail(std::string("expected a value (a number, a \"text\", a name, True/False or an "
-                       "array), found '") + c + "'");
+                       "array), found '") +
+           c + "'");
     }
     return value;
   }

@@ -41,8 +41,8 @@ enum class StatementKind { kAssign, kCall, kPrint, kPrintText };
 
 struct Statement {
   StatementKind kind = StatementKind::kCall;
-  Position where;          // of the statement's first word
-  std::string object;      // interface name, "Dialog" or "Host"
+  Position where;      // of the statement's first word
+  std::string object;  // interface name, "Dialog" or "Host"
   std::string member;
   Position member_where;
   std::vector<Value> arguments;  // call arguments, or the one assigned value
@@ -67,7 +67,6 @@ class ScriptSyntaxError : public std::runtime_error {
 // Parses a whole script; throws ScriptSyntaxError at the first error.
 Script ParseScript(const std::string& text, const std::string& file);
 // Parses one line (the shell's input); an empty or comment line gives no statement.
-std::vector<Statement> ParseLine(const std::string& line, const std::string& file,
-                                 int line_number);
+std::vector<Statement> ParseLine(const std::string& line, const std::string& file, int line_number);
 
 }  // namespace kpa::script

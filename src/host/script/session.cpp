@@ -26,7 +26,8 @@ std::string EnumeratorName(const automation::MemberRow& row, const automation::V
 }  // namespace
 
 Session::Session(SessionOptions options)
-    : options_(std::move(options)), host_(options_.host),
+    : options_(std::move(options)),
+      host_(options_.host),
       process_(automation::Zqa6NewAnalysis(host_)) {
   if (options_.trace && options_.host.err != nullptr) {
     std::ostream* err = options_.host.err;
@@ -97,10 +98,10 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
   const shell::DialogPtr& dialog = process_->CurrentDialog();
   const std::string open = OpenInterfaceName();
   if (!dialog)
-    return Fail(statement, file,
-                process_->Ended() ? "no dialog is open: the analysis has ended"
-                                  : "no dialog is open",
-                statement.where);
+    return Fail(
+        statement, file,
+        process_->Ended() ? "no dialog is open: the analysis has ended" : "no dialog is open",
+        statement.where);
   const bool any_dialog = statement.object == "Dialog" || statement.object == "dialog";
   if (!any_dialog) {
     const auto* wanted = automation::FindInterface(statement.object);
@@ -124,8 +125,7 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
   for (const auto& argument : statement.arguments) {
     automation::Variant converted;
     std::string error;
-    if (!ToVariant(argument, converted, error))
-      return Fail(statement, file, error, argument.where);
+    if (!ToVariant(argument, converted, error)) return Fail(statement, file, error, argument.where);
     arguments.push_back(std::move(converted));
   }
 
@@ -161,7 +161,8 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
       }
       break;
     }
-    case StatementKind::kPrintText: break;
+    case StatementKind::kPrintText:
+      break;
   }
   if (status != automation::AutomationStatus::kOk) {
     std::string message = automation::StatusText(status);

@@ -17,14 +17,14 @@ namespace kpa::script {
 
 enum class Outcome {
   kOk,
-  kFailed,          // the member call failed; the script may go on
-  kDataFileError,   // a data file could not be read
+  kFailed,         // the member call failed; the script may go on
+  kDataFileError,  // a data file could not be read
 };
 
 struct SessionOptions {
   host::HeadlessOptions host;
-  bool trace = false;                   // print each dialog transition to `host.err`
-  std::filesystem::path base_folder;    // relative paths in statements start here
+  bool trace = false;                 // print each dialog transition to `host.err`
+  std::filesystem::path base_folder;  // relative paths in statements start here
 };
 
 class Session {

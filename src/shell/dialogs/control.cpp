@@ -21,19 +21,32 @@ std::string Control::TextValue() const {
 
 const char* ControlKindName(ControlKind kind) {
   switch (kind) {
-    case ControlKind::kButton: return "button";
-    case ControlKind::kCheckBox: return "check box";
-    case ControlKind::kRadioButton: return "radio button";
-    case ControlKind::kRealEdit: return "real field";
-    case ControlKind::kIntEdit: return "integer field";
-    case ControlKind::kValueEdit: return "value field";
-    case ControlKind::kTextEdit: return "text field";
-    case ControlKind::kComboBox: return "combo box";
-    case ControlKind::kListBox: return "list box";
-    case ControlKind::kTabControl: return "tab control";
-    case ControlKind::kVariableList: return "variable list";
-    case ControlKind::kCodeList: return "code list";
-    case ControlKind::kStatic: return "label";
+    case ControlKind::kButton:
+      return "button";
+    case ControlKind::kCheckBox:
+      return "check box";
+    case ControlKind::kRadioButton:
+      return "radio button";
+    case ControlKind::kRealEdit:
+      return "real field";
+    case ControlKind::kIntEdit:
+      return "integer field";
+    case ControlKind::kValueEdit:
+      return "value field";
+    case ControlKind::kTextEdit:
+      return "text field";
+    case ControlKind::kComboBox:
+      return "combo box";
+    case ControlKind::kListBox:
+      return "list box";
+    case ControlKind::kTabControl:
+      return "tab control";
+    case ControlKind::kVariableList:
+      return "variable list";
+    case ControlKind::kCodeList:
+      return "code list";
+    case ControlKind::kStatic:
+      return "label";
   }
   return "control";
 }

@@ -55,8 +55,7 @@ ParsedList ParseListText(const std::string& text, ListKind kind, const host::Hos
     if (dash != std::string::npos) {
       const auto low = ParseNumber(token.substr(0, dash));
       const auto high = ParseNumber(token.substr(dash + 1));
-      if (!low || !high || *low != std::floor(*low) || *high != std::floor(*high) ||
-          *high < *low) {
+      if (!low || !high || *low != std::floor(*low) || *high != std::floor(*high) || *high < *low) {
         parsed.error = At(start) + ": '" + token + "' is not a range of whole numbers";
         return parsed;
       }

@@ -40,8 +40,8 @@ TEST(ScriptParser, ReadsEveryStatementForm) {
 }
 
 TEST(ScriptParser, ValuesKeepTheirKinds) {
-  const auto statements = ParseLine("X.Y(12, -0.05, 1e3, \"a'b#c\", True, false, (1, 2.5, -3))",
-                                    "t", 1);
+  const auto statements =
+      ParseLine("X.Y(12, -0.05, 1e3, \"a'b#c\", True, false, (1, 2.5, -3))", "t", 1);
   ASSERT_EQ(statements.size(), 1u);
   const auto& a = statements[0].arguments;
   ASSERT_EQ(a.size(), 7u);
