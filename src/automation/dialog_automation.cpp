@@ -103,6 +103,22 @@ AutomationStatus DialogAutomation::Call(std::string_view member, std::span<const
   }
 }
 
+// The member's control, which a person could use now: present, enabled and visible.
+AutomationStatus DialogAutomation::UsableControl(shell::CAnalysisModelessDialog& dialog,
+                                                 const MemberRow& row,
+                                                 const shell::Control*& control) {
+  control = dialog.FindControl(row.control_id);
+  if (control == nullptr)
+    return Fail(AutomationStatus::kMemberNotFound,
+                "the dialog has no control " + std::to_string(row.control_id));
+  if (!control->enabled || !control->visible)
+    return Fail(AutomationStatus::kControlDisabled,
+                std::string(row.member) +
+                    ": the control is disabled in the current state of "
+                    "the dialog");
+  return AutomationStatus::kOk;
+}
+
 AutomationStatus DialogAutomation::GetBound(shell::CAnalysisModelessDialog& dialog,
                                             const BoundMember& bound, Variant& value) {
   const MemberRow& row = *bound.row;
@@ -163,15 +179,9 @@ AutomationStatus DialogAutomation::PutBound(shell::CAnalysisModelessDialog& dial
                                                 " routes results inside the Korvana desktop; the "
                                                 "headless host has no such routing");
   if (row.own_set != nullptr) return row.own_set(dialog, value);
-  const shell::Control* control = dialog.FindControl(row.control_id);
-  if (control == nullptr)
-    return Fail(AutomationStatus::kMemberNotFound,
-                "the dialog has no control " + std::to_string(row.control_id));
-  if (!control->enabled || !control->visible)
-    return Fail(AutomationStatus::kControlDisabled,
-                std::string(row.member) +
-                    ": the control is disabled in the current state of "
-                    "the dialog");
+  const shell::Control* control = nullptr;
+  if (const auto status = UsableControl(dialog, row, control); status != AutomationStatus::kOk)
+    return status;
 
   const auto mismatch = [&](std::string_view expected) {
     return Fail(AutomationStatus::kTypeMismatch, std::string(row.member) + " takes " +
@@ -258,15 +268,9 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
   if (!arguments.empty())
     return Fail(AutomationStatus::kBadParameterCount,
                 std::string(row.member) + " takes no arguments");
-  const shell::Control* control = dialog.FindControl(row.control_id);
-  if (control == nullptr)
-    return Fail(AutomationStatus::kMemberNotFound,
-                "the dialog has no control " + std::to_string(row.control_id));
-  if (!control->enabled || !control->visible)
-    return Fail(AutomationStatus::kControlDisabled,
-                std::string(row.member) +
-                    ": the button is disabled in the current state of "
-                    "the dialog");
+  const shell::Control* control = nullptr;
+  if (const auto status = UsableControl(dialog, row, control); status != AutomationStatus::kOk)
+    return status;
   dialog.Press(row.control_id);
   if (bound.dispatch_id == kOkId) result = std::int64_t{dialog.IsClosed() ? 1 : 0};
   return AutomationStatus::kOk;

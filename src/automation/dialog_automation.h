@@ -40,6 +40,8 @@ class DialogAutomation {
   AutomationStatus Fail(AutomationStatus status, std::string message);
   AutomationStatus Resolve(std::string_view member, BoundMember& bound,
                            std::shared_ptr<shell::CAnalysisModelessDialog>& dialog);
+  AutomationStatus UsableControl(shell::CAnalysisModelessDialog& dialog, const MemberRow& row,
+                                 const shell::Control*& control);
   AutomationStatus GetBound(shell::CAnalysisModelessDialog& dialog, const BoundMember& bound,
                             Variant& value);
   AutomationStatus PutBound(shell::CAnalysisModelessDialog& dialog, const BoundMember& bound,

@@ -12,15 +12,6 @@
 namespace kpa::script {
 namespace {
 
-bool SameWord(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 // "YYYY-MM-DD HH:MM:SS" or with a 'T', read as UTC.
 std::optional<std::chrono::system_clock::time_point> ParseClock(const std::string& text) {
   int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;

@@ -10,15 +10,6 @@ namespace {
 bool IsNameStart(char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; }
 bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
 
-bool SameWord(const std::string& a, const char* b) {
-  std::size_t i = 0;
-  for (; i < a.size() && b[i] != '\0'; ++i)
-    if (std::tolower(static_cast<unsigned char>(a[i])) !=
-        std::tolower(static_cast<unsigned char>(b[i])))
-      return false;
-  return i == a.size() && b[i] == '\0';
-}
-
 class LineParser {
  public:
   LineParser(const std::string& line, const std::string& file, int line_number)
@@ -245,6 +236,15 @@ class LineParser {
 };
 
 }  // namespace
+
+bool SameWord(std::string_view word, std::string_view expected) {
+  if (word.size() != expected.size()) return false;
+  for (std::size_t i = 0; i < word.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(word[i])) !=
+        std::tolower(static_cast<unsigned char>(expected[i])))
+      return false;
+  return true;
+}
 
 ScriptSyntaxError::ScriptSyntaxError(const std::string& file, Position where,
                                      const std::string& message)

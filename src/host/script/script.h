@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -63,6 +64,9 @@ class ScriptSyntaxError : public std::runtime_error {
  private:
   Position where_;
 };
+
+// Words of the language (Print, True, Host members, Yes/No) match without regard to case.
+bool SameWord(std::string_view word, std::string_view expected);
 
 // Parses a whole script; throws ScriptSyntaxError at the first error.
 Script ParseScript(const std::string& text, const std::string& file);
