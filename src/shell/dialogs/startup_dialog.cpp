@@ -156,6 +156,7 @@ void StartupDialog::Forward(Step step) {
 }
 
 void StartupDialog::SelectProcedureReset() {
+  ClearCapabilityRunRecords(Settings().capability);
   SetStatusText(Host().ResourceString(kSelectProcedureStatus));
 }
 
@@ -163,6 +164,7 @@ void StartupDialog::NewFileReset() {
   ModuleState& module = Module();
   module.saved_result_states.clear();
   module.settings.weibull.mode = WeibullMode::kRawData;
+  ResetCapabilityForNewFile(module.settings.capability);
   SelectProcedureReset();
 }
 

@@ -164,4 +164,15 @@ inline void ClearCapabilityRunRecords(CapabilitySettings& settings) {
   settings.current_run = 0;
 }
 
+// A new data file: variable numbers, codes and specifications no longer apply.
+inline void ResetCapabilityForNewFile(CapabilitySettings& settings) {
+  ClearCapabilityRunRecords(settings);
+  settings.variables.clear();
+  settings.grouping_variable = 0;
+  settings.codes.clear();
+  settings.aggregated_variables = {};
+  settings.specifications.clear();
+  settings.specification_undefined = true;
+}
+
 }  // namespace kpa::shell

@@ -1,0 +1,41 @@
+// Moments of the accepted observations, updated one value at a time so that a single pass
+// over the data file suffices, and the sample statistics derived from them.
+#pragma once
+
+#include <cstdint>
+
+namespace kpa::capability {
+
+// Running mean and central moment sums M2, M3, M4 (sums of powers of deviations from the
+// running mean).
+// Reference: Pébay, P. (2008), "Formulas for robust, one-pass parallel computation of
+// covariances and arbitrary-order statistical moments", Sandia report SAND2008-6212, eq.
+// 1.5; in the one-value form given by Terriberry (2007).
+class MomentAccumulator {
+ public:
+  void Add(double x);
+  std::int64_t Count() const { return n_; }
+  double Mean() const { return mean_; }
+  double M2() const { return m2_; }
+  double M3() const { return m3_; }
+  double M4() const { return m4_; }
+
+ private:
+  std::int64_t n_ = 0;
+  double mean_ = 0.0;
+  double m2_ = 0.0;
+  double m3_ = 0.0;
+  double m4_ = 0.0;
+};
+
+struct SampleMoments {
+  double sd = 0.0;        // divisor N - 1
+  double skewness = 0.0;  // N^2 m3 / ((N-1)(N-2) s^3), m3 with divisor N
+  double kurtosis = 0.0;  // N^2 ((N+1) m4 - 3(N-1) m2^2) / ((N-1)(N-2)(N-3) s^4), excess
+};
+
+// Sample standard deviation, unbiased skewness and excess kurtosis (the G1 and G2 of Joanes
+// and Gill, 1998). Needs N >= 4 and M2 > 0; otherwise the skewness and kurtosis are 0.
+SampleMoments FinishMoments(const MomentAccumulator& moments);
+
+}  // namespace kpa::capability

@@ -1,0 +1,302 @@
+#include "capability/requests.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+#include "capability/string_ids.h"
+#include "shell/probability/sorting.h"
+
+namespace kpa::capability {
+namespace {
+
+using shell::CapabilityVariableRun;
+
+// Field ranges the results dialogs accept (see validation.h).
+constexpr double kFieldLimit = 9999999.0;
+constexpr double kSmallestSigma = 1e-22;
+constexpr double kMinToleranceN = 3.0;
+constexpr double kMaxToleranceN = 32000.0;
+
+HistogramIndices g_histogram_indices;
+
+std::map<CapabilityRequest, RequestHandler>& Handlers();
+
+bool RawGrouped(const shell::CapabilityState& state) {
+  return !state.aggregated && state.grouping != shell::GroupingMode::kNone;
+}
+
+RequestStatus Initialise(RequestContext& context) {
+  CapabilityVariableRun& run = context.run;
+  if (!run.read) {
+    if (ReadRunData(context.host, context.settings, run) != PassStatus::kOk)
+      return RequestStatus::kFailed;
+  }
+  if (run.initialised) return RequestStatus::kDone;
+  shell::CapabilityState& state = run.state;
+  shell::CapabilityResultsFields& fields = run.fields;
+  state.mu = state.mean;
+  state.sigma_total = state.sd;
+  state.sigma_within = state.sigma_within_computed;
+  state.k = fields.sigma_limits;
+  // The first initialisation clears the user switches; the values the module writes into
+  // the fields are clamped into what the validation accepts.
+  fields.user_mean_on = false;
+  fields.user_sigma_on = false;
+  fields.user_mean = ClampIntoField(state.mean, -kFieldLimit, kFieldLimit);
+  const double overall = state.aggregated ? state.sigma_within_computed : state.sd;
+  fields.user_sigma = ClampIntoField(overall, kSmallestSigma, kFieldLimit);
+  if (state.Grouped())
+    fields.within_sigma = ClampIntoField(state.sigma_within_computed, kSmallestSigma, kFieldLimit);
+  if (!state.aggregated) {
+    fields.histogram_lower = ClampIntoField(state.minimum, -kFieldLimit, kFieldLimit);
+    fields.histogram_upper = ClampIntoField(state.maximum, -kFieldLimit, kFieldLimit);
+    if (!(fields.histogram_upper > fields.histogram_lower)) {
+      if (fields.histogram_lower >= kFieldLimit) fields.histogram_lower = kFieldLimit - 1.0;
+      fields.histogram_upper = fields.histogram_lower + 1.0;
+    }
+  }
+  fields.tolerance_n = static_cast<std::int64_t>(
+      ClampIntoField(static_cast<double>(state.n), kMinToleranceN, kMaxToleranceN));
+  run.initialised = true;
+  return RequestStatus::kDone;
+}
+
+struct RunIndices {
+  SpecLimits limits;
+  shell::ProcessSpecRecord record;
+  NormalIndices capability;
+  SigmaLimitValues capability_limits;
+  std::optional<NormalIndices> performance;
+  SigmaLimitValues performance_limits;
+};
+
+std::optional<RunIndices> IndicesOf(RequestContext& context) {
+  const shell::CapabilityState& state = context.run.state;
+  RunIndices result;
+  const auto found =
+      context.settings.specifications.find(SpecificationVariable(context.settings, context.run));
+  if (found != context.settings.specifications.end()) result.record = found->second;
+  const auto limits = EffectiveLimits(result.record);
+  if (!limits) return std::nullopt;
+  result.limits = *limits;
+  const double sigma = state.Grouped() ? state.sigma_within : state.sigma_total;
+  const std::optional<double> tau =
+      state.aggregated ? std::nullopt : TargetDeviation(state.observations, limits->nominal);
+  result.capability = ComputeNormalIndices(*limits, state.mu, sigma, state.k, tau);
+  result.capability_limits = SigmaLimitsOf(*limits, state.mu, sigma, state.k);
+  if (RawGrouped(state)) {
+    NormalIndices performance =
+        ComputeNormalIndices(*limits, state.mu, state.sigma_total, state.k, std::nullopt);
+    performance.k.reset();
+    result.performance = performance;
+    result.performance_limits = SigmaLimitsOf(*limits, state.mu, state.sigma_total, state.k);
+  }
+  return result;
+}
+
+RequestStatus Indices(RequestContext& context) {
+  const auto indices = IndicesOf(context);
+  if (!indices) {
+    context.host.ShowMessage(context.host.ResourceString(strings::kSpecsIncorrect));
+    return RequestStatus::kFailed;
+  }
+  switch (context.mode) {
+    case OutputMode::kCollect:
+      if (context.collected != nullptr) {
+        context.collected->variable = context.run.variable;
+        context.collected->limits = indices->limits;
+        context.collected->sigma_limits = indices->capability_limits;
+        context.collected->capability = indices->capability;
+        if (context.run.state.samples.size() >= 2) context.collected->performance = indices->performance;
+      }
+      return RequestStatus::kDone;
+    case OutputMode::kKeep:
+      g_histogram_indices = {indices->capability.cp, indices->capability.cpk,
+                             indices->capability.cpl, indices->capability.cpu};
+      return RequestStatus::kDone;
+    case OutputMode::kEmit: break;
+  }
+  context.host.SetStatusText(context.host.ResourceString(strings::kStatusIndices));
+  if (!EmitIndexTable(context.run, indices->limits, indices->record, IndexPass::kCapability,
+                      indices->capability, indices->capability_limits))
+    return RequestStatus::kFailed;
+  if (indices->performance &&
+      !EmitIndexTable(context.run, indices->limits, indices->record, IndexPass::kPerformance,
+                      *indices->performance, indices->performance_limits))
+    return RequestStatus::kFailed;
+  return RequestStatus::kDone;
+}
+
+RequestStatus HistogramIndicesRequest(RequestContext& context) {
+  RequestContext keep = context;
+  keep.mode = OutputMode::kKeep;
+  return Indices(keep);
+}
+
+RequestStatus BeyondSpecifications(RequestContext& context) {
+  const shell::CapabilityState& state = context.run.state;
+  if (state.aggregated) return RequestStatus::kNotAvailable;
+  const auto indices = IndicesOf(context);
+  if (!indices) {
+    context.host.ShowMessage(context.host.ResourceString(strings::kSpecsIncorrect));
+    return RequestStatus::kFailed;
+  }
+  context.host.SetStatusText(context.host.ResourceString(strings::kStatusOutliers));
+  const BeyondCounts counts =
+      CountBeyondSpecifications(state.observations, indices->limits, state.mu, state.sigma_total);
+  return EmitBeyondSpecificationsTable(context.run, indices->limits, counts)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
+}
+
+RequestStatus Descriptive(RequestContext& context) {
+  shell::CapabilityState& state = context.run.state;
+  if (!state.aggregated && state.sorted.size() != state.observations.size()) {
+    context.host.SetStatusText(context.host.ResourceString(strings::kStatusSorting));
+    state.sorted = state.observations;
+    probability::HeapSort(state.sorted, 'a');
+    const Quartiles quartiles = QuartilesOfSorted(state.sorted);
+    state.median = quartiles.median;
+    state.q1 = quartiles.q1;
+    state.q3 = quartiles.q3;
+  }
+  context.host.SetStatusText(context.host.ResourceString(strings::kStatusDescriptive));
+  return EmitDescriptiveTable(context.run) ? RequestStatus::kDone : RequestStatus::kFailed;
+}
+
+std::map<CapabilityRequest, RequestHandler>& Handlers() {
+  static std::map<CapabilityRequest, RequestHandler> handlers = {
+      {CapabilityRequest::kInitialise, &Initialise},
+      {CapabilityRequest::kDescriptiveStatistics, &Descriptive},
+      {CapabilityRequest::kSummary, &Indices},
+      {CapabilityRequest::kBeyondSpecifications, &BeyondSpecifications},
+      {CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
+  };
+  return handlers;
+}
+
+}  // namespace
+
+void RegisterCapabilityRequest(CapabilityRequest code, RequestHandler handler) {
+  Handlers()[code] = handler;
+}
+
+bool IsCapabilityRequestServed(CapabilityRequest code) { return Handlers().contains(code); }
+
+RequestStatus RunCapabilityRequest(CapabilityRequest code, RequestContext& context) {
+  const auto it = Handlers().find(code);
+  if (it == Handlers().end() || it->second == nullptr) return RequestStatus::kNotAvailable;
+  // Every request but the first needs the variable initialised.
+  if (code != CapabilityRequest::kInitialise && !context.run.initialised) {
+    const RequestStatus status = Initialise(context);
+    if (status != RequestStatus::kDone) return status;
+  }
+  return it->second(context);
+}
+
+const HistogramIndices& LastHistogramIndices() { return g_histogram_indices; }
+
+int PassFailureMessage(PassStatus status, bool aggregated) {
+  switch (status) {
+    case PassStatus::kFewValues: return strings::kFailFewValues;
+    case PassStatus::kZeroDispersion: return strings::kFailZeroDispersion;
+    case PassStatus::kMissingCodes: return strings::kFailMissingCodes;
+    case PassStatus::kMeanSizeOne:
+      return aggregated ? strings::kFailAggregatedMeanSizeOne : strings::kFailMeanSizeOne;
+    case PassStatus::kSampleOver25:
+      return aggregated ? strings::kFailAggregatedSampleOver25 : strings::kFailSampleOver25;
+    case PassStatus::kCancelled: return strings::kPassCancelled;
+    case PassStatus::kOk: return 0;
+  }
+  return 0;
+}
+
+PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
+                       CapabilityVariableRun& run) {
+  const bool aggregated = settings.input_mode == shell::CapabilityInputMode::kAggregatedData;
+  PassResult result;
+  if (aggregated) {
+    host.SetStatusText(host.ResourceString(strings::kStatusAggregated));
+    const AggregatedPassSetup setup{settings.aggregated_variables[0],
+                                    settings.aggregated_variables[1],
+                                    settings.aggregated_variables[2],
+                                    settings.aggregated_sigma_method};
+    result = ReadAggregatedCapabilityData(host, setup, run.state);
+  } else {
+    RawPassSetup setup;
+    setup.variable = run.variable;
+    setup.grouping = settings.grouping;
+    setup.constant_size = settings.constant_sample_size;
+    setup.grouping_variable = settings.grouping_variable;
+    setup.codes = settings.codes;
+    setup.method = settings.sigma_method;
+    result = ReadRawCapabilityData(host, setup, run.state);
+  }
+  run.read = false;
+  run.initialised = false;
+  if (result.warnings & kWarnTooManyValues)
+    host.ShowMessage(host.ResourceString(strings::kWarnTooManyValues));
+  if (result.warnings & kWarnTooManySamples)
+    host.ShowMessage(host.ResourceString(strings::kWarnTooManySamples));
+  if (result.status != PassStatus::kOk) {
+    host.ShowMessage(host.ResourceString(PassFailureMessage(result.status, aggregated)));
+    return result.status;
+  }
+  if (result.small_sample) host.ShowMessage(host.ResourceString(strings::kWarnSmallSample));
+  run.read = true;
+  if (aggregated) ApplyDefaultSpecification(settings, run);
+  return PassStatus::kOk;
+}
+
+int SpecificationVariable(const shell::CapabilitySettings& settings,
+                          const CapabilityVariableRun& run) {
+  return run.state.aggregated || settings.input_mode == shell::CapabilityInputMode::kAggregatedData
+             ? settings.aggregated_variables[0]
+             : run.variable;
+}
+
+void ApplyDefaultSpecification(shell::CapabilitySettings& settings,
+                               const CapabilityVariableRun& run) {
+  if (!settings.specification_undefined) return;
+  const shell::CapabilityState& state = run.state;
+  shell::ProcessSpecRecord record;
+  record.type = shell::ProcessType::kNominalDelta;
+  record.nominal = state.mean;
+  record.delta = state.sigma_within_computed;
+  record.lower = state.mean - state.sigma_within_computed;
+  record.upper = state.mean + state.sigma_within_computed;
+  settings.specifications[SpecificationVariable(settings, run)] = record;
+  settings.specification_undefined = false;
+}
+
+RequestStatus SummarizeAllVariables(host::Host& host, shell::CapabilitySettings& settings) {
+  const std::size_t current = settings.current_run;
+  std::vector<SummaryRow> rows;
+  bool with_performance = false;
+  RequestStatus status = RequestStatus::kDone;
+  for (std::size_t i = 0; i < settings.runs.size() && status == RequestStatus::kDone; ++i) {
+    settings.current_run = i;
+    CapabilityVariableRun& run = settings.runs[i];
+    RequestContext context{host, settings, run};
+    status = RunCapabilityRequest(CapabilityRequest::kInitialise, context);
+    if (status != RequestStatus::kDone) break;
+    SummaryRow row;
+    context.mode = OutputMode::kCollect;
+    context.collected = &row;
+    status = RunCapabilityRequest(CapabilityRequest::kSummary, context);
+    if (row.performance) with_performance = true;
+    rows.push_back(row);
+  }
+  settings.current_run = current;
+  if (status != RequestStatus::kDone) return status;
+  return EmitSummaryOfAllVariables(rows, with_performance) ? RequestStatus::kDone
+                                                           : RequestStatus::kFailed;
+}
+
+double ClampIntoField(double value, double lowest, double highest) {
+  if (std::isnan(value)) return lowest;
+  return std::clamp(value, lowest, highest);
+}
+
+}  // namespace kpa::capability

@@ -1,0 +1,100 @@
+// The request dispatcher of capability analysis. A results dialog validates its fields,
+// stores them in the variable's run record, then issues a numbered request for the current
+// variable; the dispatcher calls the computation registered for that number. Requests that
+// no computation serves yet answer kNotAvailable, and a later computation (non-normal fits,
+// tolerance limits, frequency tables, plots) plugs in with RegisterCapabilityRequest.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "capability/data_pass.h"
+#include "capability/tables.h"
+#include "host/api/host.h"
+#include "shell/settings/capability_settings.h"
+
+namespace kpa::capability {
+
+// Request codes; never renumbered: the results dialogs and later computations use them.
+enum class CapabilityRequest : std::int16_t {
+  kInitialise = 0,            // read the data if needed; moments, sigma, field defaults
+  kDescriptiveStatistics = 1,
+  kFrequencyAndNormality = 2,
+  kSummary = 3,               // capability (and performance) indices of the current variable
+  kBeyondSpecifications = 4,
+  kToleranceLimits = 5,
+  kSummaryHistogram = 6,
+  kFrequencyNonNormal = 21,
+  kNonNormalIndices = 31,
+  kNonNormalHistogram = 62,
+  kNormalQuantilePlot = 71,
+  kNormalProbabilityPlot = 72,
+  kNonNormalQuantilePlot = 73,
+  kNonNormalProbabilityPlot = 74,
+  kHistogramIndices = 301,     // normal indices kept for the histogram, no output
+  kNonNormalHistogramIndices = 311,
+};
+
+enum class RequestStatus : std::int16_t {
+  kDone = 0,
+  kFailed = 1,        // the computation showed its message
+  kNotAvailable = 2,  // no computation serves this request yet
+};
+
+// Where the index requests put their results.
+enum class OutputMode { kEmit, kCollect, kKeep };
+
+struct RequestContext {
+  host::Host& host;
+  shell::CapabilitySettings& settings;
+  shell::CapabilityVariableRun& run;
+  OutputMode mode = OutputMode::kEmit;
+  SummaryRow* collected = nullptr;  // kCollect: the row to fill
+  bool distribution_free = false;   // request 5: distribution-free limits
+};
+
+using RequestHandler = RequestStatus (*)(RequestContext&);
+
+// Serves `code` with `handler` from now on (replacing any earlier handler).
+void RegisterCapabilityRequest(CapabilityRequest code, RequestHandler handler);
+bool IsCapabilityRequestServed(CapabilityRequest code);
+
+[[nodiscard]] RequestStatus RunCapabilityRequest(CapabilityRequest code, RequestContext& context);
+
+// The indices kept by request 301 for the next histogram: CP, CPK, CPL, CPU.
+struct HistogramIndices {
+  std::optional<double> cp;
+  std::optional<double> cpk;
+  std::optional<double> cpl;
+  std::optional<double> cpu;
+};
+const HistogramIndices& LastHistogramIndices();
+
+// The data pass of one run record (raw or aggregated per the settings), with its failures
+// and warnings shown. True when the run can be used.
+[[nodiscard]] PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
+                                     shell::CapabilityVariableRun& run);
+
+// The message of a failed pass; 0 for none (kOk, kCancelled handled by the caller).
+int PassFailureMessage(PassStatus status, bool aggregated);
+
+// The variable whose specification applies to a run (the means variable for aggregated data).
+int SpecificationVariable(const shell::CapabilitySettings& settings,
+                          const shell::CapabilityVariableRun& run);
+
+// Sets a default specification (nominal = grand mean, delta = within-sample sigma) while
+// none was ever defined; used by aggregated data.
+void ApplyDefaultSpecification(shell::CapabilitySettings& settings,
+                               const shell::CapabilityVariableRun& run);
+
+// Summary of all variables: initialises each variable not yet initialised, collects its
+// indices and emits one table. The current run is kept.
+[[nodiscard]] RequestStatus SummarizeAllVariables(host::Host& host,
+                                                  shell::CapabilitySettings& settings);
+
+// Clamps a value the module writes back into a results field into the field's accepted
+// range, so that the validation chain never refuses what the module wrote itself.
+double ClampIntoField(double value, double lowest, double highest);
+
+}  // namespace kpa::capability

@@ -1,0 +1,75 @@
+// The setup dialogs of capability analysis: raw data (template 3157) and aggregated data
+// (3161). Both keep the per-variable specifications, edited in the specification grid or
+// written as text by scripts, and on OK validate the setup, read the data and open the
+// results dialog.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "shell/dialogs/dialog.h"
+#include "shell/settings/capability_settings.h"
+
+namespace kpa::capability {
+
+// What writing the specification text did.
+struct SpecWriteResult {
+  enum class Outcome { kDone, kRefused, kSyntaxError, kIncomplete } outcome = Outcome::kDone;
+  std::string message;  // the module's message (refused) or what is wrong (syntax)
+};
+
+class SetupDialogBase : public shell::CAnalysisModelessDialog {
+ public:
+  using CAnalysisModelessDialog::CAnalysisModelessDialog;
+
+  // The variables whose specifications the dialog edits, in list order.
+  virtual std::vector<int> SpecificationVariables() const = 0;
+  std::string SpecificationsText() const;
+  SpecWriteResult WriteSpecificationsText(const std::string& text);
+
+ protected:
+  // The specification grid: one row per variable (Nominal, Delta, LSI, LSS), each cell
+  // asked through the host's number dialog; a cancelled cell stays empty. Rows are parsed in
+  // order and the first bad row stops with message 12722. True when every row was accepted.
+  bool EditSpecifications();
+  void RefreshSpecificationDisplay();
+  void SetRadio(int id);
+  int CheckedRadio(std::initializer_list<int> ids) const;
+  void InitRadioGroup(std::initializer_list<int> ids, int group);
+  shell::SigmaMethod SigmaMethodFromRadios() const;
+  void ShowSigmaMethod(shell::SigmaMethod method);
+  void Message(int string_number);
+};
+
+class RawSetupDialog : public SetupDialogBase {
+ public:
+  using SetupDialogBase::SetupDialogBase;
+  std::vector<int> SpecificationVariables() const override;
+
+ protected:
+  void OnInitDialog() override;
+  void OnCommand(int id, int notification) override;
+  void OnControlChanged(int id) override;
+
+ private:
+  void UpdateEnabling();
+  void StoreControls();
+  void RunOk();
+};
+
+class AggregatedSetupDialog : public SetupDialogBase {
+ public:
+  using SetupDialogBase::SetupDialogBase;
+  std::vector<int> SpecificationVariables() const override;
+
+ protected:
+  void OnInitDialog() override;
+  void OnCommand(int id, int notification) override;
+  void OnControlChanged(int id) override;
+
+ private:
+  void StoreControls();
+  void RunOk();
+};
+
+}  // namespace kpa::capability
