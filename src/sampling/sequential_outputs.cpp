@@ -22,6 +22,9 @@ using shell::SamplingDistribution;
 constexpr float kMissingS = std::numeric_limits<float>::quiet_NaN();
 constexpr int kSampleLabelWidth = 8;
 constexpr int kCaseNameLabelWidth = 20;
+// Cell texts hold the action: "continuer" takes 9 characters, one more than the usual
+// 8-character cell, which would show it as "continue".
+constexpr int kCellWidth = 9;
 
 double TableValue(float value) {
   return std::isnan(value) ? host::kMissing : static_cast<double>(value);
@@ -158,7 +161,7 @@ shell::TableStatus BuildSequentialTable(const SequentialContext& context,
   shell::SetTableTitle(arrays.title, 3, title3.Trimmed());
 
   const shell::TableStatus status =
-      shell::AllocateResultTable(table, 0, columns, context.samples, label_width, 8);
+      shell::AllocateResultTable(table, 0, columns, context.samples, label_width, kCellWidth);
   if (status != shell::TableStatus::kOk) return status;
   shell::TakeSmallTableHeadings(arrays, table);
   table.SetRowHeader(context.observed ? shell::CurrentHost().VariableName(s.data_variable)
