@@ -78,6 +78,9 @@ void ResultsDialog::OnCommand(int id, int /*notification*/) {
       (void)BuildSequentialPlan(s, SequentialOutputKind::kPlot);
       break;
     case controls::kSequentialSummary:
+      // The codes are checked here too, so that the table reads the data with the codes
+      // the fields show rather than those of the last plot.
+      if (Binomial() && s.data_variable > 0 && !CheckCodes()) break;
       if (!ReadNumberOfSamples()) break;
       s.sequential_output = shell::SequentialOutput::kSummary;
       (void)BuildSequentialPlan(s, SequentialOutputKind::kSummary);
