@@ -34,13 +34,11 @@ TEST(ExampleFiles, EveryFileReads) {
       {"pistonrings.csv", {200, 3}},            // 40 samples of 5
       {"pistonrings_aggregated.csv", {25, 6}},  // 25 Phase I samples
   };
-  std::set<std::string> seen;
   std::set<std::string> reference;
   for (const auto& entry : std::filesystem::directory_iterator(kExamples)) {
     const std::string name = entry.path().filename().string();
     if (entry.path().extension() != ".csv") continue;
     SCOPED_TRACE(name);
-    seen.insert(name);
     const ReadResult result = ReadDataFile(entry.path().string());
     EXPECT_TRUE(result.notices.empty());
     const auto found = expected.find(name);
