@@ -29,8 +29,10 @@ AutomationStatus PutSpecifications(shell::CAnalysisModelessDialog& dialog, const
   if (text == nullptr) throw AutomationException("ProcessSpecifications takes a text");
   const capability::SpecWriteResult result = setup->WriteSpecificationsText(*text);
   switch (result.outcome) {
-    case capability::SpecWriteResult::Outcome::kDone: return AutomationStatus::kOk;
-    case capability::SpecWriteResult::Outcome::kRefused: throw AutomationException(result.message);
+    case capability::SpecWriteResult::Outcome::kDone:
+      return AutomationStatus::kOk;
+    case capability::SpecWriteResult::Outcome::kRefused:
+      throw AutomationException(result.message);
     case capability::SpecWriteResult::Outcome::kSyntaxError:
       throw AutomationException("ProcessSpecifications: " + result.message);
     case capability::SpecWriteResult::Outcome::kIncomplete:
@@ -63,8 +65,15 @@ AutomationStatus PutVariable(shell::CAnalysisModelessDialog& dialog, const Varia
 
 constexpr MemberRow kCapabilityMembers[] = {
     {"Variables", MT::kListVariant, AC::kReadWrite, c::kVariables, "Variables for analysis"},
-    {"ProcessSpecifications", MT::kListVariant, AC::kReadWrite, 0, "Process specifications", {},
-     shell::ListKind::kVariables, &GetSpecifications, &PutSpecifications},
+    {"ProcessSpecifications",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Process specifications",
+     {},
+     shell::ListKind::kVariables,
+     &GetSpecifications,
+     &PutSpecifications},
     {"NoGroupingSingleSample", MT::kInteger, AC::kReadWrite, c::kNoGrouping,
      "No grouping in data, single sample"},
     {"ConstantSampleSize", MT::kInteger, AC::kReadWrite, c::kConstantSampleSize,
@@ -74,8 +83,13 @@ constexpr MemberRow kCapabilityMembers[] = {
      "Value of constant sample size"},
     {"SelectAllCodes", MT::kInteger, AC::kReadWrite, c::kSelectAllCodes,
      "Select all codes found in the data file"},
-    {"Codes", MT::kListVariant, AC::kReadWrite, c::kCodes, "Codes, identifying samples in data",
-     {}, shell::ListKind::kCodes},
+    {"Codes",
+     MT::kListVariant,
+     AC::kReadWrite,
+     c::kCodes,
+     "Codes, identifying samples in data",
+     {},
+     shell::ListKind::kCodes},
     {"KeepCodesInDataFileOrder", MT::kInteger, AC::kReadWrite, c::kCodesInFileOrder,
      "Keep codes in data file order"},
     {"EstimateSigmaFromRanges", MT::kInteger, AC::kReadWrite, c::kSigmaFromRanges,
@@ -116,8 +130,15 @@ constexpr MemberRow kCapabilityMembers[] = {
 
 constexpr MemberRow kCapabilityAggregatedMembers[] = {
     {"Variables", MT::kListVariant, AC::kReadWrite, c::kVariables, "Variables for analysis"},
-    {"ProcessSpecifications", MT::kListVariant, AC::kReadWrite, 0, "Process specifications", {},
-     shell::ListKind::kVariables, &GetSpecifications, &PutSpecifications},
+    {"ProcessSpecifications",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Process specifications",
+     {},
+     shell::ListKind::kVariables,
+     &GetSpecifications,
+     &PutSpecifications},
     {"EstimateSigmaFromRanges", MT::kInteger, AC::kReadWrite, c::kSigmaFromRanges,
      "Estimate sigma from ranges"},
     {"EstimateSigmaFromStandardDeviations", MT::kInteger, AC::kReadWrite, c::kSigmaFromStdDevs,
@@ -127,14 +148,24 @@ constexpr MemberRow kCapabilityAggregatedMembers[] = {
 };
 
 constexpr MemberRow kCapabilityResultsMembers[] = {
-    {"Variable", MT::kListVariant, AC::kReadWrite, 0, "Current variable for analysis", {},
-     shell::ListKind::kVariables, &GetVariable, &PutVariable},
+    {"Variable",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Current variable for analysis",
+     {},
+     shell::ListKind::kVariables,
+     &GetVariable,
+     &PutVariable},
     {"TypeOfProcessSpecifications", MT::kEnum, AC::kReadWrite, c::kProcessType,
      "Type of process specifications", "ProProcessType"},
     {"NominalValue", MT::kDouble, AC::kReadWrite, c::kNominal, "Nominal value"},
-    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta, "Delta value, for specs: nominal ± delta"},
-    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower, "Lower specification limit"},
-    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper, "Upper specification limit"},
+    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta,
+     "Delta value, for specs: nominal ± delta"},
+    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower,
+     "Lower specification limit"},
+    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper,
+     "Upper specification limit"},
     {"UserDefinedMean", MT::kInteger, AC::kReadWrite, c::kUserMeanOn,
      "Use user defined mean in computations of capability indices"},
     {"ValueForUserDefinedMean", MT::kDouble, AC::kReadWrite, c::kUserMean,
@@ -222,9 +253,12 @@ constexpr MemberRow kCapabilitySpecsMembers[] = {
     {"TypeOfProcessSpecifications", MT::kEnum, AC::kReadWrite, c::kProcessType,
      "Type of process specifications", "ProProcessType"},
     {"NominalValue", MT::kDouble, AC::kReadWrite, c::kNominal, "Nominal value"},
-    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta, "Delta value, for specs: nominal ± delta"},
-    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower, "Lower specification limit"},
-    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper, "Upper specification limit"},
+    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta,
+     "Delta value, for specs: nominal ± delta"},
+    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower,
+     "Lower specification limit"},
+    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper,
+     "Upper specification limit"},
     {"UserDefinedMean", MT::kInteger, AC::kReadWrite, c::kUserMeanOn,
      "Use user defined mean in computations of capability indices"},
     {"ValueForUserDefinedMean", MT::kDouble, AC::kReadWrite, c::kUserMean,
@@ -235,7 +269,8 @@ constexpr MemberRow kCapabilitySpecsMembers[] = {
      "Value for user defined sigma, for computations of capability indices"},
     {"SigmaLimits", MT::kDouble, AC::kReadWrite, c::kSigmaLimits,
      "Sigma limits (multiple), for computations of capability indices"},
-    {"Summary", MT::kAction, AC::kCall, c::kAggregatedSummary, "Summary, process capability indices"},
+    {"Summary", MT::kAction, AC::kCall, c::kAggregatedSummary,
+     "Summary, process capability indices"},
 };
 
 }  // namespace

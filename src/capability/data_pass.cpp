@@ -61,10 +61,14 @@ void AddToSample(shell::CapabilitySample& sample, double x) {
 
 PassStatus FromSigma(SigmaStatus status) {
   switch (status) {
-    case SigmaStatus::kOk: return PassStatus::kOk;
-    case SigmaStatus::kEmptySample: return PassStatus::kMissingCodes;
-    case SigmaStatus::kMeanSizeOne: return PassStatus::kMeanSizeOne;
-    case SigmaStatus::kSampleOver25: return PassStatus::kSampleOver25;
+    case SigmaStatus::kOk:
+      return PassStatus::kOk;
+    case SigmaStatus::kEmptySample:
+      return PassStatus::kMissingCodes;
+    case SigmaStatus::kMeanSizeOne:
+      return PassStatus::kMeanSizeOne;
+    case SigmaStatus::kSampleOver25:
+      return PassStatus::kSampleOver25;
   }
   return PassStatus::kMeanSizeOne;
 }
@@ -91,9 +95,9 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
   PassResult result;
 
   const double missing = host.MissingCode(setup.variable);
-  const double code_missing =
-      setup.grouping == GroupingMode::kGroupingVariable ? host.MissingCode(setup.grouping_variable)
-                                                        : 0.0;
+  const double code_missing = setup.grouping == GroupingMode::kGroupingVariable
+                                  ? host.MissingCode(setup.grouping_variable)
+                                  : 0.0;
   std::unordered_map<std::int64_t, std::size_t> code_index;
   if (setup.grouping == GroupingMode::kGroupingVariable) {
     for (std::size_t i = 0; i < setup.codes.size() && i < kMaxCodes; ++i)
@@ -101,7 +105,7 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
     state.samples.resize(code_index.empty() ? 0 : std::min(setup.codes.size(), kMaxCodes));
   }
   const std::int64_t size = std::max<std::int64_t>(setup.constant_size, 1);
-  std::int64_t position = 0;         // constant size: position within the current sample
+  std::int64_t position = 0;  // constant size: position within the current sample
   bool current_has_value = false;
 
   MomentAccumulator moments;

@@ -27,12 +27,12 @@ inline constexpr std::int64_t kMinimumN = 7;
 // Never renumbered: 1 to 6 are the failure codes the messages are chosen by.
 enum class PassStatus : std::int16_t {
   kOk = 0,
-  kFewValues = 1,        // raw: fewer than 7 values
-  kZeroDispersion = 2,   // raw: all values equal
-  kMissingCodes = 4,     // raw: a selected code has no data
-  kMeanSizeOne = 5,      // no sample with n >= 2 (aggregated: its failure 1)
-  kSampleOver25 = 6,     // ranges and a sample over 25
-  kCancelled = 7,        // the user cancelled the reading; nothing was computed
+  kFewValues = 1,       // raw: fewer than 7 values
+  kZeroDispersion = 2,  // raw: all values equal
+  kMissingCodes = 4,    // raw: a selected code has no data
+  kMeanSizeOne = 5,     // no sample with n >= 2 (aggregated: its failure 1)
+  kSampleOver25 = 6,    // ranges and a sample over 25
+  kCancelled = 7,       // the user cancelled the reading; nothing was computed
 };
 
 // Warning bits.
@@ -50,7 +50,7 @@ struct RawPassSetup {
   GroupingMode grouping = GroupingMode::kNone;
   std::int64_t constant_size = 1;  // grouping by constant sample size, 1..99999
   int grouping_variable = 0;
-  std::span<const double> codes;   // grouping variable: the selected codes, in sample order
+  std::span<const double> codes;  // grouping variable: the selected codes, in sample order
   SigmaMethod method = SigmaMethod::kRanges;
 };
 

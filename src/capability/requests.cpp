@@ -108,14 +108,16 @@ RequestStatus Indices(RequestContext& context) {
         context.collected->limits = indices->limits;
         context.collected->sigma_limits = indices->capability_limits;
         context.collected->capability = indices->capability;
-        if (context.run.state.samples.size() >= 2) context.collected->performance = indices->performance;
+        if (context.run.state.samples.size() >= 2)
+          context.collected->performance = indices->performance;
       }
       return RequestStatus::kDone;
     case OutputMode::kKeep:
       g_histogram_indices = {indices->capability.cp, indices->capability.cpk,
                              indices->capability.cpl, indices->capability.cpu};
       return RequestStatus::kDone;
-    case OutputMode::kEmit: break;
+    case OutputMode::kEmit:
+      break;
   }
   context.host.SetStatusText(context.host.ResourceString(strings::kStatusIndices));
   if (!EmitIndexTable(context.run, indices->limits, indices->record, IndexPass::kCapability,
@@ -199,15 +201,20 @@ const HistogramIndices& LastHistogramIndices() { return g_histogram_indices; }
 
 int PassFailureMessage(PassStatus status, bool aggregated) {
   switch (status) {
-    case PassStatus::kFewValues: return strings::kFailFewValues;
-    case PassStatus::kZeroDispersion: return strings::kFailZeroDispersion;
-    case PassStatus::kMissingCodes: return strings::kFailMissingCodes;
+    case PassStatus::kFewValues:
+      return strings::kFailFewValues;
+    case PassStatus::kZeroDispersion:
+      return strings::kFailZeroDispersion;
+    case PassStatus::kMissingCodes:
+      return strings::kFailMissingCodes;
     case PassStatus::kMeanSizeOne:
       return aggregated ? strings::kFailAggregatedMeanSizeOne : strings::kFailMeanSizeOne;
     case PassStatus::kSampleOver25:
       return aggregated ? strings::kFailAggregatedSampleOver25 : strings::kFailSampleOver25;
-    case PassStatus::kCancelled: return strings::kPassCancelled;
-    case PassStatus::kOk: return 0;
+    case PassStatus::kCancelled:
+      return strings::kPassCancelled;
+    case PassStatus::kOk:
+      return 0;
   }
   return 0;
 }
@@ -218,10 +225,9 @@ PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
   PassResult result;
   if (aggregated) {
     host.SetStatusText(host.ResourceString(strings::kStatusAggregated));
-    const AggregatedPassSetup setup{settings.aggregated_variables[0],
-                                    settings.aggregated_variables[1],
-                                    settings.aggregated_variables[2],
-                                    settings.aggregated_sigma_method};
+    const AggregatedPassSetup setup{
+        settings.aggregated_variables[0], settings.aggregated_variables[1],
+        settings.aggregated_variables[2], settings.aggregated_sigma_method};
     result = ReadAggregatedCapabilityData(host, setup, run.state);
   } else {
     RawPassSetup setup;

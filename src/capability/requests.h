@@ -18,10 +18,10 @@ namespace kpa::capability {
 
 // Request codes; never renumbered: the results dialogs and later computations use them.
 enum class CapabilityRequest : std::int16_t {
-  kInitialise = 0,            // read the data if needed; moments, sigma, field defaults
+  kInitialise = 0,  // read the data if needed; moments, sigma, field defaults
   kDescriptiveStatistics = 1,
   kFrequencyAndNormality = 2,
-  kSummary = 3,               // capability (and performance) indices of the current variable
+  kSummary = 3,  // capability (and performance) indices of the current variable
   kBeyondSpecifications = 4,
   kToleranceLimits = 5,
   kSummaryHistogram = 6,
@@ -32,7 +32,7 @@ enum class CapabilityRequest : std::int16_t {
   kNormalProbabilityPlot = 72,
   kNonNormalQuantilePlot = 73,
   kNonNormalProbabilityPlot = 74,
-  kHistogramIndices = 301,     // normal indices kept for the histogram, no output
+  kHistogramIndices = 301,  // normal indices kept for the histogram, no output
   kNonNormalHistogramIndices = 311,
 };
 

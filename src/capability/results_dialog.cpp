@@ -15,10 +15,9 @@ using shell::ProcessType;
 
 shell::CapabilitySettings& Capability() { return shell::Settings().capability; }
 
-constexpr int kProcessTypeNames[] = {strings::kProcessTypeNominalDelta,
-                                     strings::kProcessTypeLowerNominalUpper,
-                                     strings::kProcessTypeLowerNominal,
-                                     strings::kProcessTypeNominalUpper};
+constexpr int kProcessTypeNames[] = {
+    strings::kProcessTypeNominalDelta, strings::kProcessTypeLowerNominalUpper,
+    strings::kProcessTypeLowerNominal, strings::kProcessTypeNominalUpper};
 
 }  // namespace
 
@@ -136,21 +135,39 @@ void ResultsDialogBase::RestoreField(ResultsField field) {
   shell::ProcessSpecRecord record = settings.specifications[SpecificationVariable(settings, run)];
   (void)CompleteSpecRecord(record);
   switch (field) {
-    case ResultsField::kUserMean: GetControl(c::kUserMean).value = f.user_mean; break;
-    case ResultsField::kUserSigma: GetControl(c::kUserSigma).value = f.user_sigma; break;
-    case ResultsField::kWithinSigma: GetControl(c::kWithinSigma).value = f.within_sigma; break;
-    case ResultsField::kSigmaLimits: GetControl(c::kSigmaLimits).value = f.sigma_limits; break;
+    case ResultsField::kUserMean:
+      GetControl(c::kUserMean).value = f.user_mean;
+      break;
+    case ResultsField::kUserSigma:
+      GetControl(c::kUserSigma).value = f.user_sigma;
+      break;
+    case ResultsField::kWithinSigma:
+      GetControl(c::kWithinSigma).value = f.within_sigma;
+      break;
+    case ResultsField::kSigmaLimits:
+      GetControl(c::kSigmaLimits).value = f.sigma_limits;
+      break;
     case ResultsField::kNominal:
       GetControl(c::kNominal).value = record.nominal.value_or(0.0);
       break;
-    case ResultsField::kDelta: GetControl(c::kDelta).value = record.delta.value_or(1.0); break;
-    case ResultsField::kLower: GetControl(c::kLower).value = record.lower.value_or(0.0); break;
-    case ResultsField::kUpper: GetControl(c::kUpper).value = record.upper.value_or(0.0); break;
-    case ResultsField::kNAdjustment: GetControl(c::kNAdjustment).value = f.n_adjustment; break;
+    case ResultsField::kDelta:
+      GetControl(c::kDelta).value = record.delta.value_or(1.0);
+      break;
+    case ResultsField::kLower:
+      GetControl(c::kLower).value = record.lower.value_or(0.0);
+      break;
+    case ResultsField::kUpper:
+      GetControl(c::kUpper).value = record.upper.value_or(0.0);
+      break;
+    case ResultsField::kNAdjustment:
+      GetControl(c::kNAdjustment).value = f.n_adjustment;
+      break;
     case ResultsField::kRankAdjustment:
       GetControl(c::kRankAdjustment).value = f.rank_adjustment;
       break;
-    case ResultsField::kToleranceN: GetControl(c::kToleranceN).value = f.tolerance_n; break;
+    case ResultsField::kToleranceN:
+      GetControl(c::kToleranceN).value = f.tolerance_n;
+      break;
     case ResultsField::kPercent:
       GetControl(c::kTolerancePercent).value = f.percent_population * 100.0;
       break;
@@ -163,7 +180,9 @@ void ResultsDialogBase::RestoreField(ResultsField field) {
     case ResultsField::kHistogramUpper:
       GetControl(c::kHistogramUpper).value = f.histogram_upper;
       break;
-    case ResultsField::kCategories: GetControl(c::kCategories).value = f.categories; break;
+    case ResultsField::kCategories:
+      GetControl(c::kCategories).value = f.categories;
+      break;
   }
 }
 
@@ -206,13 +225,19 @@ bool ResultsDialogBase::ValidateAndStore() {
   record.type = v.type;
   record.nominal = v.nominal;
   switch (v.type) {
-    case ProcessType::kNominalDelta: record.delta = v.delta; break;
+    case ProcessType::kNominalDelta:
+      record.delta = v.delta;
+      break;
     case ProcessType::kLowerNominalUpper:
       record.lower = v.lower;
       record.upper = v.upper;
       break;
-    case ProcessType::kLowerNominal: record.lower = v.lower; break;
-    default: record.upper = v.upper; break;
+    case ProcessType::kLowerNominal:
+      record.lower = v.lower;
+      break;
+    default:
+      record.upper = v.upper;
+      break;
   }
   if (CompleteSpecRecord(record)) {
     settings.specifications[SpecificationVariable(settings, run)] = record;
@@ -251,11 +276,13 @@ void ResultsDialogBase::HandleSharedChange(int id) {
 void RawResultsDialog::OnInitDialog() {
   shell::CapabilitySettings& settings = Capability();
   shell::Control& variables = GetControl(c::kVariable);
-  for (const auto& run : settings.runs) variables.items.push_back(Host().VariableName(run.variable));
+  for (const auto& run : settings.runs)
+    variables.items.push_back(Host().VariableName(run.variable));
   variables.value = static_cast<std::int64_t>(settings.current_run);
   shell::Control& types = GetControl(c::kProcessType);
   for (const int name : kProcessTypeNames) types.items.push_back(Host().ResourceString(name));
-  for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical}) GetControl(id).radio_group = 1;
+  for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical})
+    GetControl(id).radio_group = 1;
   for (const int id : {c::kBaseOnPercent, c::kBaseOnConfidence}) GetControl(id).radio_group = 2;
   (void)LoadCurrentVariable();
 }
@@ -316,34 +343,60 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       GetControl(c::kRankAdjustment).value = -1.0 / 3.0;
       GetControl(c::kNAdjustment).value = 1.0 / 3.0;
       break;
-    case c::kSummary: Issue(CapabilityRequest::kSummary); break;
+    case c::kSummary:
+      Issue(CapabilityRequest::kSummary);
+      break;
     case c::kSummaryAllVariables:
       if (ValidateAndStore()) (void)SummarizeAllVariables(Host(), settings);
       break;
-    case c::kDescriptiveStatistics: Issue(CapabilityRequest::kDescriptiveStatistics); break;
-    case c::kBeyondSpecifications: Issue(CapabilityRequest::kBeyondSpecifications); break;
-    case c::kFrequencyAndNormality: Issue(CapabilityRequest::kFrequencyAndNormality); break;
+    case c::kDescriptiveStatistics:
+      Issue(CapabilityRequest::kDescriptiveStatistics);
+      break;
+    case c::kBeyondSpecifications:
+      Issue(CapabilityRequest::kBeyondSpecifications);
+      break;
+    case c::kFrequencyAndNormality:
+      Issue(CapabilityRequest::kFrequencyAndNormality);
+      break;
     case c::kSummaryHistogram:
-      if (GetControl(c::kShowIndices).IntValue() != 0)
-        Issue(CapabilityRequest::kHistogramIndices);
+      if (GetControl(c::kShowIndices).IntValue() != 0) Issue(CapabilityRequest::kHistogramIndices);
       Issue(CapabilityRequest::kSummaryHistogram);
       break;
-    case c::kQuantilePlot: Issue(CapabilityRequest::kNormalQuantilePlot); break;
-    case c::kProbabilityPlot: Issue(CapabilityRequest::kNormalProbabilityPlot); break;
-    case c::kIndicesNonNormal: Issue(CapabilityRequest::kNonNormalIndices); break;
+    case c::kQuantilePlot:
+      Issue(CapabilityRequest::kNormalQuantilePlot);
+      break;
+    case c::kProbabilityPlot:
+      Issue(CapabilityRequest::kNormalProbabilityPlot);
+      break;
+    case c::kIndicesNonNormal:
+      Issue(CapabilityRequest::kNonNormalIndices);
+      break;
     case c::kHistogramNonNormal:
       if (GetControl(c::kShowIndices).IntValue() != 0 &&
           IsCapabilityRequestServed(CapabilityRequest::kNonNormalHistogramIndices))
         Issue(CapabilityRequest::kNonNormalHistogramIndices);
       Issue(CapabilityRequest::kNonNormalHistogram);
       break;
-    case c::kFrequencyNonNormal: Issue(CapabilityRequest::kFrequencyNonNormal); break;
-    case c::kQuantilePlotNonNormal: Issue(CapabilityRequest::kNonNormalQuantilePlot); break;
-    case c::kProbabilityPlotNonNormal: Issue(CapabilityRequest::kNonNormalProbabilityPlot); break;
-    case c::kSummaryAllNonNormal: Host().ShowMessage(Host().ResourceString(strings::kNotAvailableYet)); break;
-    case c::kNormalToleranceLimits: Issue(CapabilityRequest::kToleranceLimits); break;
-    case c::kFreeToleranceLimits: Issue(CapabilityRequest::kToleranceLimits); break;
-    default: break;
+    case c::kFrequencyNonNormal:
+      Issue(CapabilityRequest::kFrequencyNonNormal);
+      break;
+    case c::kQuantilePlotNonNormal:
+      Issue(CapabilityRequest::kNonNormalQuantilePlot);
+      break;
+    case c::kProbabilityPlotNonNormal:
+      Issue(CapabilityRequest::kNonNormalProbabilityPlot);
+      break;
+    case c::kSummaryAllNonNormal:
+      Host().ShowMessage(Host().ResourceString(strings::kNotAvailableYet));
+      break;
+    case c::kNormalToleranceLimits:
+      Issue(CapabilityRequest::kToleranceLimits);
+      break;
+    case c::kFreeToleranceLimits:
+      Issue(CapabilityRequest::kToleranceLimits);
+      break;
+    default:
+      break;
   }
 }
 
@@ -363,8 +416,11 @@ void AggregatedResultsDialog::OnCommand(int id, int /*notification*/) {
       ExitDialog(Process().BackStepOf(shell::Step::kCapabilityAggregatedResults),
                  shell::ExitMode::kBack);
       break;
-    case c::kAggregatedSummary: Issue(CapabilityRequest::kSummary); break;
-    default: break;
+    case c::kAggregatedSummary:
+      Issue(CapabilityRequest::kSummary);
+      break;
+    default:
+      break;
   }
 }
 

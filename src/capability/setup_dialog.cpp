@@ -21,16 +21,16 @@ using shell::SigmaMethod;
 
 constexpr std::int64_t kMaxSampleSize = 99999;
 
-constexpr int kDistributionRadios[] = {c::kBeta,      c::kExponential,       c::kExtremeValue,
-                                       c::kGamma,     c::kLogNormal,         c::kNormalAndGeneral,
-                                       c::kRayleigh,  c::kWeibull};
+constexpr int kDistributionRadios[] = {c::kBeta,     c::kExponential, c::kExtremeValue,
+                                       c::kGamma,    c::kLogNormal,   c::kNormalAndGeneral,
+                                       c::kRayleigh, c::kWeibull};
 constexpr shell::CapabilityDistribution kDistributions[] = {
-    shell::CapabilityDistribution::kBeta,      shell::CapabilityDistribution::kExponential,
+    shell::CapabilityDistribution::kBeta,         shell::CapabilityDistribution::kExponential,
     shell::CapabilityDistribution::kExtremeValue, shell::CapabilityDistribution::kGamma,
-    shell::CapabilityDistribution::kLogNormal, shell::CapabilityDistribution::kNormalAndGeneral,
-    shell::CapabilityDistribution::kRayleigh,  shell::CapabilityDistribution::kWeibull};
-constexpr int kOffsetFields[] = {c::kBetaOffset,     c::kExponentialOffset, c::kGammaOffset,
-                                 c::kLogNormalOffset, c::kRayleighOffset,   c::kWeibullOffset};
+    shell::CapabilityDistribution::kLogNormal,    shell::CapabilityDistribution::kNormalAndGeneral,
+    shell::CapabilityDistribution::kRayleigh,     shell::CapabilityDistribution::kWeibull};
+constexpr int kOffsetFields[] = {c::kBetaOffset,      c::kExponentialOffset, c::kGammaOffset,
+                                 c::kLogNormalOffset, c::kRayleighOffset,    c::kWeibullOffset};
 
 CapabilitySettings& Capability() { return shell::Settings().capability; }
 
@@ -96,10 +96,9 @@ bool SetupDialogBase::EditSpecifications() {
             : std::nullopt};
     std::optional<double> cells[4];
     for (int i = 0; i < 4; ++i)
-      cells[i] = Host().AskNumber(caption,
-                                  Host().VariableName(variable) + " : " +
-                                      Host().ResourceString(headers[i]),
-                                  shown[i].value_or(0.0));
+      cells[i] = Host().AskNumber(
+          caption, Host().VariableName(variable) + " : " + Host().ResourceString(headers[i]),
+          shown[i].value_or(0.0));
     auto record = RecordFromEntry({cells[0], cells[1], cells[2], cells[3]});
     if (!record || !CompleteSpecRecord(*record)) {
       Message(strings::kSpecLimitsIncorrect);
@@ -152,9 +151,12 @@ void SetupDialogBase::InitRadioGroup(std::initializer_list<int> ids, int group) 
 
 SigmaMethod SetupDialogBase::SigmaMethodFromRadios() const {
   switch (CheckedRadio({c::kSigmaFromRanges, c::kSigmaFromStdDevs, c::kSigmaFromVariances})) {
-    case c::kSigmaFromStdDevs: return SigmaMethod::kStandardDeviations;
-    case c::kSigmaFromVariances: return SigmaMethod::kVariances;
-    default: return SigmaMethod::kRanges;
+    case c::kSigmaFromStdDevs:
+      return SigmaMethod::kStandardDeviations;
+    case c::kSigmaFromVariances:
+      return SigmaMethod::kVariances;
+    default:
+      return SigmaMethod::kRanges;
   }
 }
 
@@ -204,8 +206,7 @@ void RawSetupDialog::OnInitDialog() {
 }
 
 void RawSetupDialog::UpdateEnabling() {
-  const int grouping =
-      CheckedRadio({c::kNoGrouping, c::kConstantSampleSize, c::kGroupingVariable});
+  const int grouping = CheckedRadio({c::kNoGrouping, c::kConstantSampleSize, c::kGroupingVariable});
   const bool grouped = grouping != c::kNoGrouping;
   for (const int id : {c::kSigmaFromRanges, c::kSigmaFromStdDevs, c::kSigmaFromVariances})
     GetControl(id).enabled = grouped;
@@ -215,9 +216,15 @@ void RawSetupDialog::UpdateEnabling() {
   int caption = strings::kSigmaCaptionOverall;
   if (grouped) {
     switch (SigmaMethodFromRadios()) {
-      case SigmaMethod::kRanges: caption = strings::kSigmaCaptionRanges; break;
-      case SigmaMethod::kStandardDeviations: caption = strings::kSigmaCaptionStdDevs; break;
-      case SigmaMethod::kVariances: caption = strings::kSigmaCaptionVariances; break;
+      case SigmaMethod::kRanges:
+        caption = strings::kSigmaCaptionRanges;
+        break;
+      case SigmaMethod::kStandardDeviations:
+        caption = strings::kSigmaCaptionStdDevs;
+        break;
+      case SigmaMethod::kVariances:
+        caption = strings::kSigmaCaptionVariances;
+        break;
     }
   }
   GetControl(c::kSigmaCaption).value = Host().ResourceString(caption);
@@ -241,18 +248,24 @@ void RawSetupDialog::StoreControls() {
   const std::vector<int> grouping = ListAt(list, 1);
   settings.grouping_variable = grouping.empty() ? 0 : grouping.front();
   switch (CheckedRadio({c::kNoGrouping, c::kConstantSampleSize, c::kGroupingVariable})) {
-    case c::kConstantSampleSize: settings.grouping = GroupingMode::kConstantSampleSize; break;
-    case c::kGroupingVariable: settings.grouping = GroupingMode::kGroupingVariable; break;
-    default: settings.grouping = GroupingMode::kNone; break;
+    case c::kConstantSampleSize:
+      settings.grouping = GroupingMode::kConstantSampleSize;
+      break;
+    case c::kGroupingVariable:
+      settings.grouping = GroupingMode::kGroupingVariable;
+      break;
+    default:
+      settings.grouping = GroupingMode::kNone;
+      break;
   }
   const auto* codes = std::get_if<shell::NumberLists>(&GetControl(c::kCodes).value);
   settings.codes = codes && !codes->empty() ? codes->front() : std::vector<double>{};
   settings.select_all_codes = GetControl(c::kSelectAllCodes).IntValue() != 0;
   settings.keep_codes_in_file_order = GetControl(c::kCodesInFileOrder).IntValue() != 0;
   settings.sigma_method = SigmaMethodFromRadios();
-  const int distribution = CheckedRadio({c::kBeta, c::kExponential, c::kExtremeValue, c::kGamma,
-                                         c::kLogNormal, c::kNormalAndGeneral, c::kRayleigh,
-                                         c::kWeibull});
+  const int distribution =
+      CheckedRadio({c::kBeta, c::kExponential, c::kExtremeValue, c::kGamma, c::kLogNormal,
+                    c::kNormalAndGeneral, c::kRayleigh, c::kWeibull});
   for (std::size_t i = 0; i < std::size(kDistributions); ++i)
     if (kDistributionRadios[i] == distribution) settings.distribution = kDistributions[i];
   for (std::size_t i = 0; i < std::size(kOffsetFields); ++i)
@@ -261,7 +274,9 @@ void RawSetupDialog::StoreControls() {
 
 void RawSetupDialog::OnCommand(int id, int /*notification*/) {
   switch (id) {
-    case shell::controls::kOk: RunOk(); break;
+    case shell::controls::kOk:
+      RunOk();
+      break;
     case shell::controls::kCancel:
       StoreControls();
       ExitDialog(shell::Step::kStartup, shell::ExitMode::kBack);
@@ -270,8 +285,11 @@ void RawSetupDialog::OnCommand(int id, int /*notification*/) {
       StoreControls();
       (void)EditSpecifications();
       break;
-    case c::kFitAllDistributions: Message(strings::kNotAvailableYet); break;
-    default: break;
+    case c::kFitAllDistributions:
+      Message(strings::kNotAvailableYet);
+      break;
+    default:
+      break;
   }
 }
 
@@ -320,8 +338,8 @@ void RawSetupDialog::RunOk() {
     settings.codes = std::move(collected.codes);
     GetControl(c::kCodes).value = shell::NumberLists{settings.codes};
   }
-  if (settings.grouping == GroupingMode::kConstantSampleSize && settings.constant_sample_size == 1 &&
-      settings.sigma_method != SigmaMethod::kRanges) {
+  if (settings.grouping == GroupingMode::kConstantSampleSize &&
+      settings.constant_sample_size == 1 && settings.sigma_method != SigmaMethod::kRanges) {
     Message(strings::kMovingRangesNote);
     settings.sigma_method = SigmaMethod::kRanges;
     ShowSigmaMethod(SigmaMethod::kRanges);
@@ -367,8 +385,7 @@ void AggregatedSetupDialog::OnInitDialog() {
   const CapabilitySettings& settings = Capability();
   shell::NumberLists lists(3);
   for (std::size_t i = 0; i < 3; ++i)
-    if (settings.aggregated_variables[i] != 0)
-      lists[i].push_back(settings.aggregated_variables[i]);
+    if (settings.aggregated_variables[i] != 0) lists[i].push_back(settings.aggregated_variables[i]);
   GetControl(c::kVariables).value = lists;
   InitRadioGroup({c::kSigmaFromRanges, c::kSigmaFromStdDevs, c::kSigmaFromVariances}, 2);
   ShowSigmaMethod(settings.aggregated_sigma_method);
@@ -398,7 +415,9 @@ void AggregatedSetupDialog::StoreControls() {
 
 void AggregatedSetupDialog::OnCommand(int id, int /*notification*/) {
   switch (id) {
-    case shell::controls::kOk: RunOk(); break;
+    case shell::controls::kOk:
+      RunOk();
+      break;
     case shell::controls::kCancel:
       StoreControls();
       ExitDialog(shell::Step::kStartup, shell::ExitMode::kBack);
@@ -407,7 +426,8 @@ void AggregatedSetupDialog::OnCommand(int id, int /*notification*/) {
       StoreControls();
       (void)EditSpecifications();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 

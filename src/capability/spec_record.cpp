@@ -29,7 +29,8 @@ bool CompleteSpecRecord(ProcessSpecRecord& record) {
       done.delta = (*record.upper - nominal) / 2.0;
       done.lower = nominal - *done.delta;
       break;
-    default: return false;
+    default:
+      return false;
   }
   record = done;
   return true;
@@ -38,7 +39,7 @@ bool CompleteSpecRecord(ProcessSpecRecord& record) {
 bool IsCompleteSpecRecord(const ProcessSpecRecord& record) {
   if (record.type == ProcessType::kUndefined) return false;
   if (!record.nominal || !record.delta || !record.lower || !record.upper) return false;
-  return *record.lower < *record.nominal && *record.nominal < *record.upper && *record.delta > 0;
+  return *record.lower < *record.nominal && *record.nominal<*record.upper&& * record.delta> 0;
 }
 
 std::optional<ProcessSpecRecord> RecordFromEntry(const SpecEntry& entry) {
@@ -83,16 +84,16 @@ std::string SpecificationText(const ProcessSpecRecord& record, const host::Host&
              number(limits->lower) + text(strings::kUslEquals) + number(limits->upper) + ")";
     case ProcessType::kLowerNominalUpper:
       return text(strings::kTypeNameLowerNominalUpper) + text(strings::kInfEquals) +
-             number(limits->lower) + " " + text(strings::kNominalEquals) +
-             number(limits->nominal) + " " + text(strings::kSupEquals) + number(limits->upper);
+             number(limits->lower) + " " + text(strings::kNominalEquals) + number(limits->nominal) +
+             " " + text(strings::kSupEquals) + number(limits->upper);
     case ProcessType::kLowerNominal:
       return text(strings::kTypeNameLowerNominal) + text(strings::kInfEquals) +
-             number(limits->lower) + " " + text(strings::kNominalEquals) +
-             number(limits->nominal);
+             number(limits->lower) + " " + text(strings::kNominalEquals) + number(limits->nominal);
     case ProcessType::kNominalUpper:
       return text(strings::kTypeNameNominalUpper) + text(strings::kNominalEquals) +
              number(limits->nominal) + " " + text(strings::kSupEquals) + number(limits->upper);
-    default: return text(strings::kNoneDefined);
+    default:
+      return text(strings::kNoneDefined);
   }
 }
 

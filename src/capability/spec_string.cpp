@@ -10,8 +10,8 @@ namespace {
 
 std::string Fixed6(double value) {
   char buffer[400];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                    std::chars_format::fixed, 6);
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
   return std::string(buffer, result.ptr);
 }
 
@@ -51,8 +51,8 @@ class Tokens {
   };
 
   Token Next() {
-    while (pos_ < text_.size() && (std::isspace(static_cast<unsigned char>(text_[pos_])) ||
-                                   text_[pos_] == ','))
+    while (pos_ < text_.size() &&
+           (std::isspace(static_cast<unsigned char>(text_[pos_])) || text_[pos_] == ','))
       ++pos_;
     if (pos_ >= text_.size()) return {Kind::kEnd, ""};
     const char c = text_[pos_];
@@ -102,24 +102,30 @@ std::string FormatSpecificationString(std::span<const int> variables,
     // Only the values that the type defines are written; the others read as MISSING.
     SpecEntry shown{record.nominal, {}, {}, {}};
     switch (record.type) {
-      case ProcessType::kNominalDelta: shown.delta = record.delta; break;
+      case ProcessType::kNominalDelta:
+        shown.delta = record.delta;
+        break;
       case ProcessType::kLowerNominalUpper:
         shown.lower = record.lower;
         shown.upper = record.upper;
         break;
-      case ProcessType::kLowerNominal: shown.lower = record.lower; break;
-      case ProcessType::kNominalUpper: shown.upper = record.upper; break;
-      default: break;
+      case ProcessType::kLowerNominal:
+        shown.lower = record.lower;
+        break;
+      case ProcessType::kNominalUpper:
+        shown.upper = record.upper;
+        break;
+      default:
+        break;
     }
     if (!text.empty()) text += " \n ";
-    text += name + " ( " + Item(shown.nominal) + " " + Item(shown.delta) + " " +
-            Item(shown.lower) + " " + Item(shown.upper) + " ) ";
+    text += name + " ( " + Item(shown.nominal) + " " + Item(shown.delta) + " " + Item(shown.lower) +
+            " " + Item(shown.upper) + " ) ";
   }
   return text;
 }
 
-ParsedSpecifications ParseSpecificationString(std::string_view text,
-                                              std::span<const int> variables,
+ParsedSpecifications ParseSpecificationString(std::string_view text, std::span<const int> variables,
                                               const host::Host& host) {
   ParsedSpecifications parsed;
   const auto fail = [&](SpecStringError error, std::string detail) {

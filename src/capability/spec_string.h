@@ -36,8 +36,7 @@ struct ParsedSpecifications {
 // Reads entries in the form FormatSpecificationString writes. A variable is given by number
 // or by name, bare or in double quotes, matched without regard to case against the analysis
 // variables; items not given stay empty; entries may be separated by blanks or line ends.
-ParsedSpecifications ParseSpecificationString(std::string_view text,
-                                              std::span<const int> variables,
+ParsedSpecifications ParseSpecificationString(std::string_view text, std::span<const int> variables,
                                               const host::Host& host);
 
 }  // namespace kpa::capability

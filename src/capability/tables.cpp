@@ -90,7 +90,8 @@ std::string SigmaLimitsTitle(const SigmaLimitValues& values, const host::Host& h
     if (c > 0) sign = "+" + sign;
     std::string text = pattern;
     const std::size_t lead = text.find_first_not_of(' ');
-    if (lead != std::string::npos && sign.size() <= lead) text.replace(lead - sign.size(), sign.size(), sign);
+    if (lead != std::string::npos && sign.size() <= lead)
+      text.replace(lead - sign.size(), sign.size(), sign);
     return text + FixedText(limit, 4);
   };
   std::string title;
@@ -117,13 +118,16 @@ bool EmitIndexTable(const CapabilityVariableRun& run, const SpecLimits& limits,
   table.SetRowHeader(header);
   table.SetColumnName(0, Text(strings::kValueColumn));
   const bool aggregated = run.state.aggregated;
-  const int labels_capability[] = {strings::kRowLsl,  strings::kRowNominal, strings::kRowUsl, 0,
-                                   strings::kRowCp,   strings::kRowCr,      strings::kRowCpk,
-                                   aggregated ? strings::kRowCplAggregated : strings::kRowCpl,
-                                   strings::kRowCpu,  strings::kRowK,       strings::kRowCpm};
-  const int labels_performance[] = {strings::kRowLsl, strings::kRowNominal, strings::kRowUsl,
-                                    0,                strings::kRowPp,      strings::kRowPr,
-                                    strings::kRowPpk, strings::kRowPpl,     strings::kRowPpu};
+  const int labels_capability[] = {
+      strings::kRowLsl, strings::kRowNominal,
+      strings::kRowUsl, 0,
+      strings::kRowCp,  strings::kRowCr,
+      strings::kRowCpk, aggregated ? strings::kRowCplAggregated : strings::kRowCpl,
+      strings::kRowCpu, strings::kRowK,
+      strings::kRowCpm};
+  const int labels_performance[] = {
+      strings::kRowLsl, strings::kRowNominal, strings::kRowUsl, 0, strings::kRowPp, strings::kRowPr,
+      strings::kRowPpk, strings::kRowPpl,     strings::kRowPpu};
   const std::optional<double> values[] = {
       limits.HasLower() ? std::optional<double>(limits.lower) : std::nullopt,
       limits.nominal,
@@ -151,9 +155,9 @@ bool EmitBeyondSpecificationsTable(const CapabilityVariableRun& run, const SpecL
       shell::TableStatus::kOk)
     return false;
   host::Host& host = shell::CurrentHost();
-  shell::SetTableTitle(table.Title(), 1,
-                       VariableTitle(run) + Text(strings::kDistributionTitle) +
-                           Text(strings::kNormalName));
+  shell::SetTableTitle(
+      table.Title(), 1,
+      VariableTitle(run) + Text(strings::kDistributionTitle) + Text(strings::kNormalName));
   std::string spec_line;
   if (limits.TwoSided())
     spec_line = FillAfterEquals(Text(strings::kSpecLineTwoSided),
@@ -218,12 +222,16 @@ bool EmitDescriptiveTable(const CapabilityVariableRun& run) {
     double value;
   };
   const double variance = state.sd * state.sd;
-  std::vector<Row> list = {
-      {strings::kRowMean, state.mean},           {strings::kRowMedian, when(state.median)},
-      {strings::kRowQ1, when(state.q1)},         {strings::kRowQ3, when(state.q3)},
-      {strings::kRowMinimum, when(state.minimum)}, {strings::kRowMaximum, when(state.maximum)},
-      {strings::kRowStdDev, when(state.sd)},     {strings::kRowVariance, when(variance)},
-      {strings::kRowSkewness, when(state.skewness)}, {strings::kRowKurtosis, when(state.kurtosis)}};
+  std::vector<Row> list = {{strings::kRowMean, state.mean},
+                           {strings::kRowMedian, when(state.median)},
+                           {strings::kRowQ1, when(state.q1)},
+                           {strings::kRowQ3, when(state.q3)},
+                           {strings::kRowMinimum, when(state.minimum)},
+                           {strings::kRowMaximum, when(state.maximum)},
+                           {strings::kRowStdDev, when(state.sd)},
+                           {strings::kRowVariance, when(variance)},
+                           {strings::kRowSkewness, when(state.skewness)},
+                           {strings::kRowKurtosis, when(state.kurtosis)}};
   if (grouped) {
     list.push_back({0, host::kMissing});
     list.push_back({strings::kRowSamples, static_cast<double>(state.samples.size())});
@@ -258,9 +266,9 @@ bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_pe
                                  static_cast<int>(rows.size()), std::max(labels.width, 8),
                                  kNameWidth) != shell::TableStatus::kOk)
     return false;
-  shell::SetTableTitle(table.Title(), 1,
-                       Text(with_performance ? strings::kAllTitlePerformance
-                                             : strings::kAllTitleCapability));
+  shell::SetTableTitle(
+      table.Title(), 1,
+      Text(with_performance ? strings::kAllTitlePerformance : strings::kAllTitleCapability));
   table.SetRowHeader(Text(strings::kVariableHeader));
   const int names[] = {strings::kPlusMinusC, strings::kPlusMinusC, strings::kEditorLsl,
                        strings::kColNominal, strings::kEditorUsl,  strings::kColCp,
@@ -268,8 +276,7 @@ bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_pe
                        strings::kColCpu,     strings::kColK,       strings::kColCpm,
                        strings::kColPp,      strings::kColPr,      strings::kColPpk,
                        strings::kColPpl,     strings::kColPpu};
-  for (int column = 0; column < columns; ++column)
-    table.SetColumnName(column, Text(names[column]));
+  for (int column = 0; column < columns; ++column) table.SetColumnName(column, Text(names[column]));
   table.SetUpperName(0, Text(strings::kConstC));
   table.SetUpperName(1, Text(strings::kConstC));
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -284,8 +291,13 @@ bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_pe
         limits.HasLower() ? std::optional<double>(limits.lower) : std::nullopt,
         limits.nominal,
         limits.HasUpper() ? std::optional<double>(limits.upper) : std::nullopt,
-        row.capability.cp, row.capability.cr, row.capability.cpk, row.capability.cpl,
-        row.capability.cpu, row.capability.k, row.capability.cpm};
+        row.capability.cp,
+        row.capability.cr,
+        row.capability.cpk,
+        row.capability.cpl,
+        row.capability.cpu,
+        row.capability.k,
+        row.capability.cpm};
     if (with_performance) {
       const NormalIndices none;
       const NormalIndices& p = row.performance ? *row.performance : none;
@@ -306,13 +318,19 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const host::Hos
   if (!state.aggregated)
     summary += "\n" + text(strings::kSummarySigma) + FixedText(state.sigma_total, 5);
   if (state.Grouped()) {
-    summary += "\n" + text(strings::kSummarySamples) + std::to_string(state.samples.size()) +
-               "\n" + text(strings::kSummaryMeanSize) + FixedText(state.mean_size, 2) + "\n" +
+    summary += "\n" + text(strings::kSummarySamples) + std::to_string(state.samples.size()) + "\n" +
+               text(strings::kSummaryMeanSize) + FixedText(state.mean_size, 2) + "\n" +
                text(strings::kSummaryWithin) + FixedText(state.sigma_within, 5) + "\n";
     switch (state.sigma_method) {
-      case SigmaMethod::kRanges: summary += text(strings::kNoteRanges); break;
-      case SigmaMethod::kStandardDeviations: summary += text(strings::kNoteStdDevs); break;
-      case SigmaMethod::kVariances: summary += text(strings::kNoteVariances); break;
+      case SigmaMethod::kRanges:
+        summary += text(strings::kNoteRanges);
+        break;
+      case SigmaMethod::kStandardDeviations:
+        summary += text(strings::kNoteStdDevs);
+        break;
+      case SigmaMethod::kVariances:
+        summary += text(strings::kNoteVariances);
+        break;
     }
   }
   return summary;

@@ -75,7 +75,8 @@ WithinSigma EstimateWithinSigma(std::span<const CapabilitySample> samples, Sigma
           result.status = SigmaStatus::kSampleOver25;
           return result;
         }
-        const double range = given_dispersions ? sample.dispersion : sample.maximum - sample.minimum;
+        const double range =
+            given_dispersions ? sample.dispersion : sample.maximum - sample.minimum;
         dispersion_sum += range;
         sigma_sum += range / probability::D2(static_cast<int>(size));
         break;

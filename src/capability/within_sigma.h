@@ -32,7 +32,7 @@ struct WithinSigma {
   std::int64_t sum_n2 = 0;       // sum of their sizes (nearest integers)
   bool sizes_vary = false;
   bool moving_ranges = false;
-  bool small_sample = false;     // some sample has n < 2
+  bool small_sample = false;  // some sample has n < 2
 };
 
 // Raw data: each sample carries count, mean, sum of squared deviations, maximum and minimum.

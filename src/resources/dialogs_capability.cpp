@@ -154,11 +154,10 @@ constexpr ControlTemplate kSpecsControls[] = {
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {3157, "Capabilité du Processus--Données Brutes ",
-     "Capabilité du processus - Données brutes", kRawSetupTabs, kRawSetupControls},
+    {3157, "Capabilité du Processus--Données Brutes ", "Capabilité du processus - Données brutes",
+     kRawSetupTabs, kRawSetupControls},
     {3161, "Capabilité du Processus--Données Agrégées ",
-     "Capabilité du processus - Données agrégées", kAggregatedSetupTabs,
-     kAggregatedSetupControls},
+     "Capabilité du processus - Données agrégées", kAggregatedSetupTabs, kAggregatedSetupControls},
     {3184, "Capabilité du Processus--Distribution Normale et Non-Normale Générale ",
      "Analyse de capabilité du processus, distributions normale et non normale générale avec "
      "données brutes - Résultats",

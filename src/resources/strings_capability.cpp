@@ -27,7 +27,9 @@ constexpr StringEntry kCapabilityStrings[] = {
     {32018, "Inf.="},
     {32019, "Nominal="},
     {32020, "Sup.="},
-    {32021, "Plus de 5000 identifiants d'échantillons rencontrés ; seuls les 5000 premiers seront traités."},
+    {32021,
+     "Plus de 5000 identifiants d'échantillons rencontrés ; seuls les 5000 premiers seront "
+     "traités."},
     {32022, "Aucun code correct dans le fichier"},
     {32023, " échantillons"},
     {32024, "Sélectionnez les variables (et éventuellement une variable de classement)"},
@@ -35,11 +37,19 @@ constexpr StringEntry kCapabilityStrings[] = {
     {32026, "selon... (var. de classement facultative) "},
     {32027, "Sélectionnez les codes de la variable de classement (échantillons)"},
     {32028, "Taille d'éch. incorrecte (1<N<99999)"},
-    {32029, "Valeur du paramètre d'échelle de la Distribution Bêta incorrecte ; paramètre rétabli par défaut à 1,0."},
+    {32029,
+     "Valeur du paramètre d'échelle de la Distribution Bêta incorrecte ; paramètre rétabli par "
+     "défaut à 1,0."},
     {32030, "NOTE : Sigma va être estimé à partir des étendues mobiles."},
-    {32031, "Analyse de capabilité du processus, distributions normale et non normale générale avec données brutes - Résultats"},
-    {32032, "Analyse de capabilité du processus, distributions non normales à deux paramètres avec données brutes - Résultats"},
-    {32033, "Analyse de capabilité du processus, distributions non normales à un paramètre avec données brutes - Résultats"},
+    {32031,
+     "Analyse de capabilité du processus, distributions normale et non normale générale avec "
+     "données brutes - Résultats"},
+    {32032,
+     "Analyse de capabilité du processus, distributions non normales à deux paramètres avec "
+     "données brutes - Résultats"},
+    {32033,
+     "Analyse de capabilité du processus, distributions non normales à un paramètre avec données "
+     "brutes - Résultats"},
     {32034, "Sélectionnez les variables avec les moyennes, dispersions et N"},
     {32035, "Moyennes :"},
     {32036, "Dispersion :"},
@@ -55,8 +65,12 @@ constexpr StringEntry kCapabilityStrings[] = {
     {32046, "Valeur de delta incorrecte (doit être supérieure à 0)"},
     {32047, "Valeur de LCI incorrecte (doit être inférieure à la valeur nominale)"},
     {32048, "Valeur de LCS incorrecte (doit être supérieure à la valeur nominale)"},
-    {32049, "Paramètre d'ajustement de N incorrect (0 < Val. <= 0,5) ; paramètre rétabli à sa précédente valeur."},
-    {32050, "Paramètre d'ajustement de rang incorrect (-0,5 <= Val. <= 0) ; paramètre rétabli à sa précédente valeur."},
+    {32049,
+     "Paramètre d'ajustement de N incorrect (0 < Val. <= 0,5) ; paramètre rétabli à sa précédente "
+     "valeur."},
+    {32050,
+     "Paramètre d'ajustement de rang incorrect (-0,5 <= Val. <= 0) ; paramètre rétabli à sa "
+     "précédente valeur."},
     {32051, "Nombre d'observations incorrect (2 < N < 32000)"},
     {32052, "Valeur du paramètre '% de la population' incorrecte (10 <= p <= 99,9)"},
     {32053, "Niveau de confiance incorrect (10 <= p <= 99,9)"},
@@ -65,14 +79,28 @@ constexpr StringEntry kCapabilityStrings[] = {
     {32056, "Nombre de catégories incorrect (4 < nb. catégories <= 50 )"},
     {32058, "N actif < 7 ; impossible d'estimer la capabilité du processus. "},
     {32059, "Dispersion trop faible (toutes les valeurs identiques ou presque). "},
-    {32060, "Des codes de classement (échantillons) sont introuvables dans les données ; vérifiez les codes sélectionnés ou désactivez la variable de classement."},
-    {32061, "Taille moyenne d'éch. égale à 1 ; des indices intra-échantillons significatifs ne peuvent être calculés. Vérifiez les codes de classement sélectionnés ou désactivez la variable de classement"},
-    {32062, "Un échantillon de taille n>25 ; impossible de calculer sigma à partir des étendues. Sélectionnez une autre option afin d'estimer sigma à partir de la dispersion d'échantillon."},
+    {32060,
+     "Des codes de classement (échantillons) sont introuvables dans les données ; vérifiez les "
+     "codes sélectionnés ou désactivez la variable de classement."},
+    {32061,
+     "Taille moyenne d'éch. égale à 1 ; des indices intra-échantillons significatifs ne peuvent "
+     "être calculés. Vérifiez les codes de classement sélectionnés ou désactivez la variable de "
+     "classement"},
+    {32062,
+     "Un échantillon de taille n>25 ; impossible de calculer sigma à partir des étendues. "
+     "Sélectionnez une autre option afin d'estimer sigma à partir de la dispersion d'échantillon."},
     {32063, "Trop de données (max=5.000) ; utilisation des 5.000 premières. "},
-    {32064, "Trop d'éch. compte tenu du N fixe par échantillon qui est spécifié ; seuls les 5000 premiers seront traités."},
-    {32065, "Un échantillon avec n=1; les échantillons avec n<2 sont ignorés dans le calcul de sigma mais inclus dans le calcul de X-barre. Les résultats donnent le n moyen, sans les n<2"},
-    {32066, "Taille moyenne d'éch. égale à 1 ; des indices significatifs ne peuvent être calculés. "},
-    {32067, "Un échantillon avec n>25 ; sigma incalculable avec ces étendues. Sélectionnez une autre option pour estimer sigma depuis la dispersion d'éch."},
+    {32064,
+     "Trop d'éch. compte tenu du N fixe par échantillon qui est spécifié ; seuls les 5000 premiers "
+     "seront traités."},
+    {32065,
+     "Un échantillon avec n=1; les échantillons avec n<2 sont ignorés dans le calcul de sigma mais "
+     "inclus dans le calcul de X-barre. Les résultats donnent le n moyen, sans les n<2"},
+    {32066,
+     "Taille moyenne d'éch. égale à 1 ; des indices significatifs ne peuvent être calculés. "},
+    {32067,
+     "Un échantillon avec n>25 ; sigma incalculable avec ces étendues. Sélectionnez une autre "
+     "option pour estimer sigma depuis la dispersion d'éch."},
     {32068, "Calcul des indices..."},
     {32069, "Lecture des données annulée ; aucun résultat n'a été calculé."},
     {32070, "Cette sortie n'est pas encore disponible dans cette version du module."},
@@ -119,7 +147,10 @@ constexpr StringEntry kCapabilityStrings[] = {
     {32121, ",EcType: "},
     {32122, "Recherche des points atypiques ... "},
     {32123, "Normale"},
-    {32124, "NOTE : Le sigma intra-échantillon est utilisé pour calculer les indices de capabilité (par exemple : Cpk) ; le Sigma Total est utilisé pour calculer les autres résultats (par exemple : Nombre au-delà des spécifications)."},
+    {32124,
+     "NOTE : Le sigma intra-échantillon est utilisé pour calculer les indices de capabilité (par "
+     "exemple : Cpk) ; le Sigma Total est utilisé pour calculer les autres résultats (par exemple "
+     ": Nombre au-delà des spécifications)."},
     {32130, "Stats Descriptives         "},
     {32131, "N =  "},
     {32132, " Valeur  "},

@@ -4,8 +4,8 @@
 
 #include "capability/spec_record.h"
 #include "capability/spec_string.h"
-#include "capability/validation.h"
 #include "capability/string_ids.h"
+#include "capability/validation.h"
 #include "support/fake_host.h"
 
 namespace kpa::capability {
@@ -122,28 +122,71 @@ TEST(ValidationTest, FirstFailureInChainOrder) {
     int message;
   };
   const std::vector<Case> cases = {
-      {"user mean", [](ResultsFieldValues& v) { v.user_mean_on = true; v.user_mean = 1e8; v.sigma_limits = 20; },
+      {"user mean",
+       [](ResultsFieldValues& v) {
+         v.user_mean_on = true;
+         v.user_mean = 1e8;
+         v.sigma_limits = 20;
+       },
        ResultsField::kUserMean, strings::kBadUserMean},
-      {"user sigma 0", [](ResultsFieldValues& v) { v.user_sigma_on = true; v.user_sigma = 0; v.sigma_limits = 20; },
+      {"user sigma 0",
+       [](ResultsFieldValues& v) {
+         v.user_sigma_on = true;
+         v.user_sigma = 0;
+         v.sigma_limits = 20;
+       },
        ResultsField::kUserSigma, strings::kBadSigma},
-      {"within sigma", [](ResultsFieldValues& v) { v.within_sigma = -1; v.sigma_limits = 0.4; },
+      {"within sigma",
+       [](ResultsFieldValues& v) {
+         v.within_sigma = -1;
+         v.sigma_limits = 0.4;
+       },
        ResultsField::kWithinSigma, strings::kBadSigma},
-      {"sigma limits 15.1", [](ResultsFieldValues& v) { v.sigma_limits = 15.1; v.delta = 0; },
+      {"sigma limits 15.1",
+       [](ResultsFieldValues& v) {
+         v.sigma_limits = 15.1;
+         v.delta = 0;
+       },
        ResultsField::kSigmaLimits, strings::kBadSigmaLimits},
-      {"delta 0", [](ResultsFieldValues& v) { v.delta = 0; v.n_adjustment = 0; },
+      {"delta 0",
+       [](ResultsFieldValues& v) {
+         v.delta = 0;
+         v.n_adjustment = 0;
+       },
        ResultsField::kDelta, strings::kBadDelta},
-      {"LSL above nominal", [](ResultsFieldValues& v) { v.type = ProcessType::kLowerNominalUpper; v.lower = 1; v.upper = -1; },
+      {"LSL above nominal",
+       [](ResultsFieldValues& v) {
+         v.type = ProcessType::kLowerNominalUpper;
+         v.lower = 1;
+         v.upper = -1;
+       },
        ResultsField::kLower, strings::kBadLsl},
-      {"N adjustment 0.6", [](ResultsFieldValues& v) { v.n_adjustment = 0.6; v.rank_adjustment = 0.1; },
+      {"N adjustment 0.6",
+       [](ResultsFieldValues& v) {
+         v.n_adjustment = 0.6;
+         v.rank_adjustment = 0.1;
+       },
        ResultsField::kNAdjustment, strings::kBadNAdjustment},
-      {"tolerance N 2", [](ResultsFieldValues& v) { v.tolerance_n = 2; v.percent = 5; },
+      {"tolerance N 2",
+       [](ResultsFieldValues& v) {
+         v.tolerance_n = 2;
+         v.percent = 5;
+       },
        ResultsField::kToleranceN, strings::kBadToleranceN},
-      {"confidence 99.95", [](ResultsFieldValues& v) { v.confidence = 99.95; v.categories = 51; },
+      {"confidence 99.95",
+       [](ResultsFieldValues& v) {
+         v.confidence = 99.95;
+         v.categories = 51;
+       },
        ResultsField::kConfidence, strings::kBadConfidence},
-      {"upper not above lower", [](ResultsFieldValues& v) { v.histogram_upper = v.histogram_lower; v.categories = 4; },
+      {"upper not above lower",
+       [](ResultsFieldValues& v) {
+         v.histogram_upper = v.histogram_lower;
+         v.categories = 4;
+       },
        ResultsField::kHistogramUpper, strings::kBadHistogramUpper},
-      {"categories 4", [](ResultsFieldValues& v) { v.categories = 4; },
-       ResultsField::kCategories, strings::kBadCategories},
+      {"categories 4", [](ResultsFieldValues& v) { v.categories = 4; }, ResultsField::kCategories,
+       strings::kBadCategories},
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.name);

@@ -63,18 +63,20 @@ TEST(WithinSigmaTest, EachMethod) {
     SigmaMethod method;
     double sigma;
   };
-  const auto a = SampleOf({1, 3});     // n 2, R 2, SS 2
-  const auto b = SampleOf({0, 1, 5});  // n 3, R 5, SS 14
-  const auto c3 = SampleOf({1, 2, 6});            // n 3, SS 14
-  const auto c5 = SampleOf({1, 2, 3, 4, 10});     // n 5, SS 50
+  const auto a = SampleOf({1, 3});             // n 2, R 2, SS 2
+  const auto b = SampleOf({0, 1, 5});          // n 3, R 5, SS 14
+  const auto c3 = SampleOf({1, 2, 6});         // n 3, SS 14
+  const auto c5 = SampleOf({1, 2, 3, 4, 10});  // n 5, SS 50
   const std::vector<Case> cases = {
       // Each range divided by the d2 of its own size, then averaged.
       {"ranges, unequal sizes", {a, b}, SigmaMethod::kRanges, (2.0 / d2_2 + 5.0 / d2_3) / 2.0},
       // Pooled: sqrt((SS1 + SS2) / (8 - 2)).
       {"variances, sizes 3 and 5", {c3, c5}, SigmaMethod::kVariances, std::sqrt(64.0 / 6.0)},
       // Moving ranges 2, 1, 4 of one-value samples: mean 7/3 over d2(2).
-      {"moving ranges", {SampleOf({1}), SampleOf({3}), SampleOf({2}), SampleOf({6})},
-       SigmaMethod::kRanges, 7.0 / 3.0 / d2_2},
+      {"moving ranges",
+       {SampleOf({1}), SampleOf({3}), SampleOf({2}), SampleOf({6})},
+       SigmaMethod::kRanges,
+       7.0 / 3.0 / d2_2},
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.name);
@@ -88,8 +90,8 @@ TEST(WithinSigmaTest, StandardDeviationsUseC4OfEachSize) {
   // c4(2) = sqrt(2/pi) = 0.7978845608, c4(3) = sqrt(pi)/2 = 0.8862269255 (closed forms).
   const auto a = SampleOf({1, 3});     // s = sqrt(2)
   const auto b = SampleOf({0, 1, 5});  // s = sqrt(7)
-  const WithinSigma result = EstimateWithinSigma(std::vector{a, b},
-                                                 SigmaMethod::kStandardDeviations, false);
+  const WithinSigma result =
+      EstimateWithinSigma(std::vector{a, b}, SigmaMethod::kStandardDeviations, false);
   const double expected = (std::sqrt(2.0) / 0.7978845608 + std::sqrt(7.0) / 0.8862269255) / 2.0;
   EXPECT_NEAR(result.sigma, expected, 1e-8);  // C4 carries a 2e-10 gamma-ratio error
 }
@@ -98,7 +100,8 @@ TEST(WithinSigmaTest, SmallSampleLeftOutOfSigma) {
   const auto a = SampleOf({1, 3});
   const auto one = SampleOf({100});
   const auto b = SampleOf({0, 1, 5});
-  const WithinSigma result = EstimateWithinSigma(std::vector{a, one, b}, SigmaMethod::kRanges, false);
+  const WithinSigma result =
+      EstimateWithinSigma(std::vector{a, one, b}, SigmaMethod::kRanges, false);
   EXPECT_TRUE(result.small_sample);
   EXPECT_EQ(result.k2, 2);
   EXPECT_EQ(result.sum_n2, 5);
@@ -117,9 +120,13 @@ TEST(WithinSigmaTest, Failures) {
     SigmaStatus status;
   };
   const std::vector<Case> cases = {
-      {"empty sample", {SampleOf({1, 2}), shell::CapabilitySample{}}, SigmaMethod::kRanges,
+      {"empty sample",
+       {SampleOf({1, 2}), shell::CapabilitySample{}},
+       SigmaMethod::kRanges,
        SigmaStatus::kEmptySample},
-      {"single values with variances", {SampleOf({1}), SampleOf({2})}, SigmaMethod::kVariances,
+      {"single values with variances",
+       {SampleOf({1}), SampleOf({2})},
+       SigmaMethod::kVariances,
        SigmaStatus::kMeanSizeOne},
       {"26 values with ranges", {SampleOf(big)}, SigmaMethod::kRanges, SigmaStatus::kSampleOver25},
   };

@@ -15,7 +15,11 @@ namespace kpa::shell {
 enum class CapabilityInputMode : std::int16_t { kRawData = 1, kAggregatedData = 2 };
 
 // How observations are grouped into samples.
-enum class GroupingMode : std::int16_t { kNone = 0, kConstantSampleSize = 1, kGroupingVariable = 2 };
+enum class GroupingMode : std::int16_t {
+  kNone = 0,
+  kConstantSampleSize = 1,
+  kGroupingVariable = 2
+};
 
 // Which within-sample dispersion sigma is estimated from.
 enum class SigmaMethod : std::int16_t { kRanges = 1, kStandardDeviations = 2, kVariances = 3 };
@@ -131,7 +135,8 @@ struct CapabilityVariableRun {
   CapabilityResultsFields fields;
 };
 
-inline constexpr int kCapabilityOffsets = 6;  // beta, exponential, gamma, log-normal, Rayleigh, Weibull
+inline constexpr int kCapabilityOffsets =
+    6;  // beta, exponential, gamma, log-normal, Rayleigh, Weibull
 
 struct CapabilitySettings {
   CapabilityInputMode input_mode = CapabilityInputMode::kRawData;
