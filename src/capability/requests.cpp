@@ -46,6 +46,7 @@ RequestStatus Initialise(RequestContext& context) {
   fields.user_mean = ClampIntoField(state.mean, -kFieldLimit, kFieldLimit);
   const double overall = state.aggregated ? state.sigma_within_computed : state.sd;
   fields.user_sigma = ClampIntoField(overall, kSmallestSigma, kFieldLimit);
+  fields.within_sigma_edited = false;
   if (state.Grouped())
     fields.within_sigma = ClampIntoField(state.sigma_within_computed, kSmallestSigma, kFieldLimit);
   if (!state.aggregated) {

@@ -202,7 +202,10 @@ bool ResultsDialogBase::ValidateAndStore() {
   f.user_mean = v.user_mean;
   f.user_sigma_on = v.user_sigma_on;
   f.user_sigma = v.user_sigma;
-  if (present.within_sigma) f.within_sigma = v.within_sigma;
+  if (present.within_sigma && v.within_sigma != f.within_sigma) {
+    f.within_sigma = v.within_sigma;
+    f.within_sigma_edited = true;
+  }
   f.sigma_limits = v.sigma_limits;
   if (HasOptionFields()) {
     f.n_adjustment = v.n_adjustment;
@@ -252,7 +255,9 @@ bool ResultsDialogBase::ValidateAndStore() {
     state.sigma_within = f.user_sigma_on ? f.user_sigma : state.sigma_within_computed;
   } else {
     state.sigma_total = f.user_sigma_on ? f.user_sigma : state.sd;
-    state.sigma_within = state.Grouped() ? f.within_sigma : state.sigma_within_computed;
+    // The field shows the computed value (clamped into its range) until the user edits it.
+    state.sigma_within =
+        state.Grouped() && f.within_sigma_edited ? f.within_sigma : state.sigma_within_computed;
   }
   return true;
 }

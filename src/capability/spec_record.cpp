@@ -1,7 +1,8 @@
 #include "capability/spec_record.h"
 
+#include <charconv>
+
 #include "capability/string_ids.h"
-#include "shell/dialogs/list_text.h"
 
 namespace kpa::capability {
 
@@ -76,7 +77,13 @@ std::string SpecificationText(const ProcessSpecRecord& record, const host::Host&
   const auto limits = EffectiveLimits(record);
   if (!limits) return host.ResourceString(strings::kNoneDefined);
   const auto text = [&](int number) { return host.ResourceString(number); };
-  const auto number = [](double value) { return shell::FormatNumber(value); };
+  // Eight significant digits: limits derived from data print without binary noise.
+  const auto number = [](double value) {
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 8);
+    return std::string(buffer, result.ptr);
+  };
   switch (limits->type) {
     case ProcessType::kNominalDelta:
       return text(strings::kTypeNameNominalDelta) + " " + number(limits->nominal) +

@@ -139,6 +139,7 @@ int CProcess::OpenDialog(int template_number, int first_tab) {
 int CProcess::Init() {
   // Per-run records of the procedures are cleared here as the procedures add them.
   ClearCapabilityRunRecords(Settings().capability);
+  ResetCapabilityIfFileChanged(Settings().capability, Host().DataFileName());
   return 1;
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kpa::shell {
@@ -61,6 +62,7 @@ struct CapabilityResultsFields {
   bool user_sigma_on = false;
   double user_sigma = 1.0;
   double within_sigma = 1.0;
+  bool within_sigma_edited = false;  // else the computed within-sample sigma applies
   double sigma_limits = 6.0;
   std::int64_t tolerance_n = 100;
   double percent_population = 0.95;  // stored as a proportion
@@ -157,6 +159,7 @@ struct CapabilitySettings {
   SigmaMethod aggregated_sigma_method = SigmaMethod::kRanges;
   // Specifications by variable number, and whether none was ever defined.
   std::map<int, ProcessSpecRecord> specifications;
+  std::string data_file;  // the data file the variable numbers above refer to
   bool specification_undefined = true;
   // Per-run records: one per analysis variable, and the current one.
   std::vector<CapabilityVariableRun> runs;
@@ -178,6 +181,12 @@ inline void ResetCapabilityForNewFile(CapabilitySettings& settings) {
   settings.aggregated_variables = {};
   settings.specifications.clear();
   settings.specification_undefined = true;
+}
+
+// Variable numbers of another data file no longer apply: reset when the file changed.
+inline void ResetCapabilityIfFileChanged(CapabilitySettings& settings, const std::string& file) {
+  if (settings.data_file != file) ResetCapabilityForNewFile(settings);
+  settings.data_file = file;
 }
 
 }  // namespace kpa::shell
