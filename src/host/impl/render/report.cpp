@@ -19,7 +19,7 @@ section { background: #fff; border: 1px solid #ddd; border-radius: 6px; padding:
   margin: 0 0 20px; overflow-x: auto; }
 table.kpa-table { border-collapse: collapse; font-size: 0.9em;
   font-variant-numeric: tabular-nums; }
-table.kpa-table caption { caption-side: top; text-align: left; font-weight: 600;
+table.kpa-table caption { caption-side: top; text-align: left; font-weight: 600; white-space: nowrap;
   padding-bottom: 8px; }
 table.kpa-table th, table.kpa-table td { padding: 3px 10px; border-bottom: 1px solid #eee; }
 table.kpa-table thead th { border-bottom: 2px solid #888; text-align: right; }
