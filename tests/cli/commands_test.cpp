@@ -1,0 +1,78 @@
+// The subcommands as a user meets them: the demo job runs clean on the shipped examples,
+// `members` lists the library, a bad script or data file gives its exit code.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/commands/commands.h"
+
+namespace kpa::cli {
+namespace {
+
+std::filesystem::path TempFolder(const std::string& name) {
+  const auto folder = std::filesystem::temp_directory_path() / ("kpa-cli-" + name);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+TEST(Commands, DemoRunsCleanAndWritesItsReport) {
+  const auto folder = TempFolder("demo");
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(RunDemo(std::filesystem::path(KPA_SOURCE_DIR) / "examples", folder, out, err),
+            kExitDone)
+      << err.str();
+  EXPECT_TRUE(std::filesystem::exists(folder / "report.html"));
+  EXPECT_TRUE(std::filesystem::exists(folder / "001.txt"));
+  EXPECT_EQ(err.str().find("message:"), std::string::npos) << err.str();
+  std::filesystem::remove_all(folder);
+}
+
+TEST(Commands, MembersListsTheLibraryAndOneInterface) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(ListMembers(std::nullopt, out, err), kExitDone);
+  EXPECT_NE(out.str().find("ProCauseAndEffectDiagrams"), std::string::npos);
+  EXPECT_NE(out.str().find("ProMethod: scProRawDataProcessCapabilityAndToleranceIntervals=0"),
+            std::string::npos);
+  out.str("");
+  EXPECT_EQ(ListMembers(std::string("prostartup"), out, err), kExitDone);
+  EXPECT_NE(out.str().find("0x60030000  TypeOfAnalysis"), std::string::npos) << out.str();
+  EXPECT_EQ(ListMembers(std::string("ProNothing"), out, err), kExitUsage);
+}
+
+TEST(Commands, ExitCodesNameTheFailure) {
+  const auto folder = TempFolder("codes");
+  std::ofstream(folder / "syntax.kps") << "ProStartup.OK\nProStartup.TypeOfAnalysis = = 3\n";
+  std::ofstream(folder / "ok.kps") << "Print Host.Cases\n";
+  std::ofstream(folder / "ragged.csv") << "a,b\n1,2\n3\n";
+  struct Case {
+    const char* script;
+    std::optional<std::filesystem::path> data;
+    int code;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"syntax.kps", std::nullopt, kExitUsage, "syntax.kps:2:29: expected a value"},
+      {"missing.kps", std::nullopt, kExitUsage, "cannot read the script"},
+      {"ok.kps", folder / "ragged.csv", kExitDataFile, "ragged.csv:3"},
+      {"ok.kps", folder / "absent.csv", kExitDataFile, "absent.csv"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.script);
+    RunOptions options;
+    options.script = folder / c.script;
+    options.data = c.data;
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunScript(options, out, err), c.code);
+    EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+  }
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace kpa::cli
