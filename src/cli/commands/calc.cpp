@@ -102,9 +102,7 @@ const std::vector<CalcFunction>& Functions() {
          if (!(a[1] > 0.0)) {
            note = "DF must be positive; the library answers 0";
          } else if (x == 0.0) {
-           note =
-               "the percentage point did not converge (P too close to 0 for this DF); "
-               "the library answers 0";
+           note = "the percentage point did not converge; the library answers 0";
          } else if (!(lower >= 2e-6 && lower <= 0.999998)) {
            note = "1 - P lies outside [2e-6, 0.999998] and was clamped into it";
          }

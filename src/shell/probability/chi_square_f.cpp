@@ -35,10 +35,13 @@ double ChiSquareTailProbability(double x, double df) {
 // Kept: E = 5e-7, PMIN = 2e-6, PMAX = 0.999998, AA = ln 2, the printed constants C1..C38,
 //   the three starting approximations (small chi-square, v <= 0.32 by Newton on a
 //   rational approximation, Wilson-Hilferty with the correction for p near 1), and the
-//   seven-term Taylor correction; AS 111 for the normal deviate and AS 32 for P(v/2, x/2).
+//   seven-term Taylor correction; AS 111 for the normal deviate and AS 32, with both its
+//   branches, for P(v/2, x/2) (the series alone, stopped at 1e-6, leaves an error of a few
+//   times 1e-6 in P, so upper tails below about 1e-5 were never reached).
 // Changed: the Taylor loop is bounded at 20 steps with fault 4 (as in the later remark
 //   AS R85), and so is the v <= 0.32 Newton loop; without them a series whose term count
-//   jumps between two iterates could cycle forever.
+//   jumps between two iterates could cycle forever. AS 32 computes ln Gamma(v/2) itself
+//   rather than receiving g.
 double ChiSquarePercentagePoint(double p, double v, double g, std::int16_t& fault) {
   constexpr double E = 5e-7;
   constexpr double PMIN = 2e-6;
@@ -97,7 +100,7 @@ double ChiSquarePercentagePoint(double p, double v, double g, std::int16_t& faul
     const double previous = ch;
     const double p1 = 0.5 * ch;
     std::int16_t gamma_fault = 0;
-    const double p2 = p - IncompleteGammaSeries(p1, xx, gamma_fault);
+    const double p2 = p - IncompleteGamma(p1, xx, gamma_fault);
     if (gamma_fault != 0) {
       fault = 3;
       return ch;

@@ -22,7 +22,7 @@ namespace kpa::probability {
 // AS 91: lower-tail percentage point x with P(chi-square(v) <= x) = p, given
 // g = ln Gamma(v/2). This is the published routine; most callers want `ChiSquareQuantile`.
 // fault: 0 success; 1 when p is outside [2e-6, 0.999998]; 2 when v <= 0; 3 when
-// `IncompleteGammaSeries` faulted; 4 when the Taylor iteration has not settled in
+// `IncompleteGamma` faulted; 4 when the Taylor iteration has not settled in
 // kChiSquarePercentagePointMaxIterations steps. The result is -1 on faults 1 and 2 and the
 // current iterate on faults 3 and 4.
 [[nodiscard]] double ChiSquarePercentagePoint(double p, double v, double g, std::int16_t& fault);
@@ -31,16 +31,15 @@ inline constexpr int kChiSquarePercentagePointMaxIterations = 20;
 // Upper-tail percentage point: x with P(chi-square(df) > x) = p. The lower-tail
 // probability 1 - p is clamped into [2e-6, 0.999998] before AS 91 sees it, so p = 0 or 1
 // still gives a finite point. Answers 0 whenever AS 91 reports a fault (df <= 0 included).
-// Accuracy: relative error about 7e-5 (set by the 1e-6 stopping rule of
-// `IncompleteGammaSeries`). For the same reason upper tails below about 2e-6 (df 2..30) to
-// 2e-5 (df 10000) cannot be resolved: AS 91 does not settle and the answer is 0. df = 1
-// works down to the clamp.
+// Accuracy: relative error below 1e-8 for df from 0.3 to 10000 and every upper tail down to
+// the clamp (set by the 1e-8 accuracy of `IncompleteGamma`).
 [[nodiscard]] double ChiSquareQuantile(double p, double df);
 
 // Upper-tail percentage point: f with P(F(df1, df2) > f) = p, through `BetaQuantile`.
 // Answers 0 when p is outside (0, 1), df1 < 1, df2 <= 0, or the beta percentage point
-// faults or is 0. Accuracy: relative error below 1e-5 for df2 >= 2 and p >= 1e-3. With
-// df2 = 1 and small p the AS 109 iteration stops early (see `BetaQuantile`).
+// faults or is 0. Accuracy: relative error below 1e-7 for df2 <= 2 down to p = 1e-6 and for
+// df2 <= 1000 with p >= 1e-3 (largest, 6e-7, for large df2 where the beta point nears 1;
+// see `BetaQuantile`).
 [[nodiscard]] double FQuantile(double p, double df1, double df2);
 
 }  // namespace kpa::probability

@@ -112,18 +112,12 @@ double IncompleteBeta(double a, double b, double x) {
   return 1.0 - bt * cf / b;
 }
 
-// AS 32: the incomplete gamma integral (series branch).
-// Bhattacharjee, G. P. (1970), Applied Statistics 19(3), 285-287.
-// Kept: the series P(p, y) = y^p e^-y / Gamma(p + 1) * sum_k y^k / ((p + 1)...(p + k)),
-//   stopped when a term is at most 1e-6 of the sum, and faults 1 and 2.
-// Changed: no continued-fraction branch for large y (the series alone, as used with AS 91);
-//   non-finite arguments are fault 1; a term limit with fault 3 bounds the loop; a sum that
-//   overflows answers 1.
-// Measured against Boost.Math gamma_p: absolute error below 4e-6 for p <= 100 (the stopping
-//   rule leaves a geometric tail of a few times 1e-6). Upper tails below about 1e-5 are
-//   therefore not resolved, which limits `ChiSquareQuantile` (see chi_square_f.h).
-double IncompleteGammaSeries(double y, double p, std::int16_t& fault) {
-  constexpr double kTolerance = 1e-6;
+namespace {
+
+// The power series of P(p, y) shared by both incomplete gammas (see `IncompleteGammaSeries`
+// for the faults and the result 0 on each), stopped when a term is at most `tolerance` of
+// the sum; fault 3 after `max_terms` terms.
+double GammaPowerSeries(double y, double p, double tolerance, int max_terms, std::int16_t& fault) {
   fault = 0;
   if (!(y > 0.0 && p > 0.0) || !std::isfinite(y) || !std::isfinite(p)) {
     fault = 1;
@@ -136,16 +130,99 @@ double IncompleteGammaSeries(double y, double p, std::int16_t& fault) {
   }
   double term = 1.0;
   double sum = 1.0;
-  for (int k = 1; k <= kIncompleteGammaSeriesMaxTerms; ++k) {
+  for (int k = 1; k <= max_terms; ++k) {
     term *= y / (p + static_cast<double>(k));
     sum += term;
     // The sum overflows only when y is dozens of standard deviations above p, where
     // P(p, y) is 1 to double precision (and the leading factor has underflowed to a denormal).
     if (std::isinf(sum)) return 1.0;
-    if (term / sum <= kTolerance) return factor * sum;
+    if (term / sum <= tolerance) return factor * sum;
   }
   fault = 3;
   return 0.0;
+}
+
+// Legendre's continued fraction for the upper tail (Abramowitz and Stegun 6.5.31), in its
+// even part: Q(p, y) = y^p e^-y / Gamma(p) * 1/(y + 1 - p - 1(1 - p)/(y + 3 - p - 2(2 - p)/
+// (y + 5 - p - ...))). Converges quickly for y > p and y > 1. Convergents are formed by the
+// three-term recurrence, rescaled by kOverflow when they grow; the fraction has settled when
+// two successive convergents differ by at most `tolerance`, both absolutely and relative to
+// the newer one. Answers false after kIncompleteGammaMaxTerms terms.
+bool GammaContinuedFraction(double y, double p, double tolerance, double& value) {
+  constexpr double kOverflow = 1e30;
+  double a_previous = 1.0;  // A(n - 2), B(n - 2)
+  double b_previous = 0.0;
+  double a_current = 0.0;  // A(n - 1), B(n - 1)
+  double b_current = 1.0;
+  value = 0.0;
+  for (int n = 1; n <= kIncompleteGammaMaxTerms; ++n) {
+    const double en = static_cast<double>(n);
+    const double numerator = n == 1 ? 1.0 : -(en - 1.0) * (en - 1.0 - p);
+    const double denominator = y + 2.0 * en - 1.0 - p;
+    const double a_next = denominator * a_current + numerator * a_previous;
+    const double b_next = denominator * b_current + numerator * b_previous;
+    a_previous = a_current;
+    b_previous = b_current;
+    a_current = a_next;
+    b_current = b_next;
+    if (b_current != 0.0) {
+      const double convergent = a_current / b_current;
+      const double difference = std::fabs(convergent - value);
+      if (n > 1 && difference <= tolerance && difference <= tolerance * convergent) {
+        value = convergent;
+        return true;
+      }
+      value = convergent;
+    }
+    if (std::fabs(b_current) >= kOverflow) {
+      a_previous /= kOverflow;
+      b_previous /= kOverflow;
+      a_current /= kOverflow;
+      b_current /= kOverflow;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+// The series branch of AS 32 (cited at `IncompleteGamma`) used alone for every y.
+// Changed, beyond the departures listed there: no continued fraction; a term of 1e-6 of the
+//   sum ends the series instead of ACU = 1e-8; a sum that overflows answers 1.
+// Measured against Boost.Math gamma_p: absolute error below 4e-6 for p <= 100 (the stopping
+//   rule leaves a geometric tail of a few times 1e-6). Upper tails below about 1e-5 are
+//   therefore not resolved.
+double IncompleteGammaSeries(double y, double p, std::int16_t& fault) {
+  constexpr double kTolerance = 1e-6;
+  return GammaPowerSeries(y, p, kTolerance, kIncompleteGammaSeriesMaxTerms, fault);
+}
+
+// AS 32: the incomplete gamma integral.
+// Bhattacharjee, G. P. (1970), Applied Statistics 19(3), 285-287.
+// Kept: the accuracy ACU = 1e-8; the power series when y <= 1 or y < p, else Legendre's
+//   continued fraction for the upper tail, its result taken from 1; the fraction's double
+//   stopping test (absolute and relative) and its rescaling by OFLO = 1e30.
+// Changed: the series stops on a term relative to the sum, as `IncompleteGammaSeries` does
+//   (the printed test is on the term alone, the sum being at least 1), and forms
+//   y^p e^-y / Gamma(p + 1) directly; the fraction is written as its even part with the
+//   ordinary three-term recurrence rather than the printed six-cell form; ln Gamma is
+//   computed here (`LogGamma`) instead of being passed in; y <= 0 and non-finite arguments
+//   are fault 1 (the printed routine answers 0 at y = 0 and faults only y < 0), an underflow
+//   in the series is fault 2, and both loops are bounded with fault 3.
+double IncompleteGamma(double y, double p, std::int16_t& fault) {
+  constexpr double ACU = 1e-8;
+  if (!(y > 0.0 && p > 0.0) || !std::isfinite(y) || !std::isfinite(p) || y <= 1.0 || y < p) {
+    return GammaPowerSeries(y, p, ACU, kIncompleteGammaMaxTerms, fault);
+  }
+  fault = 0;
+  const double factor = std::exp(p * std::log(y) - y - LogGamma(p));
+  if (factor == 0.0) return 1.0;  // The upper tail is below the smallest double.
+  double fraction = 0.0;
+  if (!GammaContinuedFraction(y, p, ACU, fraction)) {
+    fault = 3;
+    return 0.0;
+  }
+  return 1.0 - factor * fraction;
 }
 
 // AS 63: the incomplete beta integral.
@@ -209,15 +286,27 @@ double IncompleteBetaRatio(double x, double p, double q, double log_beta, std::i
 
 // AS 109: inverse of the incomplete beta function ratio.
 // Cran, G. W., Martin, K. J. and Thomas, G. E. (1977), Applied Statistics 26(1), 111-114.
+// Remark AS R83: Berry, K. J., Mielke, P. W. and Cran, G. W. (1990), Applied Statistics
+//   39(2), 309-310, with the correction in 40(1), 236.
 // Kept: the starting approximations (the normal deviate
 //   y = r - (2.30753 + 0.27061 r)/(1 + (0.99229 + 0.04481 r) r) with r = sqrt(-ln a^2), and
 //   its two- and one-sided refinements), the clamp of the start into [0.0001, 0.9999], the
-//   modified Newton step with step division by 3, and the accuracy constant ACU = 1e-18.
-// Changed: the Newton loop is bounded (fault 4) and a non-finite correction is fault 4; the
-//   step-division loop gives up after 200 divisions (the step has then vanished and the
-//   current point is the answer); I_x is AS 63 as above.
+//   modified Newton step with step division by 3; from AS R83, the accuracy
+//   10^max(-5/pp^2 - 1/a^2 - 13, SAE) and the floor FPU = 10^SAE on the bound of the step
+//   after a change of sign.
+// Changed: the AS R83 accuracy is capped at ACU = 1e-18, the fixed value of AS 109, so no
+//   case stops earlier than AS 109 would (AS R83 alone allows up to 1e-17). That fixed value
+//   is an absolute test on the Newton step y, met as soon as an iterate falls below about
+//   1e-9: for pp = 0.5, qq = 1, alpha = 0.005 the first step from the clamped start
+//   overshoots to 1e-15, and AS 109 alone stops there instead of reaching 2.5e-5. SAE = -307,
+//   the most negative decimal exponent that stays a normal double. The Newton loop is
+//   bounded (fault 4) and a non-finite correction is fault 4; the step-division loop gives
+//   up after 200 divisions (the step has then vanished and the current point is the
+//   answer); I_x is AS 63 as above.
 double BetaQuantile(double p, double q, double log_beta, double alpha, std::int16_t& fault) {
   constexpr double ACU = 1e-18;
+  constexpr double SAE = -307.0;
+  constexpr double FPU = 1e-307;  // 10^SAE
   constexpr int kMaxDivisions = 200;
   fault = 0;
   if (!(p > 0.0 && q > 0.0)) {
@@ -265,6 +354,10 @@ double BetaQuantile(double p, double q, double log_beta, double alpha, std::int1
   double sq = 1.0;
   double prev = 1.0;
   x = std::clamp(x, 0.0001, 0.9999);
+  // Smaller steps are asked for as the lower tail a or the shape pp shrink (1/a^2 may
+  // overflow to infinity; the floor SAE then applies).
+  const double acu =
+      std::min(ACU, std::pow(10.0, std::max(-5.0 / (pp * pp) - 1.0 / (a * a) - 13.0, SAE)));
   auto finish = [swapped](double value) { return swapped ? 1.0 - value : value; };
   for (int iteration = 0; iteration < kBetaQuantileMaxIterations; ++iteration) {
     std::int16_t ratio_fault = 0;
@@ -280,7 +373,8 @@ double BetaQuantile(double p, double q, double log_beta, double alpha, std::int1
       fault = 4;
       return finish(x);
     }
-    if (y * yprev <= 0.0) prev = sq;  // The correction changed sign: bound the next step.
+    // The correction changed sign: bound the next step (never by 0, which would stall it).
+    if (y * yprev <= 0.0) prev = std::max(sq, FPU);
     double g = 1.0;
     bool moved = false;
     for (int division = 0; division < kMaxDivisions; ++division, g /= 3.0) {
@@ -289,7 +383,7 @@ double BetaQuantile(double p, double q, double log_beta, double alpha, std::int1
       if (sq >= prev) continue;
       const double tx = x - adj;
       if (tx < 0.0 || tx > 1.0) continue;
-      if (prev <= ACU || y * y <= ACU) return finish(x);
+      if (prev <= acu || y * y <= acu) return finish(x);
       if (tx == 0.0 || tx == 1.0) continue;
       if (tx == x) return finish(x);
       x = tx;

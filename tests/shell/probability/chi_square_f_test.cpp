@@ -98,10 +98,27 @@ TEST(ChiSquareQuantile, MatchesBoostAndInvertsTheTail) {
               kMargin * testing::kChiSquareQuantileRel);
 }
 
+// Upper tails between the clamp (2e-6) and 1e-3, where the incomplete gamma must resolve
+// 1 - P far below 1e-6 for AS 91 to settle.
+TEST(ChiSquareQuantile, SmallUpperTailsMatchBoost) {
+  for (double df : {1.0, 2.0, 3.0, 5.0, 10.0, 30.0, 100.0, 1000.0, 10000.0}) {
+    for (double p = 2e-6; p < 1e-3; p *= 2.0) {
+      SCOPED_TRACE(Row(df, p, 0.0));
+      EXPECT_NEAR(ChiSquareQuantile(p, df) / BoostChiUpperQuantile(df, p), 1.0,
+                  kMargin * testing::kChiSquareQuantileRel);
+    }
+  }
+}
+
 TEST(ChiSquareQuantile, ClampsTheLowerTailAndAnswersZeroOnFault) {
   // 1 - 1e-9 is clamped to 0.999998, the same as an upper tail of 2e-6.
-  EXPECT_EQ(ChiSquareQuantile(1e-9, 1.0), ChiSquareQuantile(2e-6, 1.0));
-  EXPECT_GT(ChiSquareQuantile(1e-9, 1.0), 20.0);
+  for (double df : {1.0, 2.0, 10.0, 30.0, 10000.0}) {
+    SCOPED_TRACE("df = " + std::to_string(df));
+    const double clamped = ChiSquareQuantile(1e-9, df);
+    EXPECT_EQ(clamped, ChiSquareQuantile(2e-6, df));
+    EXPECT_NEAR(clamped / BoostChiUpperQuantile(df, 2e-6), 1.0,
+                kMargin * testing::kChiSquareQuantileRel);
+  }
   EXPECT_EQ(ChiSquareQuantile(1.0, 4.0), ChiSquareQuantile(1.0 - 2e-6, 4.0));
   for (double df : {0.0, -3.0}) {
     SCOPED_TRACE("df = " + std::to_string(df));
@@ -132,6 +149,22 @@ TEST(FQuantile, MatchesBoostAndInvertsTheTail) {
         const double f = FQuantile(p, df1, df2);
         EXPECT_NEAR(f / BoostFUpperQuantile(df1, df2, p), 1.0, kMargin * testing::kFQuantileRel);
         // Two independent incomplete betas (AS 63 inside, betacf here).
+        EXPECT_NEAR(FTailProbability(df1, df2, f) / p, 1.0,
+                    kMargin * (testing::kFTailRel + 100.0 * testing::kIncompleteBetaRatioAbs));
+      }
+    }
+  }
+}
+
+// One or two denominator degrees of freedom put the beta percentage point below 1e-4 for
+// small p (x = df2 / (df2 + df1 f) with f in the thousands or more).
+TEST(FQuantile, SmallDenominatorsAndSmallTailsMatchBoost) {
+  for (double df1 : {1.0, 2.0, 3.0, 5.0, 10.0, 30.0, 120.0}) {
+    for (double df2 : {1.0, 2.0}) {
+      for (double p = 1e-6; p < 1.0; p *= 2.5) {
+        SCOPED_TRACE(Row(df1, df2, p));
+        const double f = FQuantile(p, df1, df2);
+        EXPECT_NEAR(f / BoostFUpperQuantile(df1, df2, p), 1.0, kMargin * testing::kFQuantileRel);
         EXPECT_NEAR(FTailProbability(df1, df2, f) / p, 1.0,
                     kMargin * (testing::kFTailRel + 100.0 * testing::kIncompleteBetaRatioAbs));
       }

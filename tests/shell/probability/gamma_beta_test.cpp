@@ -139,13 +139,55 @@ TEST(IncompleteGammaSeries, FaultsAndLimits) {
   }
 }
 
+TEST(IncompleteGamma, MatchesBoostAndKeepsTheUpperTail) {
+  for (double p : {0.5, 1.0, 2.5, 10.0, 100.0, 1000.0, 5000.0}) {
+    // For large p, y^p e^-y / Gamma(p + 1) underflows (fault 2) well below 0.6 p.
+    for (double y = p < 500.0 ? 0.05 : 0.6 * p; y < 3.0 * p + 60.0; y *= 1.2) {
+      SCOPED_TRACE("p = " + std::to_string(p) + ", y = " + std::to_string(y));
+      std::int16_t fault = -1;
+      const double value = IncompleteGamma(y, p, fault);
+      EXPECT_EQ(fault, 0);
+      EXPECT_NEAR(value, boost::math::gamma_p(p, y), kMargin * testing::kIncompleteGammaAbs);
+      // Upper tails down to 1e-6, the smallest AS 91 asks for, keep their relative accuracy.
+      const double upper = boost::math::gamma_q(p, y);
+      if (upper >= 1e-6 && upper <= 0.5) {
+        EXPECT_NEAR((1.0 - value) / upper, 1.0, kMargin * testing::kIncompleteGammaUpperTailRel);
+      }
+    }
+  }
+  // P(1, y) = 1 - e^-y (hand calculation), on both branches.
+  for (double y : {0.5, 3.0, 12.0}) {
+    SCOPED_TRACE("y = " + std::to_string(y));
+    std::int16_t fault = -1;
+    EXPECT_NEAR((1.0 - IncompleteGamma(y, 1.0, fault)) / std::exp(-y), 1.0,
+                kMargin * testing::kIncompleteGammaUpperTailRel);
+  }
+}
+
+TEST(IncompleteGamma, FaultsAndLimits) {
+  struct Case {
+    double y, p, expected;
+    std::int16_t fault;
+  };
+  const Case cases[] = {
+      {0.0, 1.0, 0.0, 1},     {-1.0, 1.0, 0.0, 1}, {1.0, 0.0, 0.0, 1},
+      {kNaN, 1.0, 0.0, 1},    {1.0, kNaN, 0.0, 1}, {1e-300, 10.0, 0.0, 2},  // y^p underflows
+      {2000.0, 10.0, 1.0, 0},  // the upper tail underflows: P is exactly 1
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("p = " + std::to_string(c.p) + ", y = " + std::to_string(c.y));
+    std::int16_t fault = -1;
+    EXPECT_EQ(IncompleteGamma(c.y, c.p, fault), c.expected);
+    EXPECT_EQ(fault, c.fault);
+  }
+}
+
 TEST(BetaQuantile, MatchesBoostAndInvertsAs63) {
   for (double a : kShapes) {
     for (double b : kShapes) {
       const double log_beta = LogBeta(a, b);
       for (double alpha = 0.02; alpha < 1.0; alpha += 0.04) {
         const double reference = boost::math::ibeta_inv(a, b, alpha);
-        if (reference < 1e-4 || reference > 1.0 - 1e-4) continue;  // beyond the start clamp
         SCOPED_TRACE(Row(a, b, alpha));
         std::int16_t fault = -1;
         const double x = BetaQuantile(a, b, log_beta, alpha, fault);
@@ -157,6 +199,37 @@ TEST(BetaQuantile, MatchesBoostAndInvertsAs63) {
       }
     }
   }
+}
+
+// Quantiles below 1e-4 or above 1 - 1e-4, where the iteration starts from the clamp of its
+// starting value and must travel far: the smaller of x and 1 - x is checked relatively.
+TEST(BetaQuantile, FarTailsMatchBoostRelatively) {
+  // Alpha stops at 1e-9: below it Boost's ibeta_inv gives up for a = 0.5, b = 2.
+  const double shapes[] = {0.2, 0.5, 1.0, 2.0, 5.0, 50.0};
+  int far_rows = 0;
+  for (double a : shapes) {
+    for (double b : shapes) {
+      const double log_beta = LogBeta(a, b);
+      for (double alpha : {1e-9, 1e-5, 1e-3, 0.005, 0.3, 0.995, 0.999, 1.0 - 1e-6}) {
+        const double reference = boost::math::ibeta_inv(a, b, alpha);
+        const bool upper = reference > 0.5;
+        const double smaller = upper ? 1.0 - reference : reference;
+        if (smaller >= 1e-4 || smaller < 1e-300) continue;
+        ++far_rows;
+        SCOPED_TRACE(Row(a, b, alpha));
+        std::int16_t fault = -1;
+        const double x = BetaQuantile(a, b, log_beta, alpha, fault);
+        EXPECT_EQ(fault, 0);
+        EXPECT_NEAR((upper ? 1.0 - x : x) / smaller, 1.0, kMargin * testing::kBetaQuantileTailRel);
+      }
+    }
+  }
+  EXPECT_GT(far_rows, 50);
+  // I_x(1/2, 1) = sqrt(x), so the 0.005 point is 0.005^2 (hand calculation).
+  std::int16_t fault = -1;
+  EXPECT_NEAR(BetaQuantile(0.5, 1.0, LogBeta(0.5, 1.0), 0.005, fault) / 2.5e-5, 1.0,
+              kMargin * testing::kBetaQuantileTailRel);
+  EXPECT_EQ(fault, 0);
 }
 
 TEST(BetaQuantile, FaultsAndUnchangedEnds) {

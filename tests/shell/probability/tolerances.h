@@ -22,17 +22,27 @@ inline constexpr double kIncompleteBetaAbs = 8.1e-9;
 inline constexpr double kIncompleteBetaRatioAbs = 2.5e-8;
 // AS 32 series (1e-6 stopping rule), p <= 100: 3.7e-6 absolute.
 inline constexpr double kIncompleteGammaSeriesAbs = 3.7e-6;
+// AS 32 with both branches (ACU 1e-8), p <= 5000: 1.9e-9 absolute.
+inline constexpr double kIncompleteGammaAbs = 1.9e-9;
+// The same, upper tail 1 - P where it lies in [1e-6, 0.5]: 1.4e-8 relative.
+inline constexpr double kIncompleteGammaUpperTailRel = 1.4e-8;
 // F tail through betacf, df <= 30/100, tails >= 1e-6: 1.2e-7 relative.
 inline constexpr double kFTailRel = 1.2e-7;
 // Chi-square tail against the true chi-square, df <= 100, tails >= 1e-3: 4.5e-4 absolute
 // (the 32000-df denominator, not the arithmetic).
 inline constexpr double kChiSquareTailAbs = 4.5e-4;
-// AS 91 with the AS 32 series, upper tails >= 1e-3: 6.7e-5 relative.
-inline constexpr double kChiSquareQuantileRel = 6.7e-5;
-// AS 109 where the quantile lies in [1e-4, 1 - 1e-4], a, b <= 50: 1.7e-9 absolute.
-inline constexpr double kBetaQuantileAbs = 1.7e-9;
-// F percentage point, df2 >= 2, p >= 1e-3: 9.9e-6 relative.
-inline constexpr double kFQuantileRel = 9.9e-6;
+// AS 91 with both branches of AS 32, df 0.3 to 10000, upper tails from the 2e-6 clamp up:
+// 9.4e-9 relative (largest at df = 1, tails near 0.1; below 1e-3 it is 1.4e-10).
+inline constexpr double kChiSquareQuantileRel = 9.4e-9;
+// AS 109 with AS R83's accuracy, a, b <= 50, alpha 0.02 to 0.98: 9.9e-10 absolute.
+inline constexpr double kBetaQuantileAbs = 9.9e-10;
+// The same for quantiles below 1e-4 or above 1 - 1e-4, relative to the smaller of x and
+// 1 - x, a, b from 0.2 to 50, alpha down to 1e-9: 2.9e-10.
+inline constexpr double kBetaQuantileTailRel = 2.9e-10;
+// F percentage point, df2 >= 1, p >= 1e-6 (>= 1e-3 when df2 > 2): 6.1e-7 relative (at
+// df2 = 1000, df1 = 1, where x is near 1 - 1e-3 and the errors of AS 63 and of the Lanczos
+// ln B, near 1e-9 in I_x, move x by about 8e-10).
+inline constexpr double kFQuantileRel = 6.1e-7;
 // AS 76 for |a| <= 1: 2.4e-8 absolute.
 inline constexpr double kOwenTAbs = 2.4e-8;
 // AS 5 exact series with even df (no Owen T term): 7.7e-9 absolute.
