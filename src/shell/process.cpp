@@ -65,9 +65,7 @@ int CProcess::InitializeAfterFileChanged() { return Init(); }
 
 void CProcess::Initialize() { Settings() = SettingsBlock{}; }
 
-std::string CProcess::GetAnalysisName() const {
-  return Host().ResourceString(kAnalysisNameString);
-}
+std::string CProcess::GetAnalysisName() const { return Host().ResourceString(kAnalysisNameString); }
 
 std::unique_ptr<CProcess> NewAnalysis(host::Host& host, const DialogRegistry& dialogs) {
   return std::make_unique<CProcess>(host, dialogs);
@@ -170,9 +168,14 @@ int CProcess::ProcessResultsDialog3() {
 int CProcess::OpenGageDialog(int template_number, int first_tab) {
   last_gage_specification_step_ = current_step_;
   switch (Settings().gage.master_tab) {
-    case 1: first_tab = templates::kGageAnalyzeDataFileFirstTab; break;
-    case 2: first_tab = templates::kGageAnalyzeDataSheetFirstTab; break;
-    default: break;
+    case 1:
+      first_tab = templates::kGageAnalyzeDataFileFirstTab;
+      break;
+    case 2:
+      first_tab = templates::kGageAnalyzeDataSheetFirstTab;
+      break;
+    default:
+      break;
   }
   return OpenDialog(template_number, first_tab);
 }
@@ -184,8 +187,7 @@ int CProcess::GageDialog2() {
   return OpenGageDialog(templates::kGageAnalyzeDataFile, templates::kGageAnalyzeDataFileFirstTab);
 }
 int CProcess::GageDialog3() {
-  return OpenGageDialog(templates::kGageAnalyzeDataSheet,
-                        templates::kGageAnalyzeDataSheetFirstTab);
+  return OpenGageDialog(templates::kGageAnalyzeDataSheet, templates::kGageAnalyzeDataSheetFirstTab);
 }
 int CProcess::GageResultsDialog1() { return OpenDialog(templates::kGageDesignResults); }
 int CProcess::GageResultsDialog2() { return OpenDialog(templates::kGageAnalysisResults); }
@@ -212,16 +214,23 @@ int CProcess::FishBonesDialog() { return OpenDialog(templates::kCauseEffect); }
 
 Step CProcess::BackStepOf(Step step) const {
   switch (step) {
-    case Step::kSamplingResults: return Step::kSamplingSpecification;
+    case Step::kSamplingResults:
+      return Step::kSamplingSpecification;
     case Step::kGageDesignResults:
-    case Step::kGageAnalysisResults: return last_gage_specification_step_;
+    case Step::kGageAnalysisResults:
+      return last_gage_specification_step_;
     case Step::kCapabilityResults:
     case Step::kCapabilityResultsOneParameter:
-    case Step::kCapabilityResultsTwoParameters: return Step::kCapabilityRawSetup;
-    case Step::kCapabilityAggregatedResults: return Step::kCapabilityAggregatedSetup;
-    case Step::kWeibullResults: return Step::kWeibullSetup;
-    case Step::kStartup: return Step::kEnd;
-    default: return Step::kStartup;
+    case Step::kCapabilityResultsTwoParameters:
+      return Step::kCapabilityRawSetup;
+    case Step::kCapabilityAggregatedResults:
+      return Step::kCapabilityAggregatedSetup;
+    case Step::kWeibullResults:
+      return Step::kWeibullSetup;
+    case Step::kStartup:
+      return Step::kEnd;
+    default:
+      return Step::kStartup;
   }
 }
 
