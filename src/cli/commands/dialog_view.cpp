@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "automation/type_library.h"
 #include "shell/dialogs/list_text.h"
 
 namespace kpa::cli {
@@ -31,6 +32,19 @@ std::string ValueText(const shell::Control& control, const host::Host& host) {
   return std::visit(Visitor{control, host}, control.value);
 }
 
+// The members of the dialog's interface bound to a control, as a script names them.
+std::string MembersOf(int control_id, const std::string& interface_name) {
+  const auto* definition = automation::FindInterface(interface_name);
+  if (definition == nullptr) return "";
+  std::string names;
+  for (const auto& bound : automation::MembersOf(*definition))
+    if (bound.row->control_id == control_id) {
+      names += names.empty() ? "  [" : ", ";
+      names += bound.row->member;
+    }
+  return names.empty() ? names : names + "]";
+}
+
 }  // namespace
 
 std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
@@ -52,7 +66,7 @@ std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
     if (!value.empty()) text << "  = " << value;
     if (!control.enabled) text << "  (disabled)";
     if (!control.visible) text << "  (hidden)";
-    text << '\n';
+    text << MembersOf(control.id, interface_name) << '\n';
     if (control.kind == shell::ControlKind::kListBox ||
         control.kind == shell::ControlKind::kComboBox)
       for (std::size_t i = 0; i < control.items.size(); ++i)
