@@ -14,7 +14,16 @@
 
 namespace {
 
-void OnInterrupt(int) { kpa::host::HeadlessHost::RequestCancelFromSignal(); }
+// The first Ctrl-C cancels the running request; a second one before the request ends stops
+// the program as Ctrl-C usually does.
+void OnInterrupt(int signal_number) {
+  if (kpa::host::HeadlessHost::CancelRequestedFromSignal()) {
+    std::signal(signal_number, SIG_DFL);
+    std::raise(signal_number);
+    return;
+  }
+  kpa::host::HeadlessHost::RequestCancelFromSignal();
+}
 
 }  // namespace
 

@@ -94,6 +94,8 @@ void HeadlessHost::BeginRequest() {
 
 void HeadlessHost::RequestCancelFromSignal() { signal_cancel = 1; }
 
+bool HeadlessHost::CancelRequestedFromSignal() { return signal_cancel != 0; }
+
 // --- Data.
 
 bool HeadlessHost::HasDataFile() const { return data_ != nullptr; }

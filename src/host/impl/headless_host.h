@@ -61,8 +61,10 @@ class HeadlessHost : public Host {
   void SetAutoPrintLevel(int level) { auto_print_level_ = level; }
   // A new request starts: the cancel flag of the previous one is cleared.
   void BeginRequest();
-  // Ctrl-C: safe to call from a signal handler through the flag it sets.
+  // Ctrl-C: safe to call from a signal handler through the flag it sets. The second call
+  // within one request finds the flag already set (`CancelRequestedFromSignal`).
   static void RequestCancelFromSignal();
+  static bool CancelRequestedFromSignal();
 
   const OutputLog& Log() const { return log_; }
   const std::vector<std::string>& Messages() const { return messages_; }
