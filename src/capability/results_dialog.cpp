@@ -81,7 +81,7 @@ bool ResultsDialogBase::LoadCurrentVariable() {
   GetControl(c::kLower).value = record.lower.value_or(0.0);
   GetControl(c::kUpper).value = record.upper.value_or(0.0);
   UpdateSpecificationEnabling();
-  SetStatusText(ResultsSummaryText(run, Host()));
+  SetStatusText(ResultsSummaryText(run, GroupingText(settings, Host()), Host()));
   return true;
 }
 

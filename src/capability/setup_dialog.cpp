@@ -8,6 +8,7 @@
 #include "capability/spec_record.h"
 #include "capability/spec_string.h"
 #include "capability/string_ids.h"
+#include "host/api/special_values.h"
 #include "shell/process.h"
 #include "shell/settings/settings_block.h"
 
@@ -94,11 +95,15 @@ bool SetupDialogBase::EditSpecifications() {
                 old.type == shell::ProcessType::kNominalUpper
             ? old.upper
             : std::nullopt};
+    // An empty cell opens with the missing marker and an answer that is still a missing
+    // marker stays empty: a cell accepted as shown must not turn into a limit at 0.
     std::optional<double> cells[4];
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
       cells[i] = Host().AskNumber(
           caption, Host().VariableName(variable) + " : " + Host().ResourceString(headers[i]),
-          shown[i].value_or(0.0));
+          shown[i].value_or(host::kMissing));
+      if (cells[i] && (host::IsSpecialValue(*cells[i]) || std::isnan(*cells[i]))) cells[i].reset();
+    }
     auto record = RecordFromEntry({cells[0], cells[1], cells[2], cells[3]});
     if (!record || !CompleteSpecRecord(*record)) {
       Message(strings::kSpecLimitsIncorrect);

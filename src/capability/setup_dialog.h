@@ -29,7 +29,8 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
 
  protected:
   // The specification grid: one row per variable (Nominal, Delta, LSI, LSS), each cell
-  // asked through the host's number dialog; a cancelled cell stays empty. Rows are parsed in
+  // asked through the host's number dialog (an empty cell opens with the missing marker); a
+  // cancelled cell, or one answered with the missing marker, stays empty. Rows are parsed in
   // order and the first bad row stops with message 12722. True when every row was accepted.
   bool EditSpecifications();
   void RefreshSpecificationDisplay();

@@ -309,7 +309,22 @@ bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_pe
   return Emit(table);
 }
 
-std::string ResultsSummaryText(const CapabilityVariableRun& run, const host::Host& host) {
+std::string GroupingText(const shell::CapabilitySettings& settings, const host::Host& host) {
+  if (settings.input_mode == shell::CapabilityInputMode::kAggregatedData)
+    return host.VariableName(settings.aggregated_variables[2]);
+  switch (settings.grouping) {
+    case shell::GroupingMode::kConstantSampleSize:
+      return host.ResourceString(strings::kGroupingConstant);
+    case shell::GroupingMode::kGroupingVariable:
+      return host.VariableName(settings.grouping_variable);
+    case shell::GroupingMode::kNone:
+      break;
+  }
+  return host.ResourceString(strings::kGroupingNone);
+}
+
+std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::string& grouping,
+                               const host::Host& host) {
   const shell::CapabilityState& state = run.state;
   const auto text = [&](int number) { return host.ResourceString(number); };
   std::string summary = text(strings::kSummaryVariable) + host.VariableName(run.variable) + "\n" +
@@ -318,7 +333,8 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const host::Hos
   if (!state.aggregated)
     summary += "\n" + text(strings::kSummarySigma) + FixedText(state.sigma_total, 5);
   if (state.Grouped()) {
-    summary += "\n" + text(strings::kSummarySamples) + std::to_string(state.samples.size()) + "\n" +
+    summary += "\n" + text(strings::kSummaryGrouping) + grouping + "\n" +
+               text(strings::kSummarySamples) + std::to_string(state.samples.size()) + "\n" +
                text(strings::kSummaryMeanSize) + FixedText(state.mean_size, 2) + "\n" +
                text(strings::kSummaryWithin) + FixedText(state.sigma_within, 5) + "\n";
     switch (state.sigma_method) {

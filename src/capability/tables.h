@@ -39,7 +39,14 @@ bool EmitBeyondSpecificationsTable(const shell::CapabilityVariableRun& run,
 bool EmitDescriptiveTable(const shell::CapabilityVariableRun& run);
 bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_performance);
 
-// The text the results dialog shows after request 0.
-std::string ResultsSummaryText(const shell::CapabilityVariableRun& run, const host::Host& host);
+// The text the results dialog shows after request 0; `grouping` names how grouped data
+// form their samples (see GroupingText).
+std::string ResultsSummaryText(const shell::CapabilityVariableRun& run, const std::string& grouping,
+                               const host::Host& host);
+
+// How the samples of a run are formed: "n constant" for a constant sample size, the name of
+// the grouping variable, for aggregated data the name of the sample-size variable, and
+// "aucun" for data that are not grouped.
+std::string GroupingText(const shell::CapabilitySettings& settings, const host::Host& host);
 
 }  // namespace kpa::capability
