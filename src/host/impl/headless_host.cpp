@@ -187,8 +187,14 @@ std::optional<double> HeadlessHost::AskNumber(const std::string& caption, const 
     answer = numbers_.front();
     numbers_.pop_front();
   }
-  Notice("dialog " + caption + "- " + label + " " + std::to_string(initial) + " -> " +
-         (answer ? std::to_string(*answer) : std::string("Annuler")));
+  const auto text = [](double value) {
+    if (IsSpecialValue(value) || !std::isfinite(value)) return std::string("(vide)");
+    char buffer[32];
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, written.ptr);
+  };
+  Notice("dialog " + caption + "- " + label + " " + text(initial) + " -> " +
+         (answer ? text(*answer) : std::string("Annuler")));
   return answer;
 }
 
