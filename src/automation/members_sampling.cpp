@@ -103,15 +103,36 @@ constexpr MemberRow kSamplingMembers[] = {
     {"AssumedSigma", MemberType::kDouble, Access::kReadWrite, ids::kSigma, "Assumed sigma"},
 };
 
+// Rows that both results interfaces carry, each at its own place in the interface.
+constexpr MemberRow kSummaryRow = {"Summary", MemberType::kAction, Access::kCall, ids::kSummary,
+                                   "Summary, results for fixed sampling plan"};
+constexpr MemberRow kOcCurveRow = {"OperatingCharacteristicCurve", MemberType::kAction,
+                                   Access::kCall, ids::kOcCurves,
+                                   "Operating characteristic (OC) curve"};
+constexpr MemberRow kPlotSequentialRow = {"PlotEquivalentSequentialPlan", MemberType::kAction,
+                                          Access::kCall, ids::kPlotSequential,
+                                          "Plot equivalent sequential sampling plan"};
+constexpr MemberRow kSequentialSummaryRow = {
+    "SummaryOfEquivalentSequentialPlan", MemberType::kAction, Access::kCall,
+    ids::kSequentialSummary, "Summary of equivalent sequential sampling plan"};
+constexpr MemberRow kSampleSizeRow = {"SampleSize",
+                                      MemberType::kDouble,
+                                      Access::kReadWrite,
+                                      0,
+                                      "Sample size",
+                                      {},
+                                      shell::ListKind::kVariables,
+                                      &GetSampleSize,
+                                      &SetSampleSize};
+constexpr MemberRow kNumberOfSamplesRow = {"NumberOfSamples", MemberType::kInteger,
+                                           Access::kReadWrite, ids::kNumberOfSamples,
+                                           "Number of samples"};
+
 constexpr MemberRow kResultsMembers[] = {
-    {"Summary", MemberType::kAction, Access::kCall, ids::kSummary,
-     "Summary, results for fixed sampling plan"},
-    {"OperatingCharacteristicCurve", MemberType::kAction, Access::kCall, ids::kOcCurves,
-     "Operating characteristic (OC) curve"},
-    {"PlotEquivalentSequentialPlan", MemberType::kAction, Access::kCall, ids::kPlotSequential,
-     "Plot equivalent sequential sampling plan"},
-    {"SummaryOfEquivalentSequentialPlan", MemberType::kAction, Access::kCall,
-     ids::kSequentialSummary, "Summary of equivalent sequential sampling plan"},
+    kSummaryRow,
+    kOcCurveRow,
+    kPlotSequentialRow,
+    kSequentialSummaryRow,
     {"VariableContainingData",
      MemberType::kListVariant,
      Access::kReadWrite,
@@ -119,28 +140,15 @@ constexpr MemberRow kResultsMembers[] = {
      "Variable containing observed data",
      {},
      shell::ListKind::kVariables},
-    {"SampleSize",
-     MemberType::kDouble,
-     Access::kReadWrite,
-     0,
-     "Sample size",
-     {},
-     shell::ListKind::kVariables,
-     &GetSampleSize,
-     &SetSampleSize},
-    {"NumberOfSamples", MemberType::kInteger, Access::kReadWrite, ids::kNumberOfSamples,
-     "Number of samples"},
+    kSampleSizeRow,
+    kNumberOfSamplesRow,
 };
 
 constexpr MemberRow kResultsBinomialMembers[] = {
-    {"Summary", MemberType::kAction, Access::kCall, ids::kSummary,
-     "Summary, results for fixed sampling plan"},
-    {"OperatingCharacteristicCurve", MemberType::kAction, Access::kCall, ids::kOcCurves,
-     "Operating characteristic (OC) curve"},
-    {"PlotEquivalentSequentialPlan", MemberType::kAction, Access::kCall, ids::kPlotSequential,
-     "Plot equivalent sequential sampling plan"},
-    {"SummaryOfEquivalentSequentialPlan", MemberType::kAction, Access::kCall,
-     ids::kSequentialSummary, "Summary of equivalent sequential sampling plan"},
+    kSummaryRow,
+    kOcCurveRow,
+    kPlotSequentialRow,
+    kSequentialSummaryRow,
     {"VariableContainingData",
      MemberType::kListVariant,
      Access::kReadWrite,
@@ -167,17 +175,8 @@ constexpr MemberRow kResultsBinomialMembers[] = {
      shell::ListKind::kCodes,
      &GetRejectCode,
      &SetRejectCode},
-    {"SampleSize",
-     MemberType::kDouble,
-     Access::kReadWrite,
-     0,
-     "Sample size",
-     {},
-     shell::ListKind::kVariables,
-     &GetSampleSize,
-     &SetSampleSize},
-    {"NumberOfSamples", MemberType::kInteger, Access::kReadWrite, ids::kNumberOfSamples,
-     "Number of samples"},
+    kSampleSizeRow,
+    kNumberOfSamplesRow,
 };
 
 }  // namespace
