@@ -63,17 +63,53 @@ AutomationStatus PutVariable(shell::CAnalysisModelessDialog& dialog, const Varia
   return AutomationStatus::kOk;
 }
 
+// Rows that several capability interfaces carry, each at its own place in the interface.
+constexpr MemberRow kVariablesRow = {"Variables", MT::kListVariant, AC::kReadWrite, c::kVariables,
+                                     "Variables for analysis"};
+constexpr MemberRow kSpecificationsRow = {"ProcessSpecifications",
+                                          MT::kListVariant,
+                                          AC::kReadWrite,
+                                          0,
+                                          "Process specifications",
+                                          {},
+                                          shell::ListKind::kVariables,
+                                          &GetSpecifications,
+                                          &PutSpecifications};
+constexpr MemberRow kSigmaFromRangesRow = {"EstimateSigmaFromRanges", MT::kInteger, AC::kReadWrite,
+                                           c::kSigmaFromRanges, "Estimate sigma from ranges"};
+constexpr MemberRow kSigmaFromStdDevsRow = {"EstimateSigmaFromStandardDeviations", MT::kInteger,
+                                            AC::kReadWrite, c::kSigmaFromStdDevs,
+                                            "Estimate sigma from standard deviations"};
+constexpr MemberRow kSigmaFromVariancesRow = {"EstimateSigmaFromVariances", MT::kInteger,
+                                              AC::kReadWrite, c::kSigmaFromVariances,
+                                              "Estimate sigma from variances"};
+constexpr MemberRow kProcessTypeRow = {
+    "TypeOfProcessSpecifications",    MT::kEnum,       AC::kReadWrite, c::kProcessType,
+    "Type of process specifications", "ProProcessType"};
+constexpr MemberRow kNominalRow = {"NominalValue", MT::kDouble, AC::kReadWrite, c::kNominal,
+                                   "Nominal value"};
+constexpr MemberRow kDeltaRow = {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta,
+                                 "Delta value, for specs: nominal ± delta"};
+constexpr MemberRow kLowerRow = {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower,
+                                 "Lower specification limit"};
+constexpr MemberRow kUpperRow = {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper,
+                                 "Upper specification limit"};
+constexpr MemberRow kUserMeanOnRow = {
+    "UserDefinedMean", MT::kInteger, AC::kReadWrite, c::kUserMeanOn,
+    "Use user defined mean in computations of capability indices"};
+constexpr MemberRow kUserSigmaOnRow = {
+    "UserDefinedSigma", MT::kInteger, AC::kReadWrite, c::kUserSigmaOn,
+    "Use user defined sigma in computations of capability indices"};
+constexpr MemberRow kUserSigmaRow = {
+    "ValueForUserDefinedSigma", MT::kDouble, AC::kReadWrite, c::kUserSigma,
+    "Value for user defined sigma, for computations of capability indices"};
+constexpr MemberRow kSigmaLimitsRow = {
+    "SigmaLimits", MT::kDouble, AC::kReadWrite, c::kSigmaLimits,
+    "Sigma limits (multiple), for computations of capability indices"};
+
 constexpr MemberRow kCapabilityMembers[] = {
-    {"Variables", MT::kListVariant, AC::kReadWrite, c::kVariables, "Variables for analysis"},
-    {"ProcessSpecifications",
-     MT::kListVariant,
-     AC::kReadWrite,
-     0,
-     "Process specifications",
-     {},
-     shell::ListKind::kVariables,
-     &GetSpecifications,
-     &PutSpecifications},
+    kVariablesRow,
+    kSpecificationsRow,
     {"NoGroupingSingleSample", MT::kInteger, AC::kReadWrite, c::kNoGrouping,
      "No grouping in data, single sample"},
     {"ConstantSampleSize", MT::kInteger, AC::kReadWrite, c::kConstantSampleSize,
@@ -92,12 +128,9 @@ constexpr MemberRow kCapabilityMembers[] = {
      shell::ListKind::kCodes},
     {"KeepCodesInDataFileOrder", MT::kInteger, AC::kReadWrite, c::kCodesInFileOrder,
      "Keep codes in data file order"},
-    {"EstimateSigmaFromRanges", MT::kInteger, AC::kReadWrite, c::kSigmaFromRanges,
-     "Estimate sigma from ranges"},
-    {"EstimateSigmaFromStandardDeviations", MT::kInteger, AC::kReadWrite, c::kSigmaFromStdDevs,
-     "Estimate sigma from standard deviations"},
-    {"EstimateSigmaFromVariances", MT::kInteger, AC::kReadWrite, c::kSigmaFromVariances,
-     "Estimate sigma from variances"},
+    kSigmaFromRangesRow,
+    kSigmaFromStdDevsRow,
+    kSigmaFromVariancesRow,
     {"FitAllDistributions", MT::kAction, AC::kCall, c::kFitAllDistributions,
      "Fit all distributions"},
     {"Beta", MT::kInteger, AC::kReadWrite, c::kBeta, "Beta distribution, fit to data"},
@@ -129,22 +162,8 @@ constexpr MemberRow kCapabilityMembers[] = {
 };
 
 constexpr MemberRow kCapabilityAggregatedMembers[] = {
-    {"Variables", MT::kListVariant, AC::kReadWrite, c::kVariables, "Variables for analysis"},
-    {"ProcessSpecifications",
-     MT::kListVariant,
-     AC::kReadWrite,
-     0,
-     "Process specifications",
-     {},
-     shell::ListKind::kVariables,
-     &GetSpecifications,
-     &PutSpecifications},
-    {"EstimateSigmaFromRanges", MT::kInteger, AC::kReadWrite, c::kSigmaFromRanges,
-     "Estimate sigma from ranges"},
-    {"EstimateSigmaFromStandardDeviations", MT::kInteger, AC::kReadWrite, c::kSigmaFromStdDevs,
-     "Estimate sigma from standard deviations"},
-    {"EstimateSigmaFromVariances", MT::kInteger, AC::kReadWrite, c::kSigmaFromVariances,
-     "Estimate sigma from variances"},
+    kVariablesRow,        kSpecificationsRow,     kSigmaFromRangesRow,
+    kSigmaFromStdDevsRow, kSigmaFromVariancesRow,
 };
 
 constexpr MemberRow kCapabilityResultsMembers[] = {
@@ -157,27 +176,19 @@ constexpr MemberRow kCapabilityResultsMembers[] = {
      shell::ListKind::kVariables,
      &GetVariable,
      &PutVariable},
-    {"TypeOfProcessSpecifications", MT::kEnum, AC::kReadWrite, c::kProcessType,
-     "Type of process specifications", "ProProcessType"},
-    {"NominalValue", MT::kDouble, AC::kReadWrite, c::kNominal, "Nominal value"},
-    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta,
-     "Delta value, for specs: nominal ± delta"},
-    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower,
-     "Lower specification limit"},
-    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper,
-     "Upper specification limit"},
-    {"UserDefinedMean", MT::kInteger, AC::kReadWrite, c::kUserMeanOn,
-     "Use user defined mean in computations of capability indices"},
+    kProcessTypeRow,
+    kNominalRow,
+    kDeltaRow,
+    kLowerRow,
+    kUpperRow,
+    kUserMeanOnRow,
     {"ValueForUserDefinedMean", MT::kDouble, AC::kReadWrite, c::kUserMean,
      "Value for user defined mean, for computations of capability indices"},
-    {"UserDefinedSigma", MT::kInteger, AC::kReadWrite, c::kUserSigmaOn,
-     "Use user defined sigma in computations of capability indices"},
-    {"ValueForUserDefinedSigma", MT::kDouble, AC::kReadWrite, c::kUserSigma,
-     "Value for user defined sigma, for computations of capability indices"},
+    kUserSigmaOnRow,
+    kUserSigmaRow,
     {"ValueForUserDefinedWithinSigma", MT::kDouble, AC::kReadWrite, c::kWithinSigma,
      "Value for user defined within-group sigma, for computations of capability indices"},
-    {"SigmaLimits", MT::kDouble, AC::kReadWrite, c::kSigmaLimits,
-     "Sigma limits (multiple), for computations of capability indices"},
+    kSigmaLimitsRow,
     {"DescriptiveStatistics", MT::kAction, AC::kCall, c::kDescriptiveStatistics,
      "Descriptive statistics"},
     {"FrequencyDistributionAndTestsOfNormality", MT::kAction, AC::kCall, c::kFrequencyAndNormality,
@@ -250,25 +261,17 @@ constexpr MemberRow kCapabilityResultsMembers[] = {
 };
 
 constexpr MemberRow kCapabilitySpecsMembers[] = {
-    {"TypeOfProcessSpecifications", MT::kEnum, AC::kReadWrite, c::kProcessType,
-     "Type of process specifications", "ProProcessType"},
-    {"NominalValue", MT::kDouble, AC::kReadWrite, c::kNominal, "Nominal value"},
-    {"DeltaValue", MT::kDouble, AC::kReadWrite, c::kDelta,
-     "Delta value, for specs: nominal ± delta"},
-    {"LowerSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kLower,
-     "Lower specification limit"},
-    {"UpperSpecificationLimit", MT::kDouble, AC::kReadWrite, c::kUpper,
-     "Upper specification limit"},
-    {"UserDefinedMean", MT::kInteger, AC::kReadWrite, c::kUserMeanOn,
-     "Use user defined mean in computations of capability indices"},
+    kProcessTypeRow,
+    kNominalRow,
+    kDeltaRow,
+    kLowerRow,
+    kUpperRow,
+    kUserMeanOnRow,
     {"ValueForUserDefinedMean", MT::kDouble, AC::kReadWrite, c::kUserMean,
      "Value for user defined mean, for computations of capability indices "},
-    {"UserDefinedSigma", MT::kInteger, AC::kReadWrite, c::kUserSigmaOn,
-     "Use user defined sigma in computations of capability indices"},
-    {"ValueForUserDefinedSigma", MT::kDouble, AC::kReadWrite, c::kUserSigma,
-     "Value for user defined sigma, for computations of capability indices"},
-    {"SigmaLimits", MT::kDouble, AC::kReadWrite, c::kSigmaLimits,
-     "Sigma limits (multiple), for computations of capability indices"},
+    kUserSigmaOnRow,
+    kUserSigmaRow,
+    kSigmaLimitsRow,
     {"Summary", MT::kAction, AC::kCall, c::kAggregatedSummary,
      "Summary, process capability indices"},
 };
