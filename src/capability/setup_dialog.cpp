@@ -277,7 +277,7 @@ void RawSetupDialog::StoreControls() {
     settings.offsets[i] = GetControl(kOffsetFields[i]).RealValue();
 }
 
-void RawSetupDialog::OnCommand(int id, int /*notification*/) {
+void SetupDialogBase::OnCommand(int id, int /*notification*/) {
   switch (id) {
     case shell::controls::kOk:
       RunOk();
@@ -290,12 +290,16 @@ void RawSetupDialog::OnCommand(int id, int /*notification*/) {
       StoreControls();
       (void)EditSpecifications();
       break;
-    case c::kFitAllDistributions:
-      Message(strings::kNotAvailableYet);
-      break;
     default:
       break;
   }
+}
+
+void RawSetupDialog::OnCommand(int id, int notification) {
+  if (id == c::kFitAllDistributions)
+    Message(strings::kNotAvailableYet);
+  else
+    SetupDialogBase::OnCommand(id, notification);
 }
 
 void RawSetupDialog::RunOk() {
@@ -416,24 +420,6 @@ void AggregatedSetupDialog::StoreControls() {
     settings.aggregated_variables[i] = chosen.empty() ? 0 : chosen.front();
   }
   settings.aggregated_sigma_method = SigmaMethodFromRadios();
-}
-
-void AggregatedSetupDialog::OnCommand(int id, int /*notification*/) {
-  switch (id) {
-    case shell::controls::kOk:
-      RunOk();
-      break;
-    case shell::controls::kCancel:
-      StoreControls();
-      ExitDialog(shell::Step::kStartup, shell::ExitMode::kBack);
-      break;
-    case c::kSpecifications:
-      StoreControls();
-      (void)EditSpecifications();
-      break;
-    default:
-      break;
-  }
 }
 
 void AggregatedSetupDialog::RunOk() {

@@ -28,6 +28,13 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
   SpecWriteResult WriteSpecificationsText(const std::string& text);
 
  protected:
+  // OK, Annuler and the specification grid, the same in both dialogs.
+  void OnCommand(int id, int notification) override;
+  // Copies the dialog's fields into the settings block.
+  virtual void StoreControls() = 0;
+  // Validates the setup, reads the data and opens the results dialog.
+  virtual void RunOk() = 0;
+
   // The specification grid: one row per variable (Nominal, Delta, LSI, LSS), each cell
   // asked through the host's number dialog (an empty cell opens with the missing marker); a
   // cancelled cell, or one answered with the missing marker, stays empty. Rows are parsed in
@@ -54,8 +61,8 @@ class RawSetupDialog : public SetupDialogBase {
 
  private:
   void UpdateEnabling();
-  void StoreControls();
-  void RunOk();
+  void StoreControls() override;
+  void RunOk() override;
 };
 
 class AggregatedSetupDialog : public SetupDialogBase {
@@ -65,12 +72,11 @@ class AggregatedSetupDialog : public SetupDialogBase {
 
  protected:
   void OnInitDialog() override;
-  void OnCommand(int id, int notification) override;
   void OnControlChanged(int id) override;
 
  private:
-  void StoreControls();
-  void RunOk();
+  void StoreControls() override;
+  void RunOk() override;
 };
 
 }  // namespace kpa::capability
