@@ -68,6 +68,7 @@ class HeadlessHost : public Host {
 
   const OutputLog& Log() const { return log_; }
   const std::vector<std::string>& Messages() const { return messages_; }
+  const std::string& StatusText() const { return status_text_; }
   const data::DataSet* Data() const { return data_.get(); }
 
   // --- Host interface.
@@ -114,7 +115,8 @@ class HeadlessHost : public Host {
   AxisScale ScaleAxis(double minimum, double maximum, int intervals) const override;
   std::chrono::system_clock::time_point Now() const override;
   bool RunningFromScript() const override { return options_.scripted; }
-  void EnableStartupMenus(bool enabled) override { startup_menus_ = enabled; }
+  // The desktop host's startup menus have no headless counterpart.
+  void EnableStartupMenus(bool /*enabled*/) override {}
 
  private:
   void Notice(const std::string& text);
@@ -132,7 +134,6 @@ class HeadlessHost : public Host {
   bool cancelled_ = false;
   bool auto_print_ = false;
   int auto_print_level_ = 0;
-  bool startup_menus_ = true;
   std::string status_text_;
   std::int64_t progress_total_ = 0;
   std::int64_t progress_done_ = 0;

@@ -94,6 +94,8 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
       value = std::to_string(host_.VariableCount());
     else if (SameWord(member, "Cases"))
       value = std::to_string(host_.CaseCount());
+    else if (SameWord(member, "StatusText"))
+      value = host_.StatusText();
     else if (SameWord(member, "LastMessage"))
       value = host_.Messages().empty() ? "" : host_.Messages().back();
     else
