@@ -3,7 +3,7 @@
 # `make sanitize` builds and tests with AddressSanitizer and UndefinedBehaviorSanitizer.
 BUILD ?= build
 JOBS ?= 2
-CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKPA_WERROR=ON
 
 .PHONY: all deps configure build test demo bench sanitize format format-check clean
 
@@ -29,7 +29,7 @@ bench: configure
 	@$(BUILD)/bench/kpa_bench
 
 sanitize: deps
-	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKPA_SANITIZE=ON >/dev/null
+	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKPA_SANITIZE=ON -DKPA_WERROR=ON >/dev/null
 	@cmake --build build-asan -j$(JOBS)
 	@ctest --test-dir build-asan -j$(JOBS) --output-on-failure
 

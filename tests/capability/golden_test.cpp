@@ -11,10 +11,10 @@
 // -0.09795, kurtosis 0.44646, median x(63) 74.001, Q1 x(32) 73.994, Q3 x(94) 74.008.
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 
 #include "dialog_fixture.h"
 #include "host/api/special_values.h"
+#include "support/golden.h"
 
 namespace kpa::capability::testing {
 namespace {
@@ -64,17 +64,7 @@ std::string Grid(const host::TableSpec& table) {
 }
 
 void ExpectGolden(const std::string& name, const std::string& actual) {
-  const std::string path = std::string(KPA_SOURCE_DIR) + "/tests/capability/golden/" + name;
-  const char* update = std::getenv("KPA_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream file(path, std::ios::binary);
-  ASSERT_TRUE(file) << "missing golden file " << path << " (run with KPA_UPDATE_GOLDEN=1)";
-  std::stringstream expected;
-  expected << file.rdbuf();
-  EXPECT_EQ(expected.str(), actual) << "differs from " << path;
+  kpa::testing::ExpectGoldenFile("tests/capability/golden", name, actual);
 }
 
 class PistonRingTables : public CapabilityDialogTest {

@@ -1,5 +1,5 @@
-// The fixed plan: the search for N against the specification's worked values and against
-// Boost.Math's normal distribution, the beta of a custom N, and the entry checks.
+// The fixed plan: the search for N against plans worked by hand and against Boost.Math's
+// normal distribution, the beta of a custom N, and the entry checks.
 #include "sampling/fixed_plan.h"
 
 #include <gtest/gtest.h>

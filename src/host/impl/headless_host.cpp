@@ -260,9 +260,10 @@ void HeadlessHost::DrawProgress() {
   if (!options_.progress_bar || options_.err == nullptr || progress_total_ <= 0) return;
   const double fraction = std::clamp(
       static_cast<double>(progress_done_) / static_cast<double>(progress_total_), 0.0, 1.0);
-  const int filled = static_cast<int>(fraction * kProgressBarWidth);
+  const auto width = static_cast<std::size_t>(kProgressBarWidth);
+  const auto filled = static_cast<std::size_t>(fraction * kProgressBarWidth);
   *options_.err << '\r' << progress_caption_ << " [" << std::string(filled, '#')
-                << std::string(kProgressBarWidth - filled, ' ') << "] "
+                << std::string(width - filled, ' ') << "] "
                 << static_cast<int>(fraction * 100) << '%' << std::flush;
 }
 

@@ -1,5 +1,7 @@
 #include "shell/dialogs/dialog.h"
 
+#include <stdexcept>
+#include <string>
 #include <utility>
 
 #include "resources/dialog_templates.h"
@@ -43,7 +45,15 @@ Control* CAnalysisModelessDialog::MutableControl(int id) {
   return nullptr;
 }
 
-Control& CAnalysisModelessDialog::GetControl(int id) { return *MutableControl(id); }
+Control& CAnalysisModelessDialog::GetControl(int id) {
+  Control* control = MutableControl(id);
+  // A dialog asking for a control its template lacks is a programming error; it is caught
+  // here rather than dereferenced, and the statement that reached it fails with the text.
+  if (control == nullptr)
+    throw std::logic_error("dialog " + std::to_string(template_number_) + " has no control " +
+                           std::to_string(id));
+  return *control;
+}
 
 void CAnalysisModelessDialog::Press(int id, int notification) {
   if (closed_) return;

@@ -4,10 +4,7 @@
 #pragma once
 
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
 #include <optional>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,6 +12,7 @@
 #include "host/api/chart_spec.h"
 #include "host/api/special_values.h"
 #include "host/api/table_spec.h"
+#include "support/golden.h"
 
 namespace kpa::host::render::testing {
 
@@ -67,17 +65,8 @@ inline ChartSpec FixtureChart() {
 // Compares `actual` with the golden file `name`; rewrites the file instead when
 // KPA_UPDATE_GOLDEN=1.
 inline void ExpectGolden(const std::string& name, const std::string& actual) {
-  const std::string path = std::string(KPA_SOURCE_DIR) + "/tests/host/render/golden/" + name;
-  const char* update = std::getenv("KPA_UPDATE_GOLDEN");
-  if (update != nullptr && std::string(update) == "1") {
-    std::ofstream(path, std::ios::binary) << actual;
-    return;
-  }
-  std::ifstream file(path, std::ios::binary);
-  ASSERT_TRUE(file) << "missing golden file " << path << " (run with KPA_UPDATE_GOLDEN=1)";
-  std::stringstream expected;
-  expected << file.rdbuf();
-  EXPECT_EQ(expected.str(), actual) << "differs from " << path;
+  kpa::testing::ExpectGoldenFile("tests/host/render/golden", name, actual);
 }
+
 
 }  // namespace kpa::host::render::testing
