@@ -263,8 +263,8 @@ void HeadlessHost::DrawProgress() {
   const auto width = static_cast<std::size_t>(kProgressBarWidth);
   const auto filled = static_cast<std::size_t>(fraction * kProgressBarWidth);
   *options_.err << '\r' << progress_caption_ << " [" << std::string(filled, '#')
-                << std::string(width - filled, ' ') << "] "
-                << static_cast<int>(fraction * 100) << '%' << std::flush;
+                << std::string(width - filled, ' ') << "] " << static_cast<int>(fraction * 100)
+                << '%' << std::flush;
 }
 
 bool HeadlessHost::IsCancelled() {

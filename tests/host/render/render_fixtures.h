@@ -68,5 +68,4 @@ inline void ExpectGolden(const std::string& name, const std::string& actual) {
   kpa::testing::ExpectGoldenFile("tests/host/render/golden", name, actual);
 }
 
-
 }  // namespace kpa::host::render::testing
