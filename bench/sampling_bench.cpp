@@ -3,8 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "host/api/host.h"
-#include "sampling/fixed_plan.h"
-#include "sampling/oc_curves.h"
+#include "sampling/model/fixed_plan.h"
+#include "sampling/model/oc_curves.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include "automation/dialog_automation.h"
 #include "automation/interface_members.h"
 #include "capability/control_ids.h"
-#include "capability/results_dialog.h"
-#include "capability/setup_dialog.h"
+#include "capability/dialogs/results_dialog.h"
+#include "capability/dialogs/setup_dialog.h"
 
 namespace kpa::automation {
 namespace {

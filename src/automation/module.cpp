@@ -1,7 +1,7 @@
 #include "automation/module.h"
 
-#include "capability/dialogs.h"
-#include "sampling/dialogs.h"
+#include "capability/registration.h"
+#include "sampling/registration.h"
 
 namespace kpa::automation {
 

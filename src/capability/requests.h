@@ -9,8 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "capability/data_pass.h"
-#include "capability/tables.h"
+#include "capability/data/data_pass.h"
+#include "capability/outputs/tables.h"
 #include "host/api/host.h"
 #include "shell/settings/capability_settings.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "automation/type_library.h"
-#include "capability/data_pass.h"
+#include "capability/data/data_pass.h"
 #include "support/fake_host.h"
 
 namespace kpa::capability {

@@ -2,10 +2,10 @@
 // and the text form itself.
 #include <gtest/gtest.h>
 
-#include "capability/spec_record.h"
-#include "capability/spec_string.h"
+#include "capability/dialogs/validation.h"
+#include "capability/specifications/spec_record.h"
+#include "capability/specifications/spec_string.h"
 #include "capability/string_ids.h"
-#include "capability/validation.h"
 #include "support/fake_host.h"
 
 namespace kpa::capability {

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <vector>
 
-#include "capability/indices.h"
-#include "capability/moments.h"
-#include "capability/within_sigma.h"
+#include "capability/model/indices.h"
+#include "capability/model/moments.h"
+#include "capability/model/within_sigma.h"
 
 namespace kpa::capability {
 namespace {

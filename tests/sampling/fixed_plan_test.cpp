@@ -1,6 +1,6 @@
 // The fixed plan: the search for N against plans worked by hand and against Boost.Math's
 // normal distribution, the beta of a custom N, and the entry checks.
-#include "sampling/fixed_plan.h"
+#include "sampling/model/fixed_plan.h"
 
 #include <gtest/gtest.h>
 

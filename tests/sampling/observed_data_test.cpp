@@ -1,5 +1,5 @@
 // Reading observed samples: exclusions, gaps, weights, the 400 limit and binomial codes.
-#include "sampling/observed_data.h"
+#include "sampling/data/observed_data.h"
 
 #include <gtest/gtest.h>
 

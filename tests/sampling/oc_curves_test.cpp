@@ -1,5 +1,5 @@
 // OC curves: the plan's own size, the family of sizes and the rejection probability.
-#include "sampling/oc_curves.h"
+#include "sampling/model/oc_curves.h"
 
 #include <gtest/gtest.h>
 

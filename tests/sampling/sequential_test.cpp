@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "sampling/sequential_outputs.h"
-#include "sampling/sequential_plan.h"
+#include "sampling/model/sequential_plan.h"
+#include "sampling/outputs/sequential_outputs.h"
 
 namespace kpa::sampling {
 namespace {

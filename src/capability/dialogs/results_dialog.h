@@ -1,0 +1,66 @@
+// The results dialogs of capability analysis: normal and general non-normal distributions
+// with raw data (template 3184) and aggregated data (3121). Each request button validates
+// the fields (validation.h), stores them in the current variable's run record and issues
+// its request to the dispatcher (requests.h).
+#pragma once
+
+#include "capability/dialogs/validation.h"
+#include "capability/requests.h"
+#include "shell/dialogs/dialog.h"
+
+namespace kpa::capability {
+
+class ResultsDialogBase : public shell::CAnalysisModelessDialog {
+ public:
+  using CAnalysisModelessDialog::CAnalysisModelessDialog;
+
+ protected:
+  shell::CapabilityVariableRun& CurrentRun();
+  // Request 0 for the current variable, then its fields and specification into the controls.
+  bool LoadCurrentVariable();
+  // Runs the validation chain; on success stores the fields, the specification and the
+  // values the indices use. On failure shows the message and restores the field.
+  bool ValidateAndStore();
+  // Validates, stores, then issues the request; a request no computation serves yet says so.
+  void Issue(CapabilityRequest request, OutputMode mode = OutputMode::kEmit);
+  void UpdateSpecificationEnabling();
+  void HandleSharedChange(int id);
+
+  virtual bool HasOptionFields() const = 0;
+
+ private:
+  ResultsFieldValues ReadFields() const;
+  void RestoreField(ResultsField field);
+  shell::ProcessType ShownType() const;
+};
+
+class RawResultsDialog : public ResultsDialogBase {
+ public:
+  using ResultsDialogBase::ResultsDialogBase;
+  // The current variable (its number), and making another analysis variable current; false
+  // when it is not an analysis variable or its fields or data refuse the change.
+  int CurrentVariable();
+  bool SelectVariable(int variable);
+
+ protected:
+  void OnInitDialog() override;
+  void OnCommand(int id, int notification) override;
+  void OnControlChanged(int id) override;
+  bool HasOptionFields() const override { return true; }
+
+ private:
+  void SwitchTo(std::size_t run);
+};
+
+class AggregatedResultsDialog : public ResultsDialogBase {
+ public:
+  using ResultsDialogBase::ResultsDialogBase;
+
+ protected:
+  void OnInitDialog() override;
+  void OnCommand(int id, int notification) override;
+  void OnControlChanged(int id) override;
+  bool HasOptionFields() const override { return false; }
+};
+
+}  // namespace kpa::capability

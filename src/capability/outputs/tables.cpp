@@ -1,0 +1,355 @@
+#include "capability/outputs/tables.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "capability/string_ids.h"
+#include "host/api/special_values.h"
+#include "shell/analysis_support.h"
+#include "shell/results/result_table.h"
+
+namespace kpa::capability {
+namespace {
+
+using shell::CapabilityVariableRun;
+using shell::SigmaMethod;
+
+constexpr int kIndexLabelWidth = 30;
+constexpr int kNameWidth = 8;
+
+std::string Text(int number) { return shell::CurrentHost().ResourceString(number); }
+
+double Value(const std::optional<double>& value) { return value ? *value : host::kMissing; }
+
+std::string TrimRight(std::string text) {
+  while (!text.empty() && text.back() == ' ') text.pop_back();
+  return text;
+}
+
+std::string ShortNumber(double value) {
+  char buffer[64];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
+}
+
+// Writes each value into the run of blanks after each '=' of `pattern`, in order. A value
+// longer than its blanks pushes the rest of the line to the right.
+std::string FillAfterEquals(const std::string& pattern, const std::vector<double>& values) {
+  std::string out;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    out += pattern[i];
+    if (pattern[i] != '=' || next >= values.size()) continue;
+    std::size_t blanks = 0;
+    while (i + 1 + blanks < pattern.size() && pattern[i + 1 + blanks] == ' ') ++blanks;
+    std::string number = ShortNumber(values[next++]);
+    if (number.size() < blanks) number += std::string(blanks - number.size(), ' ');
+    out += number;
+    i += blanks;
+  }
+  return out;
+}
+
+bool Emit(shell::ResultTable& table) {
+  const int answer = shell::EmitResultTable(table);
+  shell::ReleaseResultTable(table);
+  return answer == host::kOutputShown;
+}
+
+int EstimateString(const CapabilityVariableRun& run) {
+  const bool aggregated = run.state.aggregated;
+  switch (run.state.sigma_method) {
+    case SigmaMethod::kRanges:
+      return aggregated ? strings::kEstimateRangesAggregated : strings::kEstimateRanges;
+    case SigmaMethod::kStandardDeviations:
+      return aggregated ? strings::kEstimateStdDevsAggregated : strings::kEstimateStdDevs;
+    case SigmaMethod::kVariances:
+      return aggregated ? strings::kEstimateVariancesAggregated : strings::kEstimateVariances;
+  }
+  return strings::kEstimateRanges;
+}
+
+std::string VariableTitle(const CapabilityVariableRun& run) {
+  return Text(strings::kVariableTitle) + shell::CurrentHost().VariableName(run.variable);
+}
+
+}  // namespace
+
+std::string FixedText(double value, int decimals) {
+  char buffer[400];
+  const auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+  return std::string(buffer, result.ptr);
+}
+
+std::string SigmaLimitsTitle(const SigmaLimitValues& values, const host::Host& host) {
+  const std::string pattern = host.ResourceString(strings::kSigmaLimitText);
+  const auto side = [&](double c, double limit) {
+    std::string sign = FixedText(c, 2);
+    if (c > 0) sign = "+" + sign;
+    std::string text = pattern;
+    const std::size_t lead = text.find_first_not_of(' ');
+    if (lead != std::string::npos && sign.size() <= lead)
+      text.replace(lead - sign.size(), sign.size(), sign);
+    return text + FixedText(limit, 4);
+  };
+  std::string title;
+  if (values.lower) title += side(-values.c, *values.lower);
+  if (values.upper) title += (title.empty() ? "" : "   ") + side(values.c, *values.upper);
+  return title;
+}
+
+bool EmitIndexTable(const CapabilityVariableRun& run, const SpecLimits& limits,
+                    const shell::ProcessSpecRecord& record, IndexPass pass,
+                    const NormalIndices& indices, const SigmaLimitValues& sigma_limits) {
+  const bool capability = pass == IndexPass::kCapability;
+  const int rows = capability ? 11 : 9;
+  shell::ResultTable table;
+  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, kIndexLabelWidth,
+                                 kNameWidth) != shell::TableStatus::kOk)
+    return false;
+  host::Host& host = shell::CurrentHost();
+  shell::SetTableTitle(table.Title(), 1, VariableTitle(run));
+  shell::SetTableTitle(table.Title(), 2, SpecificationText(record, host));
+  shell::SetTableTitle(table.Title(), 3, SigmaLimitsTitle(sigma_limits, host));
+  std::string header = Text(capability ? strings::kCapabilityHeader : strings::kPerformanceHeader);
+  if (capability && run.state.Grouped()) header += "  " + TrimRight(Text(EstimateString(run)));
+  table.SetRowHeader(header);
+  table.SetColumnName(0, Text(strings::kValueColumn));
+  const bool aggregated = run.state.aggregated;
+  const int labels_capability[] = {
+      strings::kRowLsl, strings::kRowNominal,
+      strings::kRowUsl, 0,
+      strings::kRowCp,  strings::kRowCr,
+      strings::kRowCpk, aggregated ? strings::kRowCplAggregated : strings::kRowCpl,
+      strings::kRowCpu, strings::kRowK,
+      strings::kRowCpm};
+  const int labels_performance[] = {
+      strings::kRowLsl, strings::kRowNominal, strings::kRowUsl, 0, strings::kRowPp, strings::kRowPr,
+      strings::kRowPpk, strings::kRowPpl,     strings::kRowPpu};
+  const std::optional<double> values[] = {
+      limits.HasLower() ? std::optional<double>(limits.lower) : std::nullopt,
+      limits.nominal,
+      limits.HasUpper() ? std::optional<double>(limits.upper) : std::nullopt,
+      std::nullopt,
+      indices.cp,
+      indices.cr,
+      indices.cpk,
+      indices.cpl,
+      indices.cpu,
+      indices.k,
+      indices.cpm};
+  for (int row = 0; row < rows; ++row) {
+    const int label = capability ? labels_capability[row] : labels_performance[row];
+    table.SetRowLabel(row, label == 0 ? std::string() : Text(label));
+    table.SetValue(row, 0, Value(values[row]));
+  }
+  return Emit(table);
+}
+
+bool EmitBeyondSpecificationsTable(const CapabilityVariableRun& run, const SpecLimits& limits,
+                                   const BeyondCounts& counts) {
+  shell::ResultTable table;
+  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 4, 4, 20, kNameWidth) !=
+      shell::TableStatus::kOk)
+    return false;
+  host::Host& host = shell::CurrentHost();
+  shell::SetTableTitle(
+      table.Title(), 1,
+      VariableTitle(run) + Text(strings::kDistributionTitle) + Text(strings::kNormalName));
+  std::string spec_line;
+  if (limits.TwoSided())
+    spec_line = FillAfterEquals(Text(strings::kSpecLineTwoSided),
+                                {limits.lower, limits.nominal, limits.upper});
+  else if (limits.HasLower())
+    spec_line = FillAfterEquals(Text(strings::kSpecLineLower), {limits.lower, limits.nominal});
+  else
+    spec_line = FillAfterEquals(Text(strings::kSpecLineUpper), {limits.nominal, limits.upper});
+  shell::SetTableTitle(table.Title(), 2, spec_line);
+  shell::SetTableTitle(table.Title(), 3,
+                       Text(strings::kMeanLabel) + FixedText(run.state.mu, 4) +
+                           Text(strings::kStdDevLabel) + FixedText(run.state.sigma_total, 4));
+  (void)host;
+  table.SetColumnName(0, Text(strings::kObserved));
+  table.SetUpperName(1, Text(strings::kPercentHead));
+  table.SetColumnName(1, Text(strings::kObserved));
+  table.SetColumnName(2, Text(strings::kExpected));
+  table.SetUpperName(3, Text(strings::kPercentHead));
+  table.SetColumnName(3, Text(strings::kExpected));
+  table.SetRowLabel(0, Text(strings::kAboveUsl));
+  table.SetRowLabel(1, Text(strings::kBelowLsl));
+  table.SetRowLabel(3, Text(strings::kTotal));
+  const auto percent = [&](const std::optional<double>& count) -> std::optional<double> {
+    if (!count || counts.n <= 0.0) return std::nullopt;
+    return 100.0 * *count / counts.n;
+  };
+  const auto sum = [](const std::optional<double>& a, const std::optional<double>& b) {
+    return std::optional<double>(a.value_or(0.0) + b.value_or(0.0));
+  };
+  const std::optional<double> observed[] = {counts.observed_above, counts.observed_below,
+                                            std::nullopt,
+                                            sum(counts.observed_above, counts.observed_below)};
+  const std::optional<double> expected[] = {counts.expected_above, counts.expected_below,
+                                            std::nullopt,
+                                            sum(counts.expected_above, counts.expected_below)};
+  for (int row = 0; row < 4; ++row) {
+    table.SetValue(row, 0, Value(observed[row]));
+    table.SetValue(row, 1, Value(percent(observed[row])));
+    table.SetValue(row, 2, Value(expected[row]));
+    table.SetValue(row, 3, Value(percent(expected[row])));
+  }
+  table.SetColumnFormat(0, 10, 0);
+  return Emit(table);
+}
+
+bool EmitDescriptiveTable(const CapabilityVariableRun& run) {
+  const shell::CapabilityState& state = run.state;
+  const bool grouped = state.Grouped();
+  const int rows = grouped ? 14 : 10;
+  shell::ResultTable table;
+  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, 30, kNameWidth) !=
+      shell::TableStatus::kOk)
+    return false;
+  shell::SetTableTitle(table.Title(), 1, Text(strings::kDescriptiveTitle) + VariableTitle(run));
+  shell::SetTableTitle(table.Title(), 2, Text(strings::kNEquals) + std::to_string(state.n));
+  table.SetColumnName(0, Text(strings::kValueColumnWide));
+  // Aggregated data have no observations: order statistics and moments stay empty.
+  const bool observed = !state.aggregated && !state.sorted.empty();
+  const auto when = [&](double value) { return observed ? value : host::kMissing; };
+  struct Row {
+    int label;
+    double value;
+  };
+  const double variance = state.sd * state.sd;
+  std::vector<Row> list = {{strings::kRowMean, state.mean},
+                           {strings::kRowMedian, when(state.median)},
+                           {strings::kRowQ1, when(state.q1)},
+                           {strings::kRowQ3, when(state.q3)},
+                           {strings::kRowMinimum, when(state.minimum)},
+                           {strings::kRowMaximum, when(state.maximum)},
+                           {strings::kRowStdDev, when(state.sd)},
+                           {strings::kRowVariance, when(variance)},
+                           {strings::kRowSkewness, when(state.skewness)},
+                           {strings::kRowKurtosis, when(state.kurtosis)}};
+  if (grouped) {
+    list.push_back({0, host::kMissing});
+    list.push_back({strings::kRowSamples, static_cast<double>(state.samples.size())});
+    if (state.sizes_vary)
+      list.push_back({strings::kRowMeanSize, state.mean_size});
+    else
+      list.push_back({strings::kRowSampleSize, state.moving_ranges ? 1.0 : state.mean_size});
+    int sigma_label = strings::kRowSigmaRanges;
+    if (state.moving_ranges)
+      sigma_label = strings::kRowSigmaMovingRanges;
+    else if (state.sigma_method == SigmaMethod::kStandardDeviations)
+      sigma_label = strings::kRowSigmaStdDevs;
+    else if (state.sigma_method == SigmaMethod::kVariances)
+      sigma_label = strings::kRowSigmaVariances;
+    list.push_back({sigma_label, state.sigma_within_computed});
+  }
+  for (int row = 0; row < rows; ++row) {
+    const Row& entry = list[static_cast<std::size_t>(row)];
+    table.SetRowLabel(row, entry.label == 0 ? std::string() : Text(entry.label));
+    table.SetValue(row, 0, entry.value);
+  }
+  return Emit(table);
+}
+
+bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_performance) {
+  const int columns = with_performance ? 17 : 12;
+  std::vector<int> variables;
+  for (const auto& row : rows) variables.push_back(row.variable);
+  const shell::VariableLabels labels = shell::MakeVariableLabels(variables);
+  shell::ResultTable table;
+  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, columns,
+                                 static_cast<int>(rows.size()), std::max(labels.width, 8),
+                                 kNameWidth) != shell::TableStatus::kOk)
+    return false;
+  shell::SetTableTitle(
+      table.Title(), 1,
+      Text(with_performance ? strings::kAllTitlePerformance : strings::kAllTitleCapability));
+  table.SetRowHeader(Text(strings::kVariableHeader));
+  const int names[] = {strings::kPlusMinusC, strings::kPlusMinusC, strings::kEditorLsl,
+                       strings::kColNominal, strings::kEditorUsl,  strings::kColCp,
+                       strings::kColCr,      strings::kColCpk,     strings::kColCpl,
+                       strings::kColCpu,     strings::kColK,       strings::kColCpm,
+                       strings::kColPp,      strings::kColPr,      strings::kColPpk,
+                       strings::kColPpl,     strings::kColPpu};
+  for (int column = 0; column < columns; ++column) table.SetColumnName(column, Text(names[column]));
+  table.SetUpperName(0, Text(strings::kConstC));
+  table.SetUpperName(1, Text(strings::kConstC));
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    const SummaryRow& row = rows[r];
+    const int i = static_cast<int>(r);
+    table.SetRowLabel(i, labels.labels[r]);
+    const SpecLimits& limits = row.limits;
+    const bool upper_only = limits.type == shell::ProcessType::kNominalUpper;
+    std::vector<std::optional<double>> values = {
+        upper_only ? row.sigma_limits.c : -row.sigma_limits.c,
+        limits.TwoSided() ? std::optional<double>(row.sigma_limits.c) : std::nullopt,
+        limits.HasLower() ? std::optional<double>(limits.lower) : std::nullopt,
+        limits.nominal,
+        limits.HasUpper() ? std::optional<double>(limits.upper) : std::nullopt,
+        row.capability.cp,
+        row.capability.cr,
+        row.capability.cpk,
+        row.capability.cpl,
+        row.capability.cpu,
+        row.capability.k,
+        row.capability.cpm};
+    if (with_performance) {
+      const NormalIndices none;
+      const NormalIndices& p = row.performance ? *row.performance : none;
+      values.insert(values.end(), {p.cp, p.cr, p.cpk, p.cpl, p.cpu});
+    }
+    for (int column = 0; column < columns; ++column)
+      table.SetValue(i, column, Value(values[static_cast<std::size_t>(column)]));
+  }
+  return Emit(table);
+}
+
+std::string GroupingText(const shell::CapabilitySettings& settings, const host::Host& host) {
+  if (settings.input_mode == shell::CapabilityInputMode::kAggregatedData)
+    return host.VariableName(settings.aggregated_variables[2]);
+  switch (settings.grouping) {
+    case shell::GroupingMode::kConstantSampleSize:
+      return host.ResourceString(strings::kGroupingConstant);
+    case shell::GroupingMode::kGroupingVariable:
+      return host.VariableName(settings.grouping_variable);
+    case shell::GroupingMode::kNone:
+      break;
+  }
+  return host.ResourceString(strings::kGroupingNone);
+}
+
+std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::string& grouping,
+                               const host::Host& host) {
+  const shell::CapabilityState& state = run.state;
+  const auto text = [&](int number) { return host.ResourceString(number); };
+  std::string summary = text(strings::kSummaryVariable) + host.VariableName(run.variable) + "\n" +
+                        text(strings::kSummaryMean) + FixedText(state.mu, 4) + "\n" +
+                        text(strings::kSummaryN) + std::to_string(state.n);
+  if (!state.aggregated)
+    summary += "\n" + text(strings::kSummarySigma) + FixedText(state.sigma_total, 5);
+  if (state.Grouped()) {
+    summary += "\n" + text(strings::kSummaryGrouping) + grouping + "\n" +
+               text(strings::kSummarySamples) + std::to_string(state.samples.size()) + "\n" +
+               text(strings::kSummaryMeanSize) + FixedText(state.mean_size, 2) + "\n" +
+               text(strings::kSummaryWithin) + FixedText(state.sigma_within, 5) + "\n";
+    switch (state.sigma_method) {
+      case SigmaMethod::kRanges:
+        summary += text(strings::kNoteRanges);
+        break;
+      case SigmaMethod::kStandardDeviations:
+        summary += text(strings::kNoteStdDevs);
+        break;
+      case SigmaMethod::kVariances:
+        summary += text(strings::kNoteVariances);
+        break;
+    }
+  }
+  return summary;
+}
+
+}  // namespace kpa::capability

@@ -1,0 +1,47 @@
+// Fixed-plan steps on the settings block.
+#include "sampling/model/plan_actions.h"
+
+#include "sampling/model/fixed_plan.h"
+#include "sampling/outputs/plan_texts.h"
+#include "sampling/strings.h"
+#include "shell/results/host_output.h"
+
+namespace kpa::sampling {
+
+std::optional<int> ComputePlan(shell::SamplingSettings& s) {
+  s.mode = shell::SampleSizeMode::kComputed;
+  shell::ShowBusyStatus();
+  const FixedPlan plan = SampleSizeFromBeta(InputsFromSettings(s));
+  if (s.distribution != shell::SamplingDistribution::kNormalMeans)
+    s.sigma[s.Index()] = plan.sigma_used;
+  s.computed_n = plan.n;
+  switch (plan.status) {
+    case PlanStatus::kOk:
+      break;
+    case PlanStatus::kAboveLimit:
+      return strings::kSampleSizeAboveLimit;
+    default:
+      return strings::kSampleSizeIncalculable;
+  }
+  s.computed_lower = plan.lower;
+  s.computed_upper = plan.upper;
+  if (!(s.custom_n > 0.0)) s.custom_n = s.computed_n;
+  return std::nullopt;
+}
+
+void ComputeCustomPlan(shell::SamplingSettings& s) {
+  if (s.mode == shell::SampleSizeMode::kComputed) return;
+  const FixedPlan plan = BetaForSampleSize(InputsFromSettings(s), s.custom_n);
+  if (plan.status == PlanStatus::kSizeNotPositive) {
+    shell::ShowMessage(Text(strings::kBetaIncalculable));
+    s.mode = shell::SampleSizeMode::kComputed;
+    return;
+  }
+  s.achieved_beta = plan.beta;
+  s.custom_lower = plan.lower;
+  s.custom_upper = plan.upper;
+}
+
+void ForgetCustomSize(shell::SamplingSettings& s) { s.custom_n = 0.0; }
+
+}  // namespace kpa::sampling

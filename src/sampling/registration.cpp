@@ -1,0 +1,24 @@
+// Registration of the sampling dialogs with the module's dialog registry.
+#include "sampling/registration.h"
+
+#include <memory>
+
+#include "sampling/dialogs/results_dialog.h"
+#include "sampling/dialogs/specification_dialog.h"
+
+namespace kpa::sampling {
+
+void RegisterDialogs(shell::DialogRegistry& registry) {
+  registry.Register(shell::templates::kSamplingSpecification,
+                    [](shell::CProcess& process, int number) -> shell::DialogPtr {
+                      return std::make_shared<SpecificationDialog>(process, number);
+                    });
+  for (const int number :
+       {shell::templates::kSamplingResults, shell::templates::kSamplingResultsBinomial})
+    registry.Register(number,
+                      [](shell::CProcess& process, int template_number) -> shell::DialogPtr {
+                        return std::make_shared<ResultsDialog>(process, template_number);
+                      });
+}
+
+}  // namespace kpa::sampling
