@@ -41,7 +41,7 @@ AutomationStatus SetSampleSize(shell::CAnalysisModelessDialog& dialog, const Var
     return AutomationStatus::kTypeMismatch;
   shell::CEnterAnalysisContext enter(dialog.Process());
   if (const auto message = results.SetSampleSize(n))
-    throw AutomationException(sampling::Text(*message));
+    throw AutomationException(dialog.Host().ResourceString(*message));
   return AutomationStatus::kOk;
 }
 

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "shell/analysis_support.h"
 #include "support/fake_host.h"
 
 namespace kpa::sampling {
@@ -20,8 +19,8 @@ class ObservedDataTest : public ::testing::Test {
     request.binomial = binomial;
     request.accept_code = 7;
     request.reject_code = 3;
-    shell::CEnterAnalysisContext enter(analysis_);
-    return ReadObservedSamples(request);
+    shell::Request reading(host_);
+    return ReadObservedSamples(reading, request);
   }
   static std::vector<double> Values(const ObservedData& data) {
     std::vector<double> values;
@@ -29,7 +28,6 @@ class ObservedDataTest : public ::testing::Test {
     return values;
   }
   testing::FakeHost host_;
-  shell::CAnalysisSupport analysis_{host_};
 };
 
 TEST_F(ObservedDataTest, SeriesAndGaps) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "shell/request/request.h"
+
 namespace kpa::sampling {
 
 inline constexpr int kMaxObservedValues = 400;
@@ -15,7 +17,12 @@ inline constexpr double kLargestValidMagnitude = 1e30;
 
 // How the reading ended. Never renumbered.
 enum class ReadStatus : std::int16_t { kRead = 0, kTooMany = 1, kNone = 2 };
-enum class ReadError : std::int16_t { kNone = 0, kMissingInSeries = 3, kHostFailure = 99 };
+enum class ReadError : std::int16_t {
+  kNone = 0,
+  kMissingInSeries = 3,
+  kCancelled = 9,  // the user stopped the reading
+  kHostFailure = 99,
+};
 
 enum class ValueKind : std::int16_t {
   kValue,    // a measurement, or 1/0 for an accepted/rejected binomial item
@@ -44,7 +51,7 @@ struct ObservedRequest {
   std::int64_t extra_progress = 0;  // steps of the display beyond the cases (the M samples)
 };
 
-// Reads through the current host, with the progress display.
-ObservedData ReadObservedSamples(const ObservedRequest& request);
+// Reads through the request's case loop, with the progress display.
+ObservedData ReadObservedSamples(shell::Request& request, const ObservedRequest& wanted);
 
 }  // namespace kpa::sampling

@@ -6,10 +6,7 @@
 
 #include "resources/dialog_templates.h"
 #include "sampling/control_ids.h"
-#include "sampling/outputs/plan_texts.h"
 #include "sampling/strings.h"
-#include "shell/analysis_support.h"
-#include "shell/results/host_output.h"
 #include "shell/steps.h"
 
 namespace kpa::sampling {
@@ -18,9 +15,9 @@ namespace {
 constexpr int kCustomSizeTemplate = 3127;
 
 // Caption and field label as the template gives them.
-std::pair<std::string, std::string> DialogTexts() {
-  std::string caption = Text(strings::kCustomSizeCaption);
-  std::string label = Text(strings::kCustomSizeFieldLabel);
+std::pair<std::string, std::string> DialogTexts(const shell::Request& request) {
+  std::string caption = request.Text(strings::kCustomSizeCaption);
+  std::string label = request.Text(strings::kCustomSizeFieldLabel);
   if (const auto* dialog = resources::FindDialogTemplate(kCustomSizeTemplate)) {
     caption = dialog->caption;
     for (const auto& control : dialog->controls)
@@ -37,13 +34,13 @@ std::optional<int> CheckCustomSize(double n) {
   return std::nullopt;
 }
 
-std::optional<double> AskCustomSize(double current) {
-  const auto [caption, label] = DialogTexts();
+std::optional<double> AskCustomSize(shell::Request& request, double current) {
+  const auto [caption, label] = DialogTexts(request);
   for (int attempt = 0; attempt < kMaxCustomSizeTries; ++attempt) {
-    const std::optional<double> answer = shell::CurrentHost().AskNumber(caption, label, current);
+    const std::optional<double> answer = request.AskNumber(caption, label, current);
     if (!answer) return std::nullopt;
     if (const auto message = CheckCustomSize(*answer)) {
-      shell::ShowMessage(Text(*message));
+      request.Message(*message);
       continue;
     }
     return answer;

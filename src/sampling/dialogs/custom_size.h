@@ -4,6 +4,8 @@
 
 #include <optional>
 
+#include "shell/request/request.h"
+
 namespace kpa::sampling {
 
 inline constexpr double kMinCustomSize = 1.0;
@@ -16,6 +18,6 @@ inline constexpr int kMaxCustomSizeTries = 20;
 std::optional<int> CheckCustomSize(double n);
 
 // Opens the modal dialog on `current`; the accepted size, or nothing when cancelled.
-std::optional<double> AskCustomSize(double current);
+std::optional<double> AskCustomSize(shell::Request& request, double current);
 
 }  // namespace kpa::sampling

@@ -9,13 +9,13 @@
 #include "sampling/data/observed_data.h"
 #include "sampling/dialogs/custom_size.h"
 #include "sampling/model/plan_actions.h"
-#include "sampling/outputs/oc_chart.h"
 #include "sampling/outputs/plan_texts.h"
 #include "sampling/outputs/sequential_outputs.h"
-#include "sampling/outputs/summary_table.h"
+#include "sampling/requests.h"
 #include "sampling/strings.h"
 #include "shell/dialogs/list_text.h"
 #include "shell/process.h"
+#include "shell/request/case_loop.h"
 #include "shell/results/fixed_text.h"
 #include "shell/results/host_output.h"
 #include "shell/settings/settings_block.h"
@@ -51,7 +51,7 @@ void ResultsDialog::OnInitDialog() {
   ShowDataVariable();
   ShowCodes();
   GetControl(controls::kNumberOfSamples).value = std::int64_t{s.number_of_samples};
-  shell::ShowHelpStatus();
+  ShowHostStatus(shell::kStringHelpKey);
 }
 
 void ResultsDialog::OnCommand(int id, int /*notification*/) {
@@ -63,19 +63,19 @@ void ResultsDialog::OnCommand(int id, int /*notification*/) {
       break;
     case controls::kSummary:
     case controls::kSummaryMenu:
-      (void)EmitFixedSummary(s);
+      Run(SamplingRequest::kFixedSummary);
       break;
     case controls::kSampleSize:
       ToggleCustomSize();
       break;
     case controls::kOcCurves:
-      (void)DrawOcCurves(s);
+      Run(SamplingRequest::kOcCurves);
       break;
     case controls::kPlotSequential:
       if (Binomial() && s.data_variable > 0 && !CheckCodes()) break;
       if (!ReadNumberOfSamples()) break;
       s.sequential_output = shell::SequentialOutput::kPlot;
-      (void)BuildSequentialPlan(s, SequentialOutputKind::kPlot);
+      Run(SamplingRequest::kSequentialPlot);
       break;
     case controls::kSequentialSummary:
       // The codes are checked here too, so that the table reads the data with the codes
@@ -83,7 +83,7 @@ void ResultsDialog::OnCommand(int id, int /*notification*/) {
       if (Binomial() && s.data_variable > 0 && !CheckCodes()) break;
       if (!ReadNumberOfSamples()) break;
       s.sequential_output = shell::SequentialOutput::kSummary;
-      (void)BuildSequentialPlan(s, SequentialOutputKind::kSummary);
+      Run(SamplingRequest::kSequentialSummary);
       break;
     case controls::kDataVariable:
       // The desktop host opens its variable list here; a script names the variable
@@ -117,14 +117,19 @@ void ResultsDialog::OnControlChanged(int id) {
     DeselectDataVariable();
 }
 
+void ResultsDialog::Run(SamplingRequest code) {
+  shell::Request request = NewRequest();
+  RecordRequestStatus(RunSamplingRequest(code, request, Sampling()));
+}
+
 void ResultsDialog::ShowDescription() {
   std::string text;
-  for (const std::string& line : DescriptionBlock(Sampling())) text += line + "\n";
+  for (const std::string& line : DescriptionBlock(NewRequest(), Sampling())) text += line + "\n";
   GetControl(controls::kDescription).value = text;
 }
 
 void ResultsDialog::ShowSampleSize() {
-  const SampleSizeTexts texts = MakeSampleSizeTexts(Sampling());
+  const SampleSizeTexts texts = MakeSampleSizeTexts(NewRequest(), Sampling());
   const bool custom = Sampling().mode == SampleSizeMode::kCustom;
   const auto show = [this](int id, const std::string& text, bool visible) {
     shell::Control& control = GetControl(id);
@@ -135,7 +140,7 @@ void ResultsDialog::ShowSampleSize() {
   show(controls::kCustomSizeLine, texts.custom_size, custom);
   show(controls::kAchievedBetaLabel, texts.achieved_label, custom);
   show(controls::kAchievedBeta, texts.achieved_beta, custom);
-  shell::ShowHelpStatus();
+  ShowHostStatus(shell::kStringHelpKey);
 }
 
 void ResultsDialog::ShowDataVariable() {
@@ -160,7 +165,7 @@ std::optional<int> ResultsDialog::SetSampleSize(double n) {
   shell::SamplingSettings& s = Sampling();
   s.custom_n = n;
   s.mode = SampleSizeMode::kCustom;
-  ComputeCustomPlan(s);
+  Run(SamplingRequest::kCustomPlan);
   ShowSampleSize();
   ShowDescription();
   return std::nullopt;
@@ -169,14 +174,15 @@ std::optional<int> ResultsDialog::SetSampleSize(double n) {
 void ResultsDialog::ToggleCustomSize() {
   shell::SamplingSettings& s = Sampling();
   if (s.mode == SampleSizeMode::kComputed) {
-    const std::optional<double> n = AskCustomSize(s.custom_n);
+    shell::Request request = NewRequest();
+    const std::optional<double> n = AskCustomSize(request, s.custom_n);
     if (!n) return;  // Annuler in the modal dialog changes nothing
     s.custom_n = *n;
     s.mode = SampleSizeMode::kCustom;
   } else {
     s.mode = SampleSizeMode::kComputed;
   }
-  ComputeCustomPlan(s);
+  Run(SamplingRequest::kCustomPlan);
   ShowSampleSize();
   ShowDescription();
 }
@@ -187,7 +193,7 @@ bool ResultsDialog::ReadNumberOfSamples() {
   const bool whole = std::holds_alternative<std::int64_t>(field.value) ||
                      (std::holds_alternative<double>(field.value) && value == std::trunc(value));
   if (!whole || value < kMinSamples || value > kMaxSamples) {
-    shell::ShowMessage(Text(strings::kNumberOfSamplesRange));
+    Message(strings::kNumberOfSamplesRange);
     return false;
   }
   Sampling().number_of_samples = static_cast<int>(value);
@@ -214,15 +220,15 @@ bool ResultsDialog::CheckCodes() {
   const std::optional<double> accept = ResolveCode(controls::kAcceptCode);
   const std::optional<double> reject = ResolveCode(controls::kRejectCode);
   if (!accept || !reject) {
-    shell::ShowMessage(Text(strings::kCodeMissing));
+    Message(strings::kCodeMissing);
     return false;
   }
   if (std::fabs(*accept) > kLargestCode || std::fabs(*reject) > kLargestCode) {
-    shell::ShowMessage(Text(strings::kCodeTooLarge));
+    Message(strings::kCodeTooLarge);
     return false;
   }
   if (*accept == *reject) {
-    shell::ShowMessage(Text(strings::kCodesEqual));
+    Message(strings::kCodesEqual);
     return false;
   }
   Sampling().accept_code = static_cast<std::int32_t>(std::lround(*accept));
@@ -245,15 +251,19 @@ void ResultsDialog::DeselectDataVariable() {
 
 void ResultsDialog::ProposeCodes() {
   shell::SamplingSettings& s = Sampling();
-  const double missing = Host().MissingCode(s.data_variable);
   std::vector<double> codes;
-  for (std::int64_t c = 1; c <= Host().CaseCount() && codes.size() < 2; ++c) {
-    const host::CaseRead read = Host().ReadCase(s.data_variable, c);
-    if (read.status != host::CaseStatus::kRead) continue;
-    if (read.value == missing || !(std::fabs(read.value) <= kLargestValidMagnitude)) continue;
-    if (std::find(codes.begin(), codes.end(), read.value) == codes.end())
-      codes.push_back(read.value);
-  }
+  shell::CaseLoop loop;
+  loop.variables = {s.data_variable};
+  loop.weights = shell::WeightRule::kIgnored;
+  loop.progress = false;
+  shell::Request request = NewRequest();
+  (void)shell::ForEachCase(request, loop, [&codes](const shell::CaseView& c) {
+    const std::optional<double> value = c.values[0];
+    if (value && std::fabs(*value) <= kLargestValidMagnitude &&
+        std::find(codes.begin(), codes.end(), *value) == codes.end())
+      codes.push_back(*value);
+    return codes.size() < 2 ? shell::CaseAction::kContinue : shell::CaseAction::kStop;
+  });
   if (codes.size() < 2) return;
   s.accept_code =
       static_cast<std::int32_t>(std::lround(std::clamp(codes[0], -kLargestCode, kLargestCode)));
@@ -268,7 +278,8 @@ void ResultsDialog::UseDataLength() {
   request.binomial = Binomial();
   request.accept_code = s.accept_code;
   request.reject_code = s.reject_code;
-  const ObservedData data = ReadObservedSamples(request);
+  shell::Request reading = NewRequest();
+  const ObservedData data = ReadObservedSamples(reading, request);
   if (data.error != ReadError::kNone || data.values.empty()) return;
   // The field accepts 5 to 400 samples: a shorter series still shows at least 5 rows.
   s.number_of_samples = std::clamp(static_cast<int>(data.values.size()), kMinSamples, kMaxSamples);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "sampling/requests.h"
 #include "shell/dialogs/dialog.h"
 
 namespace kpa::sampling {
@@ -34,6 +35,7 @@ class ResultsDialog : public shell::CAnalysisModelessDialog {
   void OnControlChanged(int id) override;
 
  private:
+  void Run(SamplingRequest code);
   void ShowDescription();
   void ShowSampleSize();
   void ShowDataVariable();

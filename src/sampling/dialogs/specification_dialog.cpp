@@ -6,8 +6,7 @@
 
 #include "sampling/control_ids.h"
 #include "sampling/model/fixed_plan.h"
-#include "sampling/model/plan_actions.h"
-#include "sampling/outputs/plan_texts.h"
+#include "sampling/requests.h"
 #include "sampling/strings.h"
 #include "shell/process.h"
 #include "shell/results/host_output.h"
@@ -20,13 +19,6 @@ using shell::SamplingCriterion;
 using shell::SamplingDistribution;
 
 constexpr double kLargestSigma = 1e10;
-
-void FillList(shell::Control& list, int first_string, int count, std::int64_t selected) {
-  list.items.clear();
-  for (int i = 0; i < count; ++i)
-    list.items.push_back(shell::CurrentHost().ResourceString(first_string + i));
-  list.value = selected;
-}
 
 std::optional<double> NumberOf(const shell::Control& field) {
   if (const auto* real = std::get_if<double>(&field.value)) return *real;
@@ -42,12 +34,19 @@ SpecificationDialog::SpecificationDialog(shell::CProcess& process, int template_
 
 void SpecificationDialog::OnInitDialog() {
   const shell::SamplingSettings& s = shell::Settings().sampling;
-  FillList(GetControl(controls::kDistributionList), strings::kFirstDistributionItem, 3,
+  FillList(controls::kDistributionList, strings::kFirstDistributionItem, 3,
            static_cast<std::int64_t>(s.distribution));
-  FillList(GetControl(controls::kCriterionList), strings::kFirstCriterionItem, 3,
+  FillList(controls::kCriterionList, strings::kFirstCriterionItem, 3,
            static_cast<std::int64_t>(s.criterion));
   SetStatusText(Text(strings::kAdjustParametersStatus));
   ShowFields();
+}
+
+void SpecificationDialog::FillList(int id, int first_string, int count, std::int64_t selected) {
+  shell::Control& list = GetControl(id);
+  list.items.clear();
+  for (int i = 0; i < count; ++i) list.items.push_back(Text(first_string + i));
+  list.value = selected;
 }
 
 void SpecificationDialog::OnControlChanged(int id) {
@@ -116,7 +115,7 @@ bool SpecificationDialog::ReadEntries() {
     // Not a number: no message, the field shows the last accepted value again.
     if (!value) return false;
     if (const auto message = CheckEntry(entry.field, *value, InputsFromSettings(s))) {
-      shell::ShowMessage(Text(*message));
+      Message(*message);
       return false;
     }
     *entry.target = *value;
@@ -129,14 +128,13 @@ void SpecificationDialog::Accept() {
     ShowFields();
     return;
   }
-  shell::SamplingSettings& s = shell::Settings().sampling;
-  PrintSpecification(s);
-  if (const auto message = ComputePlan(s)) {
-    shell::ShowMessage(Text(*message));
+  shell::Request request = NewRequest();
+  if (RunSamplingRequest(SamplingRequest::kComputePlan, request, shell::Settings().sampling) !=
+      shell::RequestStatus::kDone) {
     ShowFields();
     return;
   }
-  shell::ShowHelpStatus();
+  request.Status(shell::kStringHelpKey);
   ExitDialog(shell::Step::kSamplingResults, shell::ExitMode::kForward);
 }
 

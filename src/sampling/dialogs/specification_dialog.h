@@ -3,6 +3,8 @@
 // when the host prints automatically, computes the plan and moves on to the results.
 #pragma once
 
+#include <cstdint>
+
 #include "shell/dialogs/dialog.h"
 
 namespace kpa::sampling {
@@ -17,6 +19,7 @@ class SpecificationDialog : public shell::CAnalysisModelessDialog {
   void OnControlChanged(int id) override;
 
  private:
+  void FillList(int id, int first_string, int count, std::int64_t selected);
   // Shows the settings in the fields: the selected distribution's own H0, H1 and sigma.
   void ShowFields();
   // Reads and checks the entries in order, storing each as it passes. False at the first

@@ -2,15 +2,12 @@
 #include "sampling/model/plan_actions.h"
 
 #include "sampling/model/fixed_plan.h"
-#include "sampling/outputs/plan_texts.h"
 #include "sampling/strings.h"
-#include "shell/results/host_output.h"
 
 namespace kpa::sampling {
 
 std::optional<int> ComputePlan(shell::SamplingSettings& s) {
   s.mode = shell::SampleSizeMode::kComputed;
-  shell::ShowBusyStatus();
   const FixedPlan plan = SampleSizeFromBeta(InputsFromSettings(s));
   if (s.distribution != shell::SamplingDistribution::kNormalMeans)
     s.sigma[s.Index()] = plan.sigma_used;
@@ -29,17 +26,17 @@ std::optional<int> ComputePlan(shell::SamplingSettings& s) {
   return std::nullopt;
 }
 
-void ComputeCustomPlan(shell::SamplingSettings& s) {
-  if (s.mode == shell::SampleSizeMode::kComputed) return;
+std::optional<int> ComputeCustomPlan(shell::SamplingSettings& s) {
+  if (s.mode == shell::SampleSizeMode::kComputed) return std::nullopt;
   const FixedPlan plan = BetaForSampleSize(InputsFromSettings(s), s.custom_n);
   if (plan.status == PlanStatus::kSizeNotPositive) {
-    shell::ShowMessage(Text(strings::kBetaIncalculable));
     s.mode = shell::SampleSizeMode::kComputed;
-    return;
+    return strings::kBetaIncalculable;
   }
   s.achieved_beta = plan.beta;
   s.custom_lower = plan.lower;
   s.custom_upper = plan.upper;
+  return std::nullopt;
 }
 
 void ForgetCustomSize(shell::SamplingSettings& s) { s.custom_n = 0.0; }

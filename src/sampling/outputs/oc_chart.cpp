@@ -3,9 +3,7 @@
 
 #include "sampling/outputs/plan_texts.h"
 #include "sampling/strings.h"
-#include "shell/analysis_support.h"
 #include "shell/results/fixed_text.h"
-#include "shell/results/host_output.h"
 
 namespace kpa::sampling {
 namespace {
@@ -19,67 +17,54 @@ std::string Trim(const std::string& text) { return std::string(shell::TrimBlanks
 
 }  // namespace
 
-std::vector<std::string> OcChartTitle(const shell::SamplingSettings& s) {
+std::vector<std::string> OcChartTitle(const shell::Request& request,
+                                      const shell::SamplingSettings& s) {
   std::vector<std::string> title;
   int name = strings::kChartNormal;
   if (s.distribution == SamplingDistribution::kBinomialProportions) name = strings::kChartBinomial;
   if (s.distribution == SamplingDistribution::kPoissonFrequencies) name = strings::kShortPoisson;
-  title.push_back(Trim(Text(strings::kChartDistribution) + Text(name)));
+  title.push_back(Trim(request.Text(strings::kChartDistribution) + request.Text(name)));
   // The means line is laid out from column 13, so that H0 falls at column 22 right after
   // "H0=" and H1 at column 37 after "H1=  ".
   ComposedLine means;
-  means.Put(13, Text(strings::kChartMeans)).Number(22, s.H0(), 7).Number(37, s.H1(), 7);
+  means.Put(13, request.Text(strings::kChartMeans)).Number(22, s.H0(), 7).Number(37, s.H1(), 7);
   title.push_back(Trim(means.Trimmed()));
   const double sigma_used = ComputeBasis(InputsFromSettings(s)).sigma_used;
-  title.push_back(Trim(Text(strings::kChartSigma) + Trim(AutoNumber(sigma_used, 7))));
-  title.push_back(Trim(Text(strings::kChartAlpha) + Trim(AutoNumber(s.alpha, 6)) + " " +
-                       SidedNote(s.criterion)));
-  title.push_back(Trim(Text(strings::kChartBeta) + Trim(AutoNumber(PlanBeta(s), 6))));
+  title.push_back(Trim(request.Text(strings::kChartSigma) + Trim(AutoNumber(sigma_used, 7))));
+  title.push_back(Trim(request.Text(strings::kChartAlpha) + Trim(AutoNumber(s.alpha, 6)) + " " +
+                       SidedNote(request, s.criterion)));
+  title.push_back(Trim(request.Text(strings::kChartBeta) + Trim(AutoNumber(PlanBeta(s), 6))));
   return title;
 }
 
-host::ChartSpec MakeOcChart(const shell::SamplingSettings& s, const OcFamily& family) {
+host::ChartSpec MakeOcChart(const shell::Request& request, const shell::SamplingSettings& s,
+                            const OcFamily& family) {
   host::ChartSpec chart;
-  chart.title = OcChartTitle(s);
+  chart.title = OcChartTitle(request, s);
   switch (s.distribution) {
     case SamplingDistribution::kNormalMeans:
-      chart.x_axis.title = Text(strings::kAxisNormal);
+      chart.x_axis.title = request.Text(strings::kAxisNormal);
       break;
     case SamplingDistribution::kBinomialProportions:
-      chart.x_axis.title = Text(strings::kAxisBinomial);
+      chart.x_axis.title = request.Text(strings::kAxisBinomial);
       break;
     case SamplingDistribution::kPoissonFrequencies:
-      chart.x_axis.title = Text(strings::kAxisPoisson);
+      chart.x_axis.title = request.Text(strings::kAxisPoisson);
       break;
   }
   chart.x_axis.minimum = family.x_minimum;
   chart.x_axis.maximum = family.x_maximum;
-  chart.y_axis.title = Trim(Text(strings::kAxisPower));
+  chart.y_axis.title = Trim(request.Text(strings::kAxisPower));
   chart.y_axis.minimum = 0.0;
   chart.y_axis.maximum = kPowerAxisTop;
   chart.y_axis.step = kPowerAxisStep;
   for (const OcCurve& curve : family.curves) {
     host::ChartSeries series;
-    series.name = Text(strings::kCurveLabel) + std::to_string(curve.n);
+    series.name = request.Text(strings::kCurveLabel) + std::to_string(curve.n);
     series.points = curve.points;
     series.style = host::SeriesStyle::kLine;
     chart.series.push_back(std::move(series));
   }
   return chart;
 }
-
-int DrawOcCurves(const shell::SamplingSettings& s) {
-  shell::ShowStatusText(strings::kPreparingChartStatus);
-  host::Host& host = shell::CurrentHost();
-  const auto family = ComputeOcCurves(InputsFromSettings(s), PlanSize(s),
-                                      [&host](double minimum, double maximum, int intervals) {
-                                        return host.ScaleAxis(minimum, maximum, intervals);
-                                      });
-  if (!family) {
-    shell::ShowMessage(Text(strings::kOcIncalculable));
-    return 0;
-  }
-  return host.ShowChart(MakeOcChart(s, *family));
-}
-
 }  // namespace kpa::sampling

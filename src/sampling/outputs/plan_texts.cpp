@@ -4,7 +4,6 @@
 #include "host/api/special_values.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/strings.h"
-#include "shell/analysis_support.h"
 #include "shell/results/fixed_text.h"
 #include "shell/results/output_line.h"
 
@@ -14,11 +13,7 @@ namespace {
 using shell::SamplingCriterion;
 using shell::SamplingDistribution;
 
-constexpr int kAutoPrintMinimumLevel = 2;
-
 }  // namespace
-
-std::string Text(int number) { return shell::CurrentHost().ResourceString(number); }
 
 std::string AutoNumber(double value, int width) {
   const auto single = static_cast<float>(value);
@@ -57,33 +52,33 @@ int DistributionCode(SamplingDistribution distribution) {
   return static_cast<int>(distribution) + 1;
 }
 
-std::string DistributionName(SamplingDistribution distribution) {
+std::string DistributionName(const shell::Request& request, SamplingDistribution distribution) {
   switch (distribution) {
     case SamplingDistribution::kNormalMeans:
-      return Text(strings::kNameNormalMeans);
+      return request.Text(strings::kNameNormalMeans);
     case SamplingDistribution::kBinomialProportions:
-      return Text(strings::kNameBinomial);
+      return request.Text(strings::kNameBinomial);
     case SamplingDistribution::kPoissonFrequencies:
-      return Text(strings::kNamePoisson);
+      return request.Text(strings::kNamePoisson);
   }
   return {};
 }
 
-std::string CriterionName(SamplingCriterion criterion) {
+std::string CriterionName(const shell::Request& request, SamplingCriterion criterion) {
   switch (criterion) {
     case SamplingCriterion::kTwoTailed:
-      return Text(strings::kNameTwoTailed);
+      return request.Text(strings::kNameTwoTailed);
     case SamplingCriterion::kOneSidedRight:
-      return Text(strings::kNameOneSidedRight);
+      return request.Text(strings::kNameOneSidedRight);
     case SamplingCriterion::kOneSidedLeft:
-      return Text(strings::kNameOneSidedLeft);
+      return request.Text(strings::kNameOneSidedLeft);
   }
   return {};
 }
 
-std::string SidedNote(SamplingCriterion criterion) {
-  return Text(criterion == SamplingCriterion::kTwoTailed ? strings::kTwoTailedNote
-                                                         : strings::kOneSidedNote);
+std::string SidedNote(const shell::Request& request, SamplingCriterion criterion) {
+  return request.Text(criterion == SamplingCriterion::kTwoTailed ? strings::kTwoTailedNote
+                                                                 : strings::kOneSidedNote);
 }
 
 double PlanBeta(const shell::SamplingSettings& settings) {
@@ -94,82 +89,85 @@ double PlanSize(const shell::SamplingSettings& settings) {
   return settings.mode == shell::SampleSizeMode::kCustom ? settings.custom_n : settings.computed_n;
 }
 
-std::vector<std::string> DescriptionBlock(const shell::SamplingSettings& s) {
+std::vector<std::string> DescriptionBlock(const shell::Request& request,
+                                          const shell::SamplingSettings& s) {
   std::vector<std::string> rows(3);
-  const auto label_then_number = [](int text, int length, double value, int width) {
+  const auto label_then_number = [&request](int text, int length, double value, int width) {
     ComposedLine line;
-    line.Put(6, Text(text), length);
+    line.Put(6, request.Text(text), length);
     line.Number(6 + length, value, width);
     return line.Trimmed();
   };
   ComposedLine distribution;
-  distribution.Put(6, Text(strings::kDistributionLabel), 14);
-  distribution.Put(20, DistributionName(s.distribution), 12);
+  distribution.Put(6, request.Text(strings::kDistributionLabel), 14);
+  distribution.Put(20, DistributionName(request, s.distribution), 12);
   rows.push_back(distribution.Trimmed());
   rows.push_back(label_then_number(strings::kAlphaLabel, 47, s.alpha, 6));
   rows.push_back(label_then_number(strings::kDescriptionBetaLabel, 46, PlanBeta(s), 6));
   ComposedLine h0;
-  h0.Put(6, Text(strings::kH0Label), 69).Number(36, s.H0(), 7);
+  h0.Put(6, request.Text(strings::kH0Label), 69).Number(36, s.H0(), 7);
   rows.push_back(h0.Trimmed());
   ComposedLine h1;
-  h1.Put(28, Text(strings::kH1Label), 42).Number(36, s.H1(), 7);
+  h1.Put(28, request.Text(strings::kH1Label), 42).Number(36, s.H1(), 7);
   rows.push_back(h1.Trimmed());
   if (s.distribution == SamplingDistribution::kNormalMeans)
     rows.push_back(label_then_number(strings::kSigmaLabel, 36, s.Sigma(), 7));
   else
     rows.emplace_back();
   ComposedLine criterion;
-  criterion.Put(6, Text(strings::kCriterionLabel), 16);
-  criterion.Put(22, CriterionName(s.criterion));
+  criterion.Put(6, request.Text(strings::kCriterionLabel), 16);
+  criterion.Put(22, CriterionName(request, s.criterion));
   rows.push_back(criterion.Trimmed());
   return rows;
 }
 
-SampleSizeTexts MakeSampleSizeTexts(const shell::SamplingSettings& s) {
+SampleSizeTexts MakeSampleSizeTexts(const shell::Request& request,
+                                    const shell::SamplingSettings& s) {
   SampleSizeTexts texts;
   if (s.mode == shell::SampleSizeMode::kComputed) {
     ComposedLine line;
     line.Put(1, host::FormatNumberField(static_cast<double>(RoundUpSize(s.computed_n)), 6, 0));
     line.Put(7, " (");
     line.Number(9, s.computed_n, 6);
-    line.Put(15, Text(strings::kComputedSizeTail), 38);
+    line.Put(15, request.Text(strings::kComputedSizeTail), 38);
     texts.computed = line.Trimmed();
   } else {
     ComposedLine size;
-    size.Put(1, Text(strings::kCustomSizeLabel), 14).Number(15, s.custom_n, 6);
+    size.Put(1, request.Text(strings::kCustomSizeLabel), 14).Number(15, s.custom_n, 6);
     texts.custom_size = size.Trimmed();
-    texts.achieved_label = Text(strings::kAchievedBetaLabel);
+    texts.achieved_label = request.Text(strings::kAchievedBetaLabel);
     texts.achieved_beta = AutoNumber(s.achieved_beta, 6);
   }
   return texts;
 }
 
-bool PrintSpecification(const shell::SamplingSettings& s) {
-  host::Host& host = shell::CurrentHost();
-  if (!host.AutoPrintOn() || host.AutoPrintLevel() < kAutoPrintMinimumLevel) return false;
-  host.SetStatusText(Text(strings::kPrintingStatus));
+std::vector<std::string> SpecificationPrintout(const shell::Request& request,
+                                               const shell::SamplingSettings& s) {
+  std::vector<std::string> lines;
   const auto labelled = [&](int text, int column, double value, int width) {
     ComposedLine line;
-    line.Put(1, Text(text)).Number(column, value, width);
-    host.WriteText(line.Trimmed());
+    line.Put(1, request.Text(text)).Number(column, value, width);
+    lines.push_back(line.Trimmed());
   };
-  host.WriteText(Text(strings::kPrintHeading));
+  lines.push_back(request.Text(strings::kPrintHeading));
   ComposedLine distribution;
-  distribution.Put(1, Text(strings::kDistributionLabel)).Put(15, DistributionName(s.distribution));
-  host.WriteText(distribution.Trimmed());
+  distribution.Put(1, request.Text(strings::kDistributionLabel))
+      .Put(15, DistributionName(request, s.distribution));
+  lines.push_back(distribution.Trimmed());
   labelled(strings::kAlphaLabel, 48, s.alpha, 6);
   labelled(strings::kPrintBetaLabel, 48, s.beta, 6);
   labelled(strings::kH0Label, 31, s.H0(), 7);
   // The H1 label stands under the H0 one ("H1 :" below "H0 :"), as in the description block.
   ComposedLine h1;
-  h1.Put(23, Text(strings::kH1Label)).Number(31, s.H1(), 7);
-  host.WriteText(h1.Trimmed());
+  h1.Put(23, request.Text(strings::kH1Label)).Number(31, s.H1(), 7);
+  lines.push_back(h1.Trimmed());
   if (s.distribution == SamplingDistribution::kNormalMeans)
     labelled(strings::kSigmaLabel, 37, s.Sigma(), 7);
   ComposedLine criterion;
-  criterion.Put(1, Text(strings::kCriterionLabel)).Put(17, CriterionName(s.criterion));
-  host.WriteText(criterion.Trimmed());
-  return true;
+  criterion.Put(1, request.Text(strings::kCriterionLabel))
+      .Put(17, CriterionName(request, s.criterion));
+  lines.push_back(criterion.Trimmed());
+  return lines;
 }
 
 }  // namespace kpa::sampling

@@ -1,19 +1,17 @@
 // Texts of the fixed plan that the dialogs and outputs share: the names of the
 // distribution and the criterion, the description block of the results dialog, its
-// sample-size line, and the printed specification. Texts come from the string table of
-// the current host; numbers are written as the output line writes them.
+// sample-size line, and the printed specification. Texts come from the string table
+// through the request; numbers are written as the output line writes them.
 #pragma once
 
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "shell/request/request.h"
 #include "shell/settings/sampling_settings.h"
 
 namespace kpa::sampling {
-
-// Resource string `number` of the current host.
-std::string Text(int number);
 
 // `value` as PutRealAuto writes it in `width` characters (decimals from the magnitude).
 std::string AutoNumber(double value, int width);
@@ -30,17 +28,20 @@ class ComposedLine {
   std::u32string line_;
 };
 
-int DistributionCode(shell::SamplingDistribution distribution);          // 1, 2 or 3
-std::string DistributionName(shell::SamplingDistribution distribution);  // "Moy. normales"...
-std::string CriterionName(shell::SamplingCriterion criterion);           // "Bilatéral"...
+int DistributionCode(shell::SamplingDistribution distribution);  // 1, 2 or 3
+std::string DistributionName(const shell::Request& request,
+                             shell::SamplingDistribution distribution);  // "Moy. normales"...
+std::string CriterionName(const shell::Request& request,
+                          shell::SamplingCriterion criterion);  // "Bilatéral"...
 // "(bilatéral)" or "(unilatéral)".
-std::string SidedNote(shell::SamplingCriterion criterion);
+std::string SidedNote(const shell::Request& request, shell::SamplingCriterion criterion);
 // The beta that the plan in force has: the target (computed N) or the achieved one.
 double PlanBeta(const shell::SamplingSettings& settings);
 double PlanSize(const shell::SamplingSettings& settings);
 
 // The description block, rows 4 to 10 of the text area (blank rows 1 to 3).
-std::vector<std::string> DescriptionBlock(const shell::SamplingSettings& settings);
+std::vector<std::string> DescriptionBlock(const shell::Request& request,
+                                          const shell::SamplingSettings& settings);
 
 // The texts of the sample-size controls 119 (computed N) and 120 to 122 (custom N).
 struct SampleSizeTexts {
@@ -49,10 +50,11 @@ struct SampleSizeTexts {
   std::string achieved_label;
   std::string achieved_beta;
 };
-SampleSizeTexts MakeSampleSizeTexts(const shell::SamplingSettings& settings);
+SampleSizeTexts MakeSampleSizeTexts(const shell::Request& request,
+                                    const shell::SamplingSettings& settings);
 
-// The printed specification: written to the host's text output when its automatic
-// printing is on at a level above 1. Returns whether it printed.
-bool PrintSpecification(const shell::SamplingSettings& settings);
+// The printed specification, line by line.
+std::vector<std::string> SpecificationPrintout(const shell::Request& request,
+                                               const shell::SamplingSettings& settings);
 
 }  // namespace kpa::sampling

@@ -9,9 +9,7 @@
 #include "sampling/outputs/oc_chart.h"
 #include "sampling/outputs/plan_texts.h"
 #include "sampling/strings.h"
-#include "shell/analysis_support.h"
 #include "shell/results/fixed_text.h"
-#include "shell/results/host_output.h"
 
 namespace kpa::sampling {
 namespace {
@@ -52,20 +50,21 @@ std::vector<LineHeading> LineHeadings(SamplingCriterion criterion) {
   return {};
 }
 
-std::string SidedCode(SamplingCriterion criterion) {
-  return Text(criterion == SamplingCriterion::kTwoTailed ? strings::kTwoSided : strings::kOneSided);
+std::string SidedCode(const shell::Request& request, SamplingCriterion criterion) {
+  return request.Text(criterion == SamplingCriterion::kTwoTailed ? strings::kTwoSided
+                                                                 : strings::kOneSided);
 }
 
-std::string ActionText(SequentialAction action) {
+std::string ActionText(const shell::Request& request, SequentialAction action) {
   switch (action) {
     case SequentialAction::kContinue:
-      return Text(strings::kActionContinue);
+      return request.Text(strings::kActionContinue);
     case SequentialAction::kAccept:
-      return Text(strings::kActionAccept);
+      return request.Text(strings::kActionAccept);
     case SequentialAction::kReject:
-      return Text(strings::kActionReject);
+      return request.Text(strings::kActionReject);
     case SequentialAction::kMissing:
-      return Text(strings::kActionMissing);
+      return request.Text(strings::kActionMissing);
   }
   return {};
 }
@@ -115,46 +114,47 @@ ObservedPath MakeObservedPath(const SequentialPlan& plan, double h0,
   return path;
 }
 
-shell::TableStatus BuildSequentialTable(const SequentialContext& context,
+shell::TableStatus BuildSequentialTable(const shell::Request& request,
+                                        const SequentialContext& context,
                                         shell::ResultTable& table) {
   const shell::SamplingSettings& s = *context.settings;
   const int lines = LineCount(s.criterion);
   const int columns = lines + (context.observed ? 2 : 0);
-  const bool case_names = context.observed && shell::CurrentHost().HasCaseNames();
+  const bool case_names = context.observed && request.HasCaseNames();
   const int label_width = case_names ? kCaseNameLabelWidth : kSampleLabelWidth;
 
   shell::SmallTableArrays arrays;
   const std::vector<LineHeading> headings = LineHeadings(s.criterion);
   for (int c = 0; c < lines; ++c) {
     arrays.upper_names[static_cast<std::size_t>(c)] =
-        shell::FitText(Text(headings[static_cast<std::size_t>(c)].upper), 8);
+        shell::FitText(request.Text(headings[static_cast<std::size_t>(c)].upper), 8);
     arrays.lower_names[static_cast<std::size_t>(c)] =
-        shell::FitText(Text(headings[static_cast<std::size_t>(c)].lower), 8);
+        shell::FitText(request.Text(headings[static_cast<std::size_t>(c)].lower), 8);
   }
   if (context.observed) {
     arrays.upper_names[static_cast<std::size_t>(lines)] =
-        shell::FitText(Text(strings::kColumnDeviations), 8);
+        shell::FitText(request.Text(strings::kColumnDeviations), 8);
     arrays.lower_names[static_cast<std::size_t>(lines)] =
-        shell::FitText(Text(strings::kColumnCumulated), 8);
+        shell::FitText(request.Text(strings::kColumnCumulated), 8);
     arrays.upper_names[static_cast<std::size_t>(lines + 1)] =
-        shell::FitText(Text(strings::kColumnAction), 8);
+        shell::FitText(request.Text(strings::kColumnAction), 8);
     arrays.lower_names[static_cast<std::size_t>(lines + 1)] =
-        shell::FitText(Text(strings::kColumnRecommended), 8);
+        shell::FitText(request.Text(strings::kColumnRecommended), 8);
   }
   ComposedLine title1;
-  title1.Put(1, Text(strings::kSequentialMeans))
-      .Overlay(1, Text(DistributionTitle(s.distribution)))
+  title1.Put(1, request.Text(strings::kSequentialMeans))
+      .Overlay(1, request.Text(DistributionTitle(s.distribution)))
       .Number(29, s.H0(), 7)
       .Number(40, s.H1(), 7);
   ComposedLine title2;
-  title2.Put(1, Text(strings::kSequentialAsn))
+  title2.Put(1, request.Text(strings::kSequentialAsn))
       .Number(29, context.plan.asn0, 7)
       .Number(40, context.plan.asn1, 7);
   ComposedLine title3;
-  title3.Put(1, Text(strings::kSequentialRisks))
+  title3.Put(1, request.Text(strings::kSequentialRisks))
       .Number(7, s.Sigma(), 9)
       .Number(23, s.alpha, 5)
-      .Put(30, SidedCode(s.criterion))
+      .Put(30, SidedCode(request, s.criterion))
       .Number(47, s.beta, 6);
   shell::SetTableTitle(arrays.title, 1, title1.Trimmed());
   shell::SetTableTitle(arrays.title, 2, title2.Trimmed());
@@ -164,8 +164,8 @@ shell::TableStatus BuildSequentialTable(const SequentialContext& context,
       shell::AllocateResultTable(table, 0, columns, context.samples, label_width, kCellWidth);
   if (status != shell::TableStatus::kOk) return status;
   shell::TakeSmallTableHeadings(arrays, table);
-  table.SetRowHeader(context.observed ? shell::CurrentHost().VariableName(s.data_variable)
-                                      : Text(strings::kSampleHeader));
+  table.SetRowHeader(context.observed ? request.VariableName(s.data_variable)
+                                      : request.Text(strings::kSampleHeader));
   table.Display().column_width = 10;
   table.Display().decimals = 4;
   const int observed_count =
@@ -184,7 +184,7 @@ shell::TableStatus BuildSequentialTable(const SequentialContext& context,
       table.SetValue(
           row, lines + 1,
           action == SequentialAction::kMissing ? host::kMissing : static_cast<double>(action));
-      table.SetCellText(row, lines + 1, ActionText(action));
+      table.SetCellText(row, lines + 1, ActionText(request, action));
     } else {
       table.SetValue(row, lines, host::kMissing);
       table.SetValue(row, lines + 1, 0.0);
@@ -195,44 +195,46 @@ shell::TableStatus BuildSequentialTable(const SequentialContext& context,
   return shell::TableStatus::kOk;
 }
 
-host::ChartSpec BuildSequentialChart(const SequentialContext& context) {
+host::ChartSpec BuildSequentialChart(const shell::Request& request,
+                                     const SequentialContext& context) {
   const shell::SamplingSettings& s = *context.settings;
   host::ChartSpec chart;
-  chart.title = OcChartTitle(s);
+  chart.title = OcChartTitle(request, s);
   ComposedLine alpha;
-  alpha.Put(1, Text(strings::kChartAlphaSided))
+  alpha.Put(1, request.Text(strings::kChartAlphaSided))
       .Number(19, s.alpha, 6)
-      .Put(27, SidedCode(s.criterion));
+      .Put(27, SidedCode(request, s.criterion));
   chart.title.push_back(std::string(shell::TrimBlanks(alpha.Trimmed())));
   switch (s.distribution) {
     case SamplingDistribution::kNormalMeans:
-      chart.y_axis.title = Text(strings::kAxisCumulatedNormal);
+      chart.y_axis.title = request.Text(strings::kAxisCumulatedNormal);
       break;
     case SamplingDistribution::kBinomialProportions:
-      chart.y_axis.title = Text(strings::kAxisCumulatedBinomial);
+      chart.y_axis.title = request.Text(strings::kAxisCumulatedBinomial);
       break;
     case SamplingDistribution::kPoissonFrequencies:
-      chart.y_axis.title = Text(strings::kAxisCumulatedPoisson);
+      chart.y_axis.title = request.Text(strings::kAxisCumulatedPoisson);
       break;
   }
   chart.y_axis.title = std::string(shell::TrimBlanks(chart.y_axis.title));
   if (context.observed) {
     ComposedLine axis;
-    axis.Put(1, Text(strings::kAxisSamplesOfVariable))
-        .Put(18, shell::CurrentHost().VariableName(s.data_variable));
+    axis.Put(1, request.Text(strings::kAxisSamplesOfVariable))
+        .Put(18, request.VariableName(s.data_variable));
     chart.x_axis.title = axis.Trimmed();
   } else {
-    chart.x_axis.title = std::string(shell::TrimBlanks(Text(strings::kAxisSamples)));
+    chart.x_axis.title = std::string(shell::TrimBlanks(request.Text(strings::kAxisSamples)));
   }
   chart.x_axis.minimum = 1.0;
   chart.x_axis.maximum = context.samples;
 
   if (context.observed) {
-    host::ChartSeries path{std::string(shell::TrimBlanks(Text(strings::kAxisCumulatedPoisson))),
-                           {},
-                           host::SeriesStyle::kLineAndMarkers};
+    host::ChartSeries path{
+        std::string(shell::TrimBlanks(request.Text(strings::kAxisCumulatedPoisson))),
+        {},
+        host::SeriesStyle::kLineAndMarkers};
     host::ChartSeries beyond{
-        Text(strings::kSeriesBeyondRejection), {}, host::SeriesStyle::kMarkers};
+        request.Text(strings::kSeriesBeyondRejection), {}, host::SeriesStyle::kMarkers};
     const int count = std::min(context.samples, static_cast<int>(context.observed->values.size()));
     for (int n = 1; n <= count; ++n) {
       const float value = context.observed->cumulative[static_cast<std::size_t>(n - 1)];
@@ -248,50 +250,12 @@ host::ChartSpec BuildSequentialChart(const SequentialContext& context) {
   const std::vector<float> last = SequentialLines(context.plan, context.samples);
   for (std::size_t c = 0; c < first.size(); ++c) {
     host::ChartSeries line;
-    line.name = std::string(shell::TrimBlanks(Text(headings[c].upper))) + " " +
-                std::string(shell::TrimBlanks(Text(headings[c].lower)));
+    line.name = std::string(shell::TrimBlanks(request.Text(headings[c].upper))) + " " +
+                std::string(shell::TrimBlanks(request.Text(headings[c].lower)));
     line.points = {{1.0, static_cast<double>(first[c])},
                    {static_cast<double>(context.samples), static_cast<double>(last[c])}};
     chart.series.push_back(std::move(line));
   }
   return chart;
 }
-
-SequentialStatus BuildSequentialPlan(const shell::SamplingSettings& s, SequentialOutputKind kind) {
-  SequentialContext context;
-  context.settings = &s;
-  context.samples = std::clamp(s.number_of_samples, 1, kMaxSamples);
-  context.plan = ComputeSequentialPlan(InputsFromSettings(s));
-  if (s.data_variable > 0) {
-    ObservedRequest request;
-    request.variable = s.data_variable;
-    request.binomial = s.distribution == SamplingDistribution::kBinomialProportions;
-    request.accept_code = s.accept_code;
-    request.reject_code = s.reject_code;
-    request.extra_progress = context.samples;
-    ObservedData data = ReadObservedSamples(request);
-    if (data.error == ReadError::kMissingInSeries) {
-      shell::ShowMessage(Text(strings::kMissingInSeries));
-      return SequentialStatus::kDataRefused;
-    }
-    if (data.error == ReadError::kHostFailure) return SequentialStatus::kHostFailure;
-    if (data.status == ReadStatus::kTooMany) shell::ShowMessage(Text(strings::kTooManySamples));
-    if (data.status == ReadStatus::kNone)
-      shell::ShowMessage(Text(strings::kNoValidSample));
-    else
-      context.observed = MakeObservedPath(context.plan, s.H0(), std::move(data.values));
-  }
-  if (kind == SequentialOutputKind::kSummary) {
-    shell::ResultTable table;
-    if (BuildSequentialTable(context, table) != shell::TableStatus::kOk)
-      return SequentialStatus::kNotShown;
-    return shell::EmitResultTable(table) == host::kOutputShown ? SequentialStatus::kOk
-                                                               : SequentialStatus::kNotShown;
-  }
-  shell::ShowStatusText(strings::kPreparingChartStatus);
-  return shell::CurrentHost().ShowChart(BuildSequentialChart(context)) == host::kOutputShown
-             ? SequentialStatus::kOk
-             : SequentialStatus::kNotShown;
-}
-
 }  // namespace kpa::sampling

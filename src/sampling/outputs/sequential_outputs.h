@@ -10,6 +10,7 @@
 #include "host/api/chart_spec.h"
 #include "sampling/data/observed_data.h"
 #include "sampling/model/sequential_plan.h"
+#include "shell/request/request.h"
 #include "shell/results/result_table.h"
 #include "shell/settings/sampling_settings.h"
 
@@ -38,13 +39,6 @@ struct ObservedPath {
 ObservedPath MakeObservedPath(const SequentialPlan& plan, double h0,
                               std::vector<ObservedValue> values);
 
-enum class SequentialOutputKind { kPlot, kSummary };
-
-// Reads the observed data when a data variable is selected (showing the reader's
-// messages), then emits the table or the chart for samples 1 to M.
-SequentialStatus BuildSequentialPlan(const shell::SamplingSettings& settings,
-                                     SequentialOutputKind kind);
-
 // The pieces, for tests: the table and the chart of a plan with an optional observed path.
 struct SequentialContext {
   const shell::SamplingSettings* settings = nullptr;
@@ -52,8 +46,10 @@ struct SequentialContext {
   int samples = 0;
   std::optional<ObservedPath> observed;
 };
-[[nodiscard]] shell::TableStatus BuildSequentialTable(const SequentialContext& context,
+[[nodiscard]] shell::TableStatus BuildSequentialTable(const shell::Request& request,
+                                                      const SequentialContext& context,
                                                       shell::ResultTable& table);
-host::ChartSpec BuildSequentialChart(const SequentialContext& context);
+host::ChartSpec BuildSequentialChart(const shell::Request& request,
+                                     const SequentialContext& context);
 
 }  // namespace kpa::sampling

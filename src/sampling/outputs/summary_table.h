@@ -1,7 +1,8 @@
 // The fixed-plan summary spreadsheet ("Synthèse"): nine rows, one column of values with
-// their texts, built in the shared small-table arrays and handed to the host.
+// their texts, built in the shared small-table arrays.
 #pragma once
 
+#include "shell/request/request.h"
 #include "shell/results/result_table.h"
 #include "shell/settings/sampling_settings.h"
 
@@ -15,9 +16,8 @@ inline constexpr int kSummaryCellWidth = 14;
 inline constexpr std::uint8_t kSummaryOptionByte = 156;
 
 // Fills `table` with the summary of the plan in force.
-[[nodiscard]] shell::TableStatus BuildFixedSummary(const shell::SamplingSettings& settings,
+[[nodiscard]] shell::TableStatus BuildFixedSummary(const shell::Request& request,
+                                                   const shell::SamplingSettings& settings,
                                                    shell::ResultTable& table);
-// Builds and emits it; the host's answer (1 when shown), 0 when it could not be built.
-int EmitFixedSummary(const shell::SamplingSettings& settings);
 
 }  // namespace kpa::sampling

@@ -97,6 +97,18 @@ void CAnalysisModelessDialog::SetStatusText(const std::string& text) {
   process_.Host().SetStatusText(text);
 }
 
+std::string CAnalysisModelessDialog::Text(int string_number) const {
+  return Host().ResourceString(string_number);
+}
+
+void CAnalysisModelessDialog::Message(int string_number) const {
+  Host().ShowMessage(Text(string_number));
+}
+
+void CAnalysisModelessDialog::ShowHostStatus(int string_number) const {
+  NewRequest().Status(string_number);
+}
+
 void CAnalysisModelessDialog::RunPostedCommands() {
   while (!posted_commands_.empty() && !process_.ExitPending()) {
     const int id = posted_commands_.front();

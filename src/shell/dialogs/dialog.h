@@ -11,6 +11,8 @@
 
 #include "host/api/host.h"
 #include "shell/dialogs/control.h"
+#include "shell/request/request.h"
+#include "shell/request/request_table.h"
 #include "shell/steps.h"
 
 namespace kpa::shell {
@@ -63,6 +65,12 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   CProcess& Process() const { return process_; }
   host::Host& Host() const;
 
+  // The door for one button press: a request through which the computation it starts
+  // reaches the host (shell/request/request.h).
+  Request NewRequest() const { return Request(Host()); }
+  // How the last request a button started ended: kept for whoever pressed the button.
+  RequestStatus LastRequestStatus() const { return last_request_status_; }
+
  protected:
   virtual void OnInitDialog() {}
   virtual void OnCommand(int /*id*/, int /*notification*/) {}
@@ -72,6 +80,12 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   Control& GetControl(int id);  // the control must exist in the template
   Control* MutableControl(int id);
   void SetStatusText(const std::string& text);
+  // The dialog's own texts and the messages of its field checks, through its host.
+  std::string Text(int string_number) const;
+  void Message(int string_number) const;
+  // Resource string `string_number`, cut to 80 characters, in the host's status line.
+  void ShowHostStatus(int string_number) const;
+  void RecordRequestStatus(RequestStatus status) { last_request_status_ = status; }
 
  private:
   void RunPostedCommands();
@@ -87,6 +101,7 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   std::deque<int> posted_commands_;
   std::string status_text_;
   bool closed_ = false;
+  RequestStatus last_request_status_ = RequestStatus::kDone;
 };
 
 using DialogPtr = std::shared_ptr<CAnalysisModelessDialog>;

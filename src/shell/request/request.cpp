@@ -1,0 +1,75 @@
+#include "shell/request/request.h"
+
+#include "shell/results/fixed_text.h"
+#include "shell/results/host_output.h"
+#include "shell/results/result_table.h"
+
+namespace kpa::shell {
+namespace {
+
+std::string Fitted(const std::string& text, int width) {
+  return std::string(TrimTrailingBlanks(FitText(text, width)));
+}
+
+}  // namespace
+
+Request::~Request() {
+  try {
+    ProgressStop();
+    if (cancelled_) Message(kStringRequestCancelled);
+  } catch (...) {  // a destructor reports what it can and never throws
+  }
+}
+
+bool Request::Show(const ResultTable& table) {
+  if (!table.IsAllocated()) return false;
+  return host_.ShowTable(MakeTableSpec(table)) == host::kOutputShown;
+}
+
+bool Request::Show(const host::ChartSpec& chart) {
+  return host_.ShowChart(chart) == host::kOutputShown;
+}
+
+void Request::Status(int string_number) {
+  host_.SetStatusText(Fitted(Text(string_number), kStatusTextWidth));
+}
+
+void Request::Message(int string_number) { MessageText(Text(string_number)); }
+
+void Request::MessageText(std::string_view text, int length) {
+  if (length <= 0) {
+    host_.ShowMessage(std::string(text));
+    return;
+  }
+  std::u32string chars = DecodeUtf8(text);
+  if (chars.size() > static_cast<std::size_t>(length))
+    chars.resize(static_cast<std::size_t>(length));
+  host_.ShowMessage(EncodeUtf8(chars));
+}
+
+void Request::OutOfMemory() { MessageText(Fitted(Text(kStringOutOfMemory), kMessageTextWidth)); }
+
+void Request::ProgressStart(std::int64_t total, std::string_view caption) {
+  ProgressStop();
+  host_.ProgressStart(total, std::string(caption));
+  progress_total_ = total;
+}
+
+void Request::ProgressStep(std::int64_t done) {
+  if (progress_total_ == 0) return;
+  host_.ProgressStep(done);
+  if (done >= progress_total_) ProgressStop();
+}
+
+void Request::ProgressStop() {
+  if (progress_total_ == 0) return;
+  host_.ProgressStop();
+  progress_total_ = 0;
+}
+
+bool Request::Cancelled() {
+  if (!cancelled_ && host_.IsCancelled()) cancelled_ = true;
+  return cancelled_;
+}
+
+}  // namespace kpa::shell

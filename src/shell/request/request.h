@@ -1,0 +1,100 @@
+// The door from a procedure to its host for one request. A dialog makes one `Request` per
+// button press (or per initialisation) and hands it down; everything the request does on
+// the host goes through it: texts and names, tables and charts, the status line, messages,
+// the progress display and the cancel test. Procedure code never reaches the host by any
+// other road.
+//
+// Cancel has one meaning everywhere: once the host says the work was stopped, `Cancelled`
+// stays true for the rest of the request, the computation returns without output, and the
+// request reports the cancel once, when it ends (string 32069).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host/api/host.h"
+
+namespace kpa::shell {
+
+class ResultTable;
+struct CaseLoop;
+struct CaseView;
+enum class CaseAction;
+enum class CaseLoopEnd;
+using CaseVisitor = std::function<CaseAction(const CaseView&)>;
+
+inline constexpr int kStringRequestCancelled = 32069;
+
+class Request {
+ public:
+  explicit Request(host::Host& host) : host_(host) {}
+  ~Request();
+  Request(const Request&) = delete;
+  Request& operator=(const Request&) = delete;
+
+  // --- Texts and the data file's description.
+  std::string Text(int string_number) const { return host_.ResourceString(string_number); }
+  std::string VariableName(int variable) const { return host_.VariableName(variable); }
+  std::optional<std::string> VariableLongName(int variable) const {
+    return host_.VariableLongName(variable);
+  }
+  std::vector<host::ValueLabel> ValueLabels(int variable) const {
+    return host_.ValueLabels(variable);
+  }
+  int VariableCount() const { return host_.VariableCount(); }
+  bool HasCaseNames() const { return host_.HasCaseNames(); }
+  std::string CaseName(std::int64_t case_number) const { return host_.CaseName(case_number); }
+  std::string RealToText(double value, int width, int decimals) const {
+    return host_.RealToText(value, width, decimals);
+  }
+  host::AxisScale ScaleAxis(double minimum, double maximum, int intervals) const {
+    return host_.ScaleAxis(minimum, maximum, intervals);
+  }
+  bool RunningFromScript() const { return host_.RunningFromScript(); }
+
+  // --- Output. Each answers true when the host showed it.
+  bool Show(const ResultTable& table);
+  bool Show(const host::ChartSpec& chart);
+  void WriteText(const std::string& line) { host_.WriteText(line); }
+  bool AutoPrintOn() const { return host_.AutoPrintOn(); }
+  int AutoPrintLevel() const { return host_.AutoPrintLevel(); }
+
+  // --- Status line (cut to 80 characters) and messages.
+  void Status(int string_number);
+  void StatusText(const std::string& text) { host_.SetStatusText(text); }
+  void Message(int string_number);
+  // The first `length` characters of `text`, all of it for 0.
+  void MessageText(std::string_view text, int length = 0);
+  void OutOfMemory();  // message 14399
+  std::optional<double> AskNumber(const std::string& caption, const std::string& label,
+                                  double initial) {
+    return host_.AskNumber(caption, label, initial);
+  }
+
+  // --- Progress display and cancel. Starting a display stops a running one; one that
+  // reaches its total stops by itself; the request stops it when it ends.
+  void ProgressStart(std::int64_t total, std::string_view caption);
+  void ProgressStep(std::int64_t done);
+  void ProgressStop();
+  // Asks the host whether the user stopped the work; true from then on.
+  bool Cancelled();
+  bool WasCancelled() const { return cancelled_; }
+
+  // Missing-data code of a variable, for procedures that show or compare it.
+  double MissingCode(int variable) const { return host_.MissingCode(variable); }
+
+ private:
+  // The data themselves are read through the case loop.
+  friend CaseLoopEnd ForEachCase(Request& request, const CaseLoop& loop,
+                                 const CaseVisitor& visit);
+
+  host::Host& host_;
+  std::int64_t progress_total_ = 0;  // 0: no display runs
+  bool cancelled_ = false;
+};
+
+}  // namespace kpa::shell
