@@ -60,7 +60,8 @@ void RunRequest0(benchmark::State& state, sh::GroupingMode grouping, bool aggreg
   for (auto _ : state) {
     sh::CapabilityVariableRun run;
     run.variable = 1;
-    cap::RequestContext context{host, settings, run};
+    sh::Request request(host);
+    cap::RequestContext context{request, settings, run};
     benchmark::DoNotOptimize(
         cap::RunCapabilityRequest(cap::CapabilityRequest::kInitialise, context));
   }
@@ -88,7 +89,8 @@ void RunSummary(benchmark::State& state, sh::GroupingMode grouping) {
   sh::CapabilitySettings settings = Settings(grouping, false);
   sh::CapabilityVariableRun run;
   run.variable = 1;
-  cap::RequestContext context{host, settings, run};
+  sh::Request request(host);
+  cap::RequestContext context{request, settings, run};
   if (cap::RunCapabilityRequest(cap::CapabilityRequest::kInitialise, context) !=
       cap::RequestStatus::kDone)
     state.SkipWithError("request 0 failed");

@@ -1,8 +1,8 @@
 #include "capability/requests.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <map>
 
 #include "capability/string_ids.h"
 #include "shell/probability/sorting.h"
@@ -18,9 +18,11 @@ constexpr double kSmallestSigma = 1e-22;
 constexpr double kMinToleranceN = 3.0;
 constexpr double kMaxToleranceN = 32000.0;
 
-HistogramIndices g_histogram_indices;
-
-std::map<CapabilityRequest, RequestHandler>& Handlers();
+bool ShowAndRelease(shell::Request& request, shell::ResultTable& table) {
+  const bool shown = request.Show(table);
+  shell::ReleaseResultTable(table);
+  return shown;
+}
 
 bool RawGrouped(const shell::CapabilityState& state) {
   return !state.aggregated && state.grouping != shell::GroupingMode::kNone;
@@ -29,7 +31,7 @@ bool RawGrouped(const shell::CapabilityState& state) {
 RequestStatus Initialise(RequestContext& context) {
   CapabilityVariableRun& run = context.run;
   if (!run.read) {
-    if (ReadRunData(context.host, context.settings, run) != PassStatus::kOk)
+    if (ReadRunData(context.request, context.settings, run) != PassStatus::kOk)
       return RequestStatus::kFailed;
   }
   if (run.initialised) return RequestStatus::kDone;
@@ -99,7 +101,7 @@ std::optional<RunIndices> IndicesOf(RequestContext& context) {
 RequestStatus Indices(RequestContext& context) {
   const auto indices = IndicesOf(context);
   if (!indices) {
-    context.host.ShowMessage(context.host.ResourceString(strings::kSpecsIncorrect));
+    context.request.Message(strings::kSpecsIncorrect);
     return RequestStatus::kFailed;
   }
   switch (context.mode) {
@@ -114,21 +116,27 @@ RequestStatus Indices(RequestContext& context) {
       }
       return RequestStatus::kDone;
     case OutputMode::kKeep:
-      g_histogram_indices = {indices->capability.cp, indices->capability.cpk,
-                             indices->capability.cpl, indices->capability.cpu};
+      context.run.histogram_indices = {indices->capability.cp, indices->capability.cpk,
+                                       indices->capability.cpl, indices->capability.cpu};
       return RequestStatus::kDone;
     case OutputMode::kEmit:
       break;
   }
-  context.host.SetStatusText(context.host.ResourceString(strings::kStatusIndices));
-  if (!EmitIndexTable(context.run, indices->limits, indices->record, IndexPass::kCapability,
-                      indices->capability, indices->capability_limits))
+  shell::Request& request = context.request;
+  request.StatusText(request.Text(strings::kStatusIndices));
+  shell::ResultTable capability;
+  if (!BuildIndexTable(request, context.run, indices->limits, indices->record,
+                       IndexPass::kCapability, indices->capability, indices->capability_limits,
+                       capability) ||
+      !ShowAndRelease(request, capability))
     return RequestStatus::kFailed;
-  if (indices->performance &&
-      !EmitIndexTable(context.run, indices->limits, indices->record, IndexPass::kPerformance,
-                      *indices->performance, indices->performance_limits))
+  if (!indices->performance) return RequestStatus::kDone;
+  shell::ResultTable performance;
+  if (!BuildIndexTable(request, context.run, indices->limits, indices->record,
+                       IndexPass::kPerformance, *indices->performance, indices->performance_limits,
+                       performance))
     return RequestStatus::kFailed;
-  return RequestStatus::kDone;
+  return ShowAndRelease(request, performance) ? RequestStatus::kDone : RequestStatus::kFailed;
 }
 
 RequestStatus HistogramIndicesRequest(RequestContext& context) {
@@ -142,21 +150,25 @@ RequestStatus BeyondSpecifications(RequestContext& context) {
   if (state.aggregated) return RequestStatus::kNotAvailable;
   const auto indices = IndicesOf(context);
   if (!indices) {
-    context.host.ShowMessage(context.host.ResourceString(strings::kSpecsIncorrect));
+    context.request.Message(strings::kSpecsIncorrect);
     return RequestStatus::kFailed;
   }
-  context.host.SetStatusText(context.host.ResourceString(strings::kStatusOutliers));
+  shell::Request& request = context.request;
+  request.StatusText(request.Text(strings::kStatusOutliers));
   const BeyondCounts counts =
       CountBeyondSpecifications(state.observations, indices->limits, state.mu, state.sigma_total);
-  return EmitBeyondSpecificationsTable(context.run, indices->limits, counts)
+  shell::ResultTable table;
+  return BuildBeyondSpecificationsTable(request, context.run, indices->limits, counts, table) &&
+                 ShowAndRelease(request, table)
              ? RequestStatus::kDone
              : RequestStatus::kFailed;
 }
 
 RequestStatus Descriptive(RequestContext& context) {
   shell::CapabilityState& state = context.run.state;
+  shell::Request& request = context.request;
   if (!state.aggregated && state.sorted.size() != state.observations.size()) {
-    context.host.SetStatusText(context.host.ResourceString(strings::kStatusSorting));
+    request.StatusText(request.Text(strings::kStatusSorting));
     state.sorted = state.observations;
     probability::HeapSort(state.sorted, 'a');
     const Quartiles quartiles = QuartilesOfSorted(state.sorted);
@@ -164,41 +176,40 @@ RequestStatus Descriptive(RequestContext& context) {
     state.q1 = quartiles.q1;
     state.q3 = quartiles.q3;
   }
-  context.host.SetStatusText(context.host.ResourceString(strings::kStatusDescriptive));
-  return EmitDescriptiveTable(context.run) ? RequestStatus::kDone : RequestStatus::kFailed;
+  request.StatusText(request.Text(strings::kStatusDescriptive));
+  shell::ResultTable table;
+  return BuildDescriptiveTable(request, context.run, table) && ShowAndRelease(request, table)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
 }
 
-std::map<CapabilityRequest, RequestHandler>& Handlers() {
-  static std::map<CapabilityRequest, RequestHandler> handlers = {
-      {CapabilityRequest::kInitialise, &Initialise},
-      {CapabilityRequest::kDescriptiveStatistics, &Descriptive},
-      {CapabilityRequest::kSummary, &Indices},
-      {CapabilityRequest::kBeyondSpecifications, &BeyondSpecifications},
-      {CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
-  };
-  return handlers;
+using Row = shell::RequestRow<CapabilityRequest, RequestContext>;
+constexpr std::array kRequests = {
+    Row{CapabilityRequest::kInitialise, &Initialise},
+    Row{CapabilityRequest::kDescriptiveStatistics, &Descriptive},
+    Row{CapabilityRequest::kSummary, &Indices},
+    Row{CapabilityRequest::kBeyondSpecifications, &BeyondSpecifications},
+    Row{CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
+};
+
+const Row* FindRow(CapabilityRequest code) {
+  return shell::FindRequest<CapabilityRequest, RequestContext>(kRequests, code);
 }
 
 }  // namespace
 
-void RegisterCapabilityRequest(CapabilityRequest code, RequestHandler handler) {
-  Handlers()[code] = handler;
-}
-
-bool IsCapabilityRequestServed(CapabilityRequest code) { return Handlers().contains(code); }
+bool IsCapabilityRequestServed(CapabilityRequest code) { return FindRow(code) != nullptr; }
 
 RequestStatus RunCapabilityRequest(CapabilityRequest code, RequestContext& context) {
-  const auto it = Handlers().find(code);
-  if (it == Handlers().end() || it->second == nullptr) return RequestStatus::kNotAvailable;
+  const Row* row = FindRow(code);
+  if (row == nullptr) return RequestStatus::kNotAvailable;
   // Every request but the first needs the variable initialised.
   if (code != CapabilityRequest::kInitialise && !context.run.initialised) {
     const RequestStatus status = Initialise(context);
     if (status != RequestStatus::kDone) return status;
   }
-  return it->second(context);
+  return row->serve(context);
 }
-
-const HistogramIndices& LastHistogramIndices() { return g_histogram_indices; }
 
 int PassFailureMessage(PassStatus status, bool aggregated) {
   switch (status) {
@@ -212,24 +223,25 @@ int PassFailureMessage(PassStatus status, bool aggregated) {
       return aggregated ? strings::kFailAggregatedMeanSizeOne : strings::kFailMeanSizeOne;
     case PassStatus::kSampleOver25:
       return aggregated ? strings::kFailAggregatedSampleOver25 : strings::kFailSampleOver25;
-    case PassStatus::kCancelled:
-      return strings::kPassCancelled;
+    case PassStatus::kReadFailure:
+      return shell::kStringReadFailure;
+    case PassStatus::kCancelled:  // the request says so when it ends
     case PassStatus::kOk:
       return 0;
   }
   return 0;
 }
 
-PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
+PassStatus ReadRunData(shell::Request& request, shell::CapabilitySettings& settings,
                        CapabilityVariableRun& run) {
   const bool aggregated = settings.input_mode == shell::CapabilityInputMode::kAggregatedData;
   PassResult result;
   if (aggregated) {
-    host.SetStatusText(host.ResourceString(strings::kStatusAggregated));
+    request.StatusText(request.Text(strings::kStatusAggregated));
     const AggregatedPassSetup setup{
         settings.aggregated_variables[0], settings.aggregated_variables[1],
         settings.aggregated_variables[2], settings.aggregated_sigma_method};
-    result = ReadAggregatedCapabilityData(host, setup, run.state);
+    result = ReadAggregatedCapabilityData(request, setup, run.state);
   } else {
     RawPassSetup setup;
     setup.variable = run.variable;
@@ -238,19 +250,17 @@ PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
     setup.grouping_variable = settings.grouping_variable;
     setup.codes = settings.codes;
     setup.method = settings.sigma_method;
-    result = ReadRawCapabilityData(host, setup, run.state);
+    result = ReadRawCapabilityData(request, setup, run.state);
   }
   run.read = false;
   run.initialised = false;
-  if (result.warnings & kWarnTooManyValues)
-    host.ShowMessage(host.ResourceString(strings::kWarnTooManyValues));
-  if (result.warnings & kWarnTooManySamples)
-    host.ShowMessage(host.ResourceString(strings::kWarnTooManySamples));
+  if (result.warnings & kWarnTooManyValues) request.Message(strings::kWarnTooManyValues);
+  if (result.warnings & kWarnTooManySamples) request.Message(strings::kWarnTooManySamples);
   if (result.status != PassStatus::kOk) {
-    host.ShowMessage(host.ResourceString(PassFailureMessage(result.status, aggregated)));
+    if (const int message = PassFailureMessage(result.status, aggregated)) request.Message(message);
     return result.status;
   }
-  if (result.small_sample) host.ShowMessage(host.ResourceString(strings::kWarnSmallSample));
+  if (result.small_sample) request.Message(strings::kWarnSmallSample);
   run.read = true;
   if (aggregated) ApplyDefaultSpecification(settings, run);
   return PassStatus::kOk;
@@ -277,7 +287,7 @@ void ApplyDefaultSpecification(shell::CapabilitySettings& settings,
   settings.specification_undefined = false;
 }
 
-RequestStatus SummarizeAllVariables(host::Host& host, shell::CapabilitySettings& settings) {
+RequestStatus SummarizeAllVariables(shell::Request& request, shell::CapabilitySettings& settings) {
   const std::size_t current = settings.current_run;
   std::vector<SummaryRow> rows;
   bool with_performance = false;
@@ -285,7 +295,7 @@ RequestStatus SummarizeAllVariables(host::Host& host, shell::CapabilitySettings&
   for (std::size_t i = 0; i < settings.runs.size() && status == RequestStatus::kDone; ++i) {
     settings.current_run = i;
     CapabilityVariableRun& run = settings.runs[i];
-    RequestContext context{host, settings, run};
+    RequestContext context{request, settings, run};
     status = RunCapabilityRequest(CapabilityRequest::kInitialise, context);
     if (status != RequestStatus::kDone) break;
     SummaryRow row;
@@ -297,8 +307,11 @@ RequestStatus SummarizeAllVariables(host::Host& host, shell::CapabilitySettings&
   }
   settings.current_run = current;
   if (status != RequestStatus::kDone) return status;
-  return EmitSummaryOfAllVariables(rows, with_performance) ? RequestStatus::kDone
-                                                           : RequestStatus::kFailed;
+  shell::ResultTable table;
+  return BuildSummaryOfAllVariables(request, rows, with_performance, table) &&
+                 ShowAndRelease(request, table)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
 }
 
 double ClampIntoField(double value, double lowest, double highest) {

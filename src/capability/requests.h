@@ -1,8 +1,9 @@
-// The request dispatcher of capability analysis. A results dialog validates its fields,
-// stores them in the variable's run record, then issues a numbered request for the current
-// variable; the dispatcher calls the computation registered for that number. Requests that
-// no computation serves yet answer kNotAvailable, and a later computation (non-normal fits,
-// tolerance limits, frequency tables, plots) plugs in with RegisterCapabilityRequest.
+// The requests of capability analysis. A results dialog validates its fields, stores them
+// in the variable's run record, then issues a numbered request for the current variable;
+// the dispatcher calls the function of that number's row in the procedure's constant
+// request table. Requests without a row answer kNotAvailable; a later computation
+// (non-normal fits, tolerance limits, frequency tables, plots) adds its rows to the table.
+// This is the only place where a computation's status becomes a message.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +12,8 @@
 
 #include "capability/data/data_pass.h"
 #include "capability/outputs/tables.h"
-#include "host/api/host.h"
+#include "shell/request/request.h"
+#include "shell/request/request_table.h"
 #include "shell/settings/capability_settings.h"
 
 namespace kpa::capability {
@@ -36,17 +38,13 @@ enum class CapabilityRequest : std::int16_t {
   kNonNormalHistogramIndices = 311,
 };
 
-enum class RequestStatus : std::int16_t {
-  kDone = 0,
-  kFailed = 1,        // the computation showed its message
-  kNotAvailable = 2,  // no computation serves this request yet
-};
+using shell::RequestStatus;
 
 // Where the index requests put their results.
 enum class OutputMode { kEmit, kCollect, kKeep };
 
 struct RequestContext {
-  host::Host& host;
+  shell::Request& request;
   shell::CapabilitySettings& settings;
   shell::CapabilityVariableRun& run;
   OutputMode mode = OutputMode::kEmit;
@@ -54,29 +52,17 @@ struct RequestContext {
   bool distribution_free = false;   // request 5: distribution-free limits
 };
 
-using RequestHandler = RequestStatus (*)(RequestContext&);
-
-// Serves `code` with `handler` from now on (replacing any earlier handler).
-void RegisterCapabilityRequest(CapabilityRequest code, RequestHandler handler);
+// Whether the table has a row for `code`.
 bool IsCapabilityRequestServed(CapabilityRequest code);
 
 [[nodiscard]] RequestStatus RunCapabilityRequest(CapabilityRequest code, RequestContext& context);
 
-// The indices kept by request 301 for the next histogram: CP, CPK, CPL, CPU.
-struct HistogramIndices {
-  std::optional<double> cp;
-  std::optional<double> cpk;
-  std::optional<double> cpl;
-  std::optional<double> cpu;
-};
-const HistogramIndices& LastHistogramIndices();
-
 // The data pass of one run record (raw or aggregated per the settings), with its failures
 // and warnings shown. True when the run can be used.
-[[nodiscard]] PassStatus ReadRunData(host::Host& host, shell::CapabilitySettings& settings,
+[[nodiscard]] PassStatus ReadRunData(shell::Request& request, shell::CapabilitySettings& settings,
                                      shell::CapabilityVariableRun& run);
 
-// The message of a failed pass; 0 for none (kOk, kCancelled handled by the caller).
+// The message of a failed pass; 0 for none (kOk; a cancel is reported by the request).
 int PassFailureMessage(PassStatus status, bool aggregated);
 
 // The variable whose specification applies to a run (the means variable for aggregated data).
@@ -90,7 +76,7 @@ void ApplyDefaultSpecification(shell::CapabilitySettings& settings,
 
 // Summary of all variables: initialises each variable not yet initialised, collects its
 // indices and emits one table. The current run is kept.
-[[nodiscard]] RequestStatus SummarizeAllVariables(host::Host& host,
+[[nodiscard]] RequestStatus SummarizeAllVariables(shell::Request& request,
                                                   shell::CapabilitySettings& settings);
 
 // Clamps a value the module writes back into a results field into the field's accepted

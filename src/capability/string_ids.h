@@ -72,7 +72,6 @@ inline constexpr int kWarnSmallSample = 32065;
 inline constexpr int kFailAggregatedMeanSizeOne = 32066;
 inline constexpr int kFailAggregatedSampleOver25 = 32067;
 inline constexpr int kStatusAggregated = 32068;
-inline constexpr int kPassCancelled = 32069;
 inline constexpr int kNotAvailableYet = 32070;
 inline constexpr int kReadingData = 32071;
 inline constexpr int kCapabilityHeader = 32080;

@@ -102,7 +102,6 @@ constexpr StringEntry kCapabilityStrings[] = {
      "Un échantillon avec n>25 ; sigma incalculable avec ces étendues. Sélectionnez une autre "
      "option pour estimer sigma depuis la dispersion d'éch."},
     {32068, "Calcul des indices..."},
-    {32069, "Lecture des données annulée ; aucun résultat n'a été calculé."},
     {32070, "Cette sortie n'est pas encore disponible dans cette version du module."},
     {32071, "Lecture des données ..."},
     {32080, "Indice de Capabilité"},

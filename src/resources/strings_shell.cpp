@@ -22,6 +22,8 @@ constexpr StringEntry kShellStrings[] = {
      "nouveau."},
     // Texts of this implementation's own, numbered from 30001.
     {30001, "Cette procédure n'est pas encore disponible dans cette version."},
+    {30002, "Lecture des données impossible ; aucun résultat n'a été calculé."},
+    {32069, "Lecture des données annulée ; aucun résultat n'a été calculé."},
 };
 
 }  // namespace

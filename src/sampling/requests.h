@@ -12,12 +12,12 @@
 namespace kpa::sampling {
 
 enum class SamplingRequest : std::int16_t {
-  kComputePlan,         // the specification dialog's OK: printout, N search
-  kCustomPlan,          // the beta and limits of the custom N
-  kFixedSummary,        // "Synthèse"
-  kOcCurves,            // "Courbe d'efficacité"
-  kSequentialPlot,      // the equivalent sequential plan as a chart
-  kSequentialSummary,   // ... as a table
+  kComputePlan,        // the specification dialog's OK: printout, N search
+  kCustomPlan,         // the beta and limits of the custom N
+  kFixedSummary,       // "Synthèse"
+  kOcCurves,           // "Courbe d'efficacité"
+  kSequentialPlot,     // the equivalent sequential plan as a chart
+  kSequentialSummary,  // ... as a table
 };
 
 struct SamplingContext {

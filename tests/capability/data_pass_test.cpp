@@ -6,6 +6,7 @@
 
 #include "automation/type_library.h"
 #include "capability/data/data_pass.h"
+#include "shell/request/request.h"
 #include "support/fake_host.h"
 
 namespace kpa::capability {
@@ -30,9 +31,10 @@ class DataPassTest : public ::testing::Test {
     setup.grouping_variable = 2;
     setup.codes = codes_;
     setup.method = method;
-    return ReadRawCapabilityData(host_, setup, state_);
+    return ReadRawCapabilityData(request_, setup, state_);
   }
   testing::FakeHost host_;
+  shell::Request request_{host_};
   CapabilityState state_;
   std::vector<double> codes_;
 };
@@ -125,7 +127,7 @@ TEST_F(DataPassTest, AggregatedGrandMeanAndSigma) {
   host_.variables = {Variable("mean", {10, 12, -9999}), Variable("range", {2, 4, 1}),
                      Variable("n", {2, 3, 4})};
   AggregatedPassSetup setup{1, 2, 3, SigmaMethod::kRanges};
-  const PassResult result = ReadAggregatedCapabilityData(host_, setup, state_);
+  const PassResult result = ReadAggregatedCapabilityData(request_, setup, state_);
   ASSERT_EQ(result.status, PassStatus::kOk);
   EXPECT_EQ(state_.samples.size(), 2u);  // the missing mean skips the third case
   EXPECT_DOUBLE_EQ(state_.mean, (2 * 10.0 + 3 * 12.0) / 5.0);
@@ -135,8 +137,8 @@ TEST_F(DataPassTest, AggregatedGrandMeanAndSigma) {
 
 TEST_F(DataPassTest, CollectAllCodes) {
   host_.variables = {Variable("g", {3, 1, 3, -9999, 2.4, 1})};
-  EXPECT_EQ(CollectAllCodes(host_, 1, true).codes, (std::vector<double>{3, 1, 2}));
-  EXPECT_EQ(CollectAllCodes(host_, 1, false).codes, (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(CollectAllCodes(request_, 1, true).codes, (std::vector<double>{3, 1, 2}));
+  EXPECT_EQ(CollectAllCodes(request_, 1, false).codes, (std::vector<double>{1, 2, 3}));
 }
 
 TEST(DispatchIdTest, FitAllDistributionsAndBeta) {

@@ -6,6 +6,7 @@
 #include "capability/specifications/spec_record.h"
 #include "capability/specifications/spec_string.h"
 #include "capability/string_ids.h"
+#include "shell/request/request.h"
 #include "support/fake_host.h"
 
 namespace kpa::capability {
@@ -64,6 +65,7 @@ class SpecStringTest : public ::testing::Test {
     }
   }
   testing::FakeHost host_;
+  shell::Request request_{host_};
   std::vector<int> variables_ = {1, 2};
 };
 
@@ -85,7 +87,7 @@ TEST_F(SpecStringTest, ParsesEntriesAndAppliesTheEntryRules) {
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.text);
-    const ParsedSpecifications parsed = ParseSpecificationString(test.text, variables_, host_);
+    const ParsedSpecifications parsed = ParseSpecificationString(test.text, variables_, request_);
     EXPECT_EQ(parsed.error, test.error);
     if (test.error != SpecStringError::kNone) continue;
     ASSERT_EQ(parsed.entries.size(), 1u);
@@ -103,11 +105,11 @@ TEST_F(SpecStringTest, ReadsBackWhatItWrites) {
   records[2] = *RecordFromEntry({10, {}, 8, {}});
   ASSERT_TRUE(CompleteSpecRecord(records[1]));
   ASSERT_TRUE(CompleteSpecRecord(records[2]));
-  const std::string text = FormatSpecificationString(variables_, records, host_);
+  const std::string text = FormatSpecificationString(variables_, records, request_);
   EXPECT_EQ(text,
             "X ( 74.000000 0.050000 MISSING MISSING )  \n "
             "\"Other Name\" ( 10.000000 MISSING 8.000000 MISSING ) ");
-  const ParsedSpecifications parsed = ParseSpecificationString(text, variables_, host_);
+  const ParsedSpecifications parsed = ParseSpecificationString(text, variables_, request_);
   ASSERT_EQ(parsed.error, SpecStringError::kNone);
   ASSERT_EQ(parsed.entries.size(), 2u);
   EXPECT_EQ(RecordFromEntry(parsed.entries[1].second)->type, ProcessType::kLowerNominal);

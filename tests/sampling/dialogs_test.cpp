@@ -210,6 +210,21 @@ TEST_F(ResultsTest, GapInsideTheSeriesDrawsNothing) {
   EXPECT_EQ(host_.messages.back(), host_.strings[strings::kMissingInSeries]);
 }
 
+TEST_F(ResultsTest, CancelledSequentialRequestSaysSo) {
+  host_.variables = {{"diam", {1.0, 2.0, 3.0, 1.0}, std::nullopt, {}}};
+  Set("VariableContainingData", std::string("diam"));
+  host_.cancel_at_step = 2;
+  (void)Call("SummaryOfEquivalentSequentialPlan");
+  EXPECT_TRUE(host_.tables.empty());
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages.back(), host_.strings[shell::kStringRequestCancelled]);
+  host_.messages.clear();
+  (void)Call("PlotEquivalentSequentialPlan");
+  EXPECT_TRUE(host_.charts.empty());
+  EXPECT_EQ(host_.messages,
+            std::vector<std::string>{host_.strings[shell::kStringRequestCancelled]});
+}
+
 class BinomialResultsTest : public ResultsTest {
  protected:
   void SetUp() override {

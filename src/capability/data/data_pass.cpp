@@ -8,42 +8,10 @@
 #include "capability/model/moments.h"
 #include "capability/model/within_sigma.h"
 #include "capability/string_ids.h"
+#include "shell/request/case_loop.h"
 
 namespace kpa::capability {
 namespace {
-
-// How many times a case counts: a weight w > 1 counts ceil(w) times, any other once.
-std::int64_t Repeats(host::Host& host, std::int64_t case_number) {
-  if (!host.WeightingOn()) return 1;
-  const double weight = host.CaseWeight(case_number);
-  if (!(weight > 1.0)) return 1;
-  return static_cast<std::int64_t>(std::ceil(weight));
-}
-
-std::optional<double> Present(const host::CaseRead& read, double missing_code) {
-  if (read.status != host::CaseStatus::kRead || read.value == missing_code ||
-      std::isnan(read.value))
-    return std::nullopt;
-  return read.value;
-}
-
-// Progress over the cases with the host's cancel test after each step.
-class CaseProgress {
- public:
-  CaseProgress(host::Host& host, std::int64_t cases) : host_(host) {
-    host_.ProgressStart(cases, host_.ResourceString(strings::kReadingData));
-  }
-  ~CaseProgress() { host_.ProgressStop(); }
-  CaseProgress(const CaseProgress&) = delete;
-  CaseProgress& operator=(const CaseProgress&) = delete;
-  bool Cancelled(std::int64_t case_number) {
-    host_.ProgressStep(case_number);
-    return host_.IsCancelled();
-  }
-
- private:
-  host::Host& host_;
-};
 
 void AddToSample(shell::CapabilitySample& sample, double x) {
   const double old_mean = sample.mean;
@@ -85,21 +53,33 @@ void TakeSigma(const WithinSigma& within, CapabilityState& state) {
   state.small_sample = within.small_sample;
 }
 
+// The pass status of a case loop that did not run to its end on its own; nothing when it
+// did (or the pass stopped it).
+std::optional<PassStatus> LoopFailure(shell::CaseLoopEnd end) {
+  switch (end) {
+    case shell::CaseLoopEnd::kCancelled:
+      return PassStatus::kCancelled;
+    case shell::CaseLoopEnd::kReadFailure:
+      return PassStatus::kReadFailure;
+    case shell::CaseLoopEnd::kCompleted:
+    case shell::CaseLoopEnd::kStopped:
+      break;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
+PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& setup,
                                  CapabilityState& state) {
   state = CapabilityState{};
   state.grouping = setup.grouping;
   state.sigma_method = setup.method;
   PassResult result;
 
-  const double missing = host.MissingCode(setup.variable);
-  const double code_missing = setup.grouping == GroupingMode::kGroupingVariable
-                                  ? host.MissingCode(setup.grouping_variable)
-                                  : 0.0;
+  const bool by_code = setup.grouping == GroupingMode::kGroupingVariable;
   std::unordered_map<std::int64_t, std::size_t> code_index;
-  if (setup.grouping == GroupingMode::kGroupingVariable) {
+  if (by_code) {
     for (std::size_t i = 0; i < setup.codes.size() && i < kMaxCodes; ++i)
       code_index.emplace(std::llround(setup.codes[i]), i);
     state.samples.resize(code_index.empty() ? 0 : std::min(setup.codes.size(), kMaxCodes));
@@ -109,27 +89,22 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
   bool current_has_value = false;
 
   MomentAccumulator moments;
-  const std::int64_t cases = host.CaseCount();
-  CaseProgress progress(host, cases);
-  bool stop = false;
-  for (std::int64_t case_number = 1; case_number <= cases && !stop; ++case_number) {
-    if (progress.Cancelled(case_number)) {
-      state = CapabilityState{};
-      result.status = PassStatus::kCancelled;
-      return result;
-    }
-    const host::CaseRead read = host.ReadCase(setup.variable, case_number);
-    if (read.status != host::CaseStatus::kRead) continue;
+  shell::CaseLoop loop;
+  loop.variables = {setup.variable};
+  if (by_code) loop.variables.push_back(setup.grouping_variable);
+  loop.weights = shell::WeightRule::kAboveOne;
+  loop.progress_caption = request.Text(strings::kReadingData);
+  const auto visit = [&](const shell::CaseView& c) {
     std::size_t grouped_sample = 0;
-    if (setup.grouping == GroupingMode::kGroupingVariable) {
-      const auto code = Present(host.ReadCase(setup.grouping_variable, case_number), code_missing);
-      if (!code || std::fabs(*code) > kMaxCodeMagnitude) continue;
+    if (by_code) {
+      const std::optional<double> code = c.values[1];
+      if (!code || std::fabs(*code) > kMaxCodeMagnitude) return shell::CaseAction::kContinue;
       const auto it = code_index.find(std::llround(*code));
-      if (it == code_index.end()) continue;
+      if (it == code_index.end()) return shell::CaseAction::kContinue;
       grouped_sample = it->second;
     }
-    const auto value = Present(read, missing);
-    for (std::int64_t repeat = Repeats(host, case_number); repeat > 0; --repeat) {
+    const std::optional<double> value = c.values[0];
+    for (std::int64_t repeat = c.repeats; repeat > 0; --repeat) {
       std::size_t sample = grouped_sample;
       if (setup.grouping == GroupingMode::kConstantSampleSize) {
         if (state.samples.empty()) state.samples.emplace_back();
@@ -138,8 +113,7 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
           if (current_has_value) {
             if (state.samples.size() >= kMaxSamples) {
               result.warnings |= kWarnTooManySamples;
-              stop = true;
-              break;
+              return shell::CaseAction::kStop;
             }
             state.samples.emplace_back();
           }
@@ -151,16 +125,21 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
       if (!value) continue;
       if (state.observations.size() >= kMaxValues) {
         result.warnings |= kWarnTooManyValues;
-        stop = true;
-        break;
+        return shell::CaseAction::kStop;
       }
       const double x = *value;
       state.observations.push_back(x);
-      state.case_numbers.push_back(static_cast<double>(case_number));
+      state.case_numbers.push_back(static_cast<double>(c.number));
       moments.Add(x);
       if (setup.grouping != GroupingMode::kNone) AddToSample(state.samples[sample], x);
       current_has_value = true;
     }
+    return shell::CaseAction::kContinue;
+  };
+  if (const auto ended = LoopFailure(shell::ForEachCase(request, loop, visit))) {
+    state = CapabilityState{};
+    result.status = *ended;
+    return result;
   }
   if (setup.grouping == GroupingMode::kConstantSampleSize && !state.samples.empty() &&
       state.samples.back().count == 0.0)
@@ -196,36 +175,28 @@ PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
   return result;
 }
 
-PassResult ReadAggregatedCapabilityData(host::Host& host, const AggregatedPassSetup& setup,
+PassResult ReadAggregatedCapabilityData(shell::Request& request, const AggregatedPassSetup& setup,
                                         CapabilityState& state) {
   state = CapabilityState{};
   state.aggregated = true;
   state.sigma_method = setup.method;
   PassResult result;
-  const double missing_mean = host.MissingCode(setup.mean_variable);
-  const double missing_dispersion = host.MissingCode(setup.dispersion_variable);
-  const double missing_size = host.MissingCode(setup.size_variable);
   double total_size = 0.0;
   double grand_mean = 0.0;
-  const std::int64_t cases = host.CaseCount();
-  CaseProgress progress(host, cases);
-  bool stop = false;
-  for (std::int64_t case_number = 1; case_number <= cases && !stop; ++case_number) {
-    if (progress.Cancelled(case_number)) {
-      state = CapabilityState{};
-      result.status = PassStatus::kCancelled;
-      return result;
-    }
-    const auto mean = Present(host.ReadCase(setup.mean_variable, case_number), missing_mean);
-    const auto dispersion =
-        Present(host.ReadCase(setup.dispersion_variable, case_number), missing_dispersion);
-    const auto size = Present(host.ReadCase(setup.size_variable, case_number), missing_size);
-    if (!mean || !dispersion || *dispersion < 0.0 || !size || !(*size > 0.0)) continue;
-    for (std::int64_t repeat = Repeats(host, case_number); repeat > 0; --repeat) {
+  shell::CaseLoop loop;
+  loop.variables = {setup.mean_variable, setup.dispersion_variable, setup.size_variable};
+  loop.weights = shell::WeightRule::kAboveOne;
+  loop.progress_caption = request.Text(strings::kReadingData);
+  const auto visit = [&](const shell::CaseView& c) {
+    const std::optional<double> mean = c.values[0];
+    const std::optional<double> dispersion = c.values[1];
+    const std::optional<double> size = c.values[2];
+    if (!mean || !dispersion || *dispersion < 0.0 || !size || !(*size > 0.0))
+      return shell::CaseAction::kContinue;
+    for (std::int64_t repeat = c.repeats; repeat > 0; --repeat) {
       if (state.samples.size() >= kMaxSamples) {
         result.warnings |= kWarnTooManyValues;
-        stop = true;
-        break;
+        return shell::CaseAction::kStop;
       }
       shell::CapabilitySample sample;
       sample.count = *size;
@@ -235,6 +206,12 @@ PassResult ReadAggregatedCapabilityData(host::Host& host, const AggregatedPassSe
       total_size += *size;
       grand_mean += (*mean - grand_mean) * *size / total_size;
     }
+    return shell::CaseAction::kContinue;
+  };
+  if (const auto ended = LoopFailure(shell::ForEachCase(request, loop, visit))) {
+    state = CapabilityState{};
+    result.status = *ended;
+    return result;
   }
   state.n = std::llround(total_size);
   state.mean = grand_mean;
@@ -245,25 +222,25 @@ PassResult ReadAggregatedCapabilityData(host::Host& host, const AggregatedPassSe
   return result;
 }
 
-CollectedCodes CollectAllCodes(host::Host& host, int variable, bool keep_file_order) {
+CollectedCodes CollectAllCodes(shell::Request& request, int variable, bool keep_file_order) {
   CollectedCodes collected;
-  const double missing = host.MissingCode(variable);
   std::unordered_set<std::int64_t> seen;
-  const std::int64_t cases = host.CaseCount();
-  for (std::int64_t case_number = 1; case_number <= cases; ++case_number) {
-    const host::CaseRead read = host.ReadCase(variable, case_number);
-    if (read.status != host::CaseStatus::kRead) continue;
-    if (read.value == missing || std::isnan(read.value) ||
-        std::fabs(read.value) > kMaxCodeMagnitude)
-      continue;
-    const std::int64_t code = std::llround(read.value);
-    if (!seen.insert(code).second) continue;
+  shell::CaseLoop loop;
+  loop.variables = {variable};
+  loop.weights = shell::WeightRule::kIgnored;
+  loop.progress = false;
+  (void)shell::ForEachCase(request, loop, [&](const shell::CaseView& c) {
+    const std::optional<double> value = c.values[0];
+    if (!value || std::fabs(*value) > kMaxCodeMagnitude) return shell::CaseAction::kContinue;
+    const std::int64_t code = std::llround(*value);
+    if (!seen.insert(code).second) return shell::CaseAction::kContinue;
     if (collected.codes.size() >= kMaxCodes) {
       collected.truncated = true;
-      break;
+      return shell::CaseAction::kStop;
     }
     collected.codes.push_back(static_cast<double>(code));
-  }
+    return shell::CaseAction::kContinue;
+  });
   if (!keep_file_order) std::sort(collected.codes.begin(), collected.codes.end());
   return collected;
 }

@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "host/api/host.h"
+#include "shell/request/request.h"
 #include "shell/settings/capability_settings.h"
 
 namespace kpa::capability {
@@ -33,6 +33,7 @@ enum class PassStatus : std::int16_t {
   kMeanSizeOne = 5,     // no sample with n >= 2 (aggregated: its failure 1)
   kSampleOver25 = 6,    // ranges and a sample over 25
   kCancelled = 7,       // the user cancelled the reading; nothing was computed
+  kReadFailure = 8,     // the host could not read a case; nothing was computed
 };
 
 // Warning bits.
@@ -55,7 +56,7 @@ struct RawPassSetup {
 };
 
 // Fills `state` (replacing what it held). Reads every case from the first to the last.
-[[nodiscard]] PassResult ReadRawCapabilityData(host::Host& host, const RawPassSetup& setup,
+[[nodiscard]] PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& setup,
                                                CapabilityState& state);
 
 struct AggregatedPassSetup {
@@ -65,7 +66,7 @@ struct AggregatedPassSetup {
   SigmaMethod method = SigmaMethod::kRanges;
 };
 
-[[nodiscard]] PassResult ReadAggregatedCapabilityData(host::Host& host,
+[[nodiscard]] PassResult ReadAggregatedCapabilityData(shell::Request& request,
                                                       const AggregatedPassSetup& setup,
                                                       CapabilityState& state);
 
@@ -75,6 +76,6 @@ struct CollectedCodes {
   std::vector<double> codes;
   bool truncated = false;  // more than 5000 distinct codes were met
 };
-CollectedCodes CollectAllCodes(host::Host& host, int variable, bool keep_file_order);
+CollectedCodes CollectAllCodes(shell::Request& request, int variable, bool keep_file_order);
 
 }  // namespace kpa::capability

@@ -36,7 +36,8 @@ bool ResultsDialogBase::LoadCurrentVariable() {
   shell::CapabilitySettings& settings = Capability();
   if (settings.runs.empty()) return false;
   shell::CapabilityVariableRun& run = CurrentRun();
-  RequestContext context{Host(), settings, run};
+  shell::Request request = NewRequest();
+  RequestContext context{request, settings, run};
   if (RunCapabilityRequest(CapabilityRequest::kInitialise, context) != RequestStatus::kDone)
     return false;
   const shell::CapabilityResultsFields& f = run.fields;
@@ -81,7 +82,7 @@ bool ResultsDialogBase::LoadCurrentVariable() {
   GetControl(c::kLower).value = record.lower.value_or(0.0);
   GetControl(c::kUpper).value = record.upper.value_or(0.0);
   UpdateSpecificationEnabling();
-  SetStatusText(ResultsSummaryText(run, GroupingText(settings, Host()), Host()));
+  SetStatusText(ResultsSummaryText(run, GroupingText(settings, request), request));
   return true;
 }
 
@@ -193,7 +194,7 @@ bool ResultsDialogBase::ValidateAndStore() {
   const ResultsFieldValues v = ReadFields();
   const ResultsFieldSet present{HasOptionFields() && run.state.Grouped(), HasOptionFields()};
   if (const auto failure = ValidateResultsFields(v, present)) {
-    Host().ShowMessage(Host().ResourceString(failure->message));
+    Message(failure->message);
     RestoreField(failure->field);
     return false;
   }
@@ -262,11 +263,13 @@ bool ResultsDialogBase::ValidateAndStore() {
   return true;
 }
 
-void ResultsDialogBase::Issue(CapabilityRequest request, OutputMode mode) {
+void ResultsDialogBase::Issue(CapabilityRequest code, OutputMode mode) {
   if (!ValidateAndStore()) return;
-  RequestContext context{Host(), Capability(), CurrentRun(), mode};
-  if (RunCapabilityRequest(request, context) == RequestStatus::kNotAvailable)
-    Host().ShowMessage(Host().ResourceString(strings::kNotAvailableYet));
+  shell::Request request = NewRequest();
+  RequestContext context{request, Capability(), CurrentRun(), mode};
+  const RequestStatus status = RunCapabilityRequest(code, context);
+  RecordRequestStatus(status);
+  if (status == RequestStatus::kNotAvailable) request.Message(strings::kNotAvailableYet);
 }
 
 void ResultsDialogBase::HandleSharedChange(int id) {
@@ -285,7 +288,7 @@ void RawResultsDialog::OnInitDialog() {
     variables.items.push_back(Host().VariableName(run.variable));
   variables.value = static_cast<std::int64_t>(settings.current_run);
   shell::Control& types = GetControl(c::kProcessType);
-  for (const int name : kProcessTypeNames) types.items.push_back(Host().ResourceString(name));
+  for (const int name : kProcessTypeNames) types.items.push_back(Text(name));
   for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical})
     GetControl(id).radio_group = 1;
   for (const int id : {c::kBaseOnPercent, c::kBaseOnConfidence}) GetControl(id).radio_group = 2;
@@ -352,7 +355,10 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kSummary);
       break;
     case c::kSummaryAllVariables:
-      if (ValidateAndStore()) (void)SummarizeAllVariables(Host(), settings);
+      if (ValidateAndStore()) {
+        shell::Request request = NewRequest();
+        RecordRequestStatus(SummarizeAllVariables(request, settings));
+      }
       break;
     case c::kDescriptiveStatistics:
       Issue(CapabilityRequest::kDescriptiveStatistics);
@@ -392,7 +398,7 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kNonNormalProbabilityPlot);
       break;
     case c::kSummaryAllNonNormal:
-      Host().ShowMessage(Host().ResourceString(strings::kNotAvailableYet));
+      Message(strings::kNotAvailableYet);
       break;
     case c::kNormalToleranceLimits:
       Issue(CapabilityRequest::kToleranceLimits);
@@ -409,7 +415,7 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
 
 void AggregatedResultsDialog::OnInitDialog() {
   shell::Control& types = GetControl(c::kProcessType);
-  for (const int name : kProcessTypeNames) types.items.push_back(Host().ResourceString(name));
+  for (const int name : kProcessTypeNames) types.items.push_back(Text(name));
   (void)LoadCurrentVariable();
 }
 

@@ -50,25 +50,22 @@ std::vector<int> ListAt(const shell::Control& control, std::size_t index) {
 std::string SetupDialogBase::SpecificationsText() const {
   const CapabilitySettings& settings = Capability();
   if (settings.specification_undefined) return "";
-  return FormatSpecificationString(SpecificationVariables(), settings.specifications, Host());
+  return FormatSpecificationString(SpecificationVariables(), settings.specifications, NewRequest());
 }
 
 SpecWriteResult SetupDialogBase::WriteSpecificationsText(const std::string& text) {
   const std::vector<int> variables = SpecificationVariables();
-  const ParsedSpecifications parsed = ParseSpecificationString(text, variables, Host());
+  const ParsedSpecifications parsed = ParseSpecificationString(text, variables, NewRequest());
   if (parsed.error != SpecStringError::kNone)
     return {SpecWriteResult::Outcome::kSyntaxError, parsed.detail};
   CapabilitySettings& settings = Capability();
   // Records rebuilt before a refused entry keep their new values.
   for (const auto& [variable, entry] : parsed.entries) {
     auto record = RecordFromEntry(entry);
-    if (!record)
-      return {SpecWriteResult::Outcome::kRefused,
-              Host().ResourceString(strings::kSpecLimitsIncorrect)};
+    if (!record) return {SpecWriteResult::Outcome::kRefused, Text(strings::kSpecLimitsIncorrect)};
     if (!CompleteSpecRecord(*record)) {
       Message(strings::kSpecsIncorrect);
-      return {SpecWriteResult::Outcome::kIncomplete,
-              Host().ResourceString(strings::kSpecsIncorrect)};
+      return {SpecWriteResult::Outcome::kIncomplete, Text(strings::kSpecsIncorrect)};
     }
     settings.specifications[variable] = *record;
   }
@@ -79,7 +76,7 @@ SpecWriteResult SetupDialogBase::WriteSpecificationsText(const std::string& text
 
 bool SetupDialogBase::EditSpecifications() {
   CapabilitySettings& settings = Capability();
-  const std::string caption = Host().ResourceString(strings::kEditorTitle1);
+  const std::string caption = Text(strings::kEditorTitle1);
   const int headers[] = {strings::kEditorNominal, strings::kEditorDelta, strings::kEditorLsl,
                          strings::kEditorUsl};
   bool all = true;
@@ -99,9 +96,8 @@ bool SetupDialogBase::EditSpecifications() {
     // marker stays empty: a cell accepted as shown must not turn into a limit at 0.
     std::optional<double> cells[4];
     for (int i = 0; i < 4; ++i) {
-      cells[i] = Host().AskNumber(
-          caption, Host().VariableName(variable) + " : " + Host().ResourceString(headers[i]),
-          shown[i].value_or(host::kMissing));
+      cells[i] = Host().AskNumber(caption, Host().VariableName(variable) + " : " + Text(headers[i]),
+                                  shown[i].value_or(host::kMissing));
       if (cells[i] && (host::IsSpecialValue(*cells[i]) || std::isnan(*cells[i]))) cells[i].reset();
     }
     auto record = RecordFromEntry({cells[0], cells[1], cells[2], cells[3]});
@@ -120,13 +116,14 @@ bool SetupDialogBase::EditSpecifications() {
 void SetupDialogBase::RefreshSpecificationDisplay() {
   const CapabilitySettings& settings = Capability();
   const std::vector<int> variables = SpecificationVariables();
-  std::string caption = Host().ResourceString(strings::kNoneDefined);
+  std::string caption = Text(strings::kNoneDefined);
   if (!settings.specification_undefined && !variables.empty()) {
     if (variables.size() == 1) {
       const auto it = settings.specifications.find(variables.front());
-      if (it != settings.specifications.end()) caption = SpecificationText(it->second, Host());
+      if (it != settings.specifications.end())
+        caption = SpecificationText(it->second, NewRequest());
     } else {
-      caption = Host().ResourceString(strings::kDefinedForAll);
+      caption = Text(strings::kDefinedForAll);
     }
   }
   GetControl(c::kSpecifications).value = caption;
@@ -169,10 +166,6 @@ void SetupDialogBase::ShowSigmaMethod(SigmaMethod method) {
   SetRadio(method == SigmaMethod::kStandardDeviations ? c::kSigmaFromStdDevs
            : method == SigmaMethod::kVariances        ? c::kSigmaFromVariances
                                                       : c::kSigmaFromRanges);
-}
-
-void SetupDialogBase::Message(int string_number) {
-  Host().ShowMessage(Host().ResourceString(string_number));
 }
 
 // --- Raw data.
@@ -232,12 +225,12 @@ void RawSetupDialog::UpdateEnabling() {
         break;
     }
   }
-  GetControl(c::kSigmaCaption).value = Host().ResourceString(caption);
+  GetControl(c::kSigmaCaption).value = Text(caption);
   const auto* codes = std::get_if<shell::NumberLists>(&GetControl(c::kCodes).value);
   const std::size_t count = codes && !codes->empty() ? codes->front().size() : 0;
-  GetControl(c::kCodesCaption).value =
-      count == 0 ? Host().ResourceString(strings::kNoneDefined)
-                 : std::to_string(count) + Host().ResourceString(strings::kSamplesSuffix);
+  GetControl(c::kCodesCaption).value = count == 0
+                                           ? Text(strings::kNoneDefined)
+                                           : std::to_string(count) + Text(strings::kSamplesSuffix);
 }
 
 void RawSetupDialog::OnControlChanged(int id) {
@@ -337,8 +330,9 @@ void RawSetupDialog::RunOk() {
   }
   settings.beta_scale = scale > 0.0 ? scale : 1.0;
   if (settings.grouping == GroupingMode::kGroupingVariable && settings.select_all_codes) {
+    shell::Request request = NewRequest();
     CollectedCodes collected =
-        CollectAllCodes(Host(), settings.grouping_variable, settings.keep_codes_in_file_order);
+        CollectAllCodes(request, settings.grouping_variable, settings.keep_codes_in_file_order);
     if (collected.truncated) Message(strings::kTooManyCodes);
     if (collected.codes.empty()) {
       Message(strings::kNoCodes);
@@ -360,7 +354,8 @@ void RawSetupDialog::RunOk() {
   for (const int variable : settings.variables) {
     shell::CapabilityVariableRun run;
     run.variable = variable;
-    if (ReadRunData(Host(), settings, run) != PassStatus::kOk) return;
+    shell::Request request = NewRequest();
+    if (ReadRunData(request, settings, run) != PassStatus::kOk) return;
     runs.push_back(std::move(run));
   }
   settings.runs = std::move(runs);
@@ -398,17 +393,17 @@ void AggregatedSetupDialog::OnInitDialog() {
   GetControl(c::kVariables).value = lists;
   InitRadioGroup({c::kSigmaFromRanges, c::kSigmaFromStdDevs, c::kSigmaFromVariances}, 2);
   ShowSigmaMethod(settings.aggregated_sigma_method);
-  GetControl(c::kSigmaCaption).value = Host().ResourceString(strings::kSigmaCaptionRanges);
+  GetControl(c::kSigmaCaption).value = Text(strings::kSigmaCaptionRanges);
   RefreshSpecificationDisplay();
 }
 
 void AggregatedSetupDialog::OnControlChanged(int id) {
   if (id == c::kVariables) RefreshSpecificationDisplay();
   const SigmaMethod method = SigmaMethodFromRadios();
-  GetControl(c::kSigmaCaption).value = Host().ResourceString(
-      method == SigmaMethod::kRanges               ? strings::kSigmaCaptionRanges
-      : method == SigmaMethod::kStandardDeviations ? strings::kSigmaCaptionStdDevs
-                                                   : strings::kSigmaCaptionVariances);
+  GetControl(c::kSigmaCaption).value =
+      Text(method == SigmaMethod::kRanges               ? strings::kSigmaCaptionRanges
+           : method == SigmaMethod::kStandardDeviations ? strings::kSigmaCaptionStdDevs
+                                                        : strings::kSigmaCaptionVariances);
 }
 
 void AggregatedSetupDialog::StoreControls() {
@@ -444,7 +439,8 @@ void AggregatedSetupDialog::RunOk() {
   }
   shell::CapabilityVariableRun run;
   run.variable = settings.aggregated_variables[0];
-  if (ReadRunData(Host(), settings, run) != PassStatus::kOk) return;
+  shell::Request request = NewRequest();
+  if (ReadRunData(request, settings, run) != PassStatus::kOk) return;
   settings.runs.assign(1, std::move(run));
   settings.current_run = 0;
   ExitDialog(shell::Step::kCapabilityAggregatedResults, shell::ExitMode::kForward);

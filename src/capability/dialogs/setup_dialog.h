@@ -46,7 +46,6 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
   void InitRadioGroup(std::initializer_list<int> ids, int group);
   shell::SigmaMethod SigmaMethodFromRadios() const;
   void ShowSigmaMethod(shell::SigmaMethod method);
-  void Message(int string_number);
 };
 
 class RawSetupDialog : public SetupDialogBase {

@@ -6,7 +6,6 @@
 
 #include "capability/string_ids.h"
 #include "host/api/special_values.h"
-#include "shell/analysis_support.h"
 #include "shell/results/result_table.h"
 
 namespace kpa::capability {
@@ -17,8 +16,6 @@ using shell::SigmaMethod;
 
 constexpr int kIndexLabelWidth = 30;
 constexpr int kNameWidth = 8;
-
-std::string Text(int number) { return shell::CurrentHost().ResourceString(number); }
 
 double Value(const std::optional<double>& value) { return value ? *value : host::kMissing; }
 
@@ -51,12 +48,6 @@ std::string FillAfterEquals(const std::string& pattern, const std::vector<double
   return out;
 }
 
-bool Emit(shell::ResultTable& table) {
-  const int answer = shell::EmitResultTable(table);
-  shell::ReleaseResultTable(table);
-  return answer == host::kOutputShown;
-}
-
 int EstimateString(const CapabilityVariableRun& run) {
   const bool aggregated = run.state.aggregated;
   switch (run.state.sigma_method) {
@@ -70,8 +61,8 @@ int EstimateString(const CapabilityVariableRun& run) {
   return strings::kEstimateRanges;
 }
 
-std::string VariableTitle(const CapabilityVariableRun& run) {
-  return Text(strings::kVariableTitle) + shell::CurrentHost().VariableName(run.variable);
+std::string VariableTitle(const shell::Request& request, const CapabilityVariableRun& run) {
+  return request.Text(strings::kVariableTitle) + request.VariableName(run.variable);
 }
 
 }  // namespace
@@ -83,8 +74,8 @@ std::string FixedText(double value, int decimals) {
   return std::string(buffer, result.ptr);
 }
 
-std::string SigmaLimitsTitle(const SigmaLimitValues& values, const host::Host& host) {
-  const std::string pattern = host.ResourceString(strings::kSigmaLimitText);
+std::string SigmaLimitsTitle(const SigmaLimitValues& values, const shell::Request& request) {
+  const std::string pattern = request.Text(strings::kSigmaLimitText);
   const auto side = [&](double c, double limit) {
     std::string sign = FixedText(c, 2);
     if (c > 0) sign = "+" + sign;
@@ -100,23 +91,24 @@ std::string SigmaLimitsTitle(const SigmaLimitValues& values, const host::Host& h
   return title;
 }
 
-bool EmitIndexTable(const CapabilityVariableRun& run, const SpecLimits& limits,
-                    const shell::ProcessSpecRecord& record, IndexPass pass,
-                    const NormalIndices& indices, const SigmaLimitValues& sigma_limits) {
+bool BuildIndexTable(const shell::Request& request, const CapabilityVariableRun& run,
+                     const SpecLimits& limits, const shell::ProcessSpecRecord& record,
+                     IndexPass pass, const NormalIndices& indices,
+                     const SigmaLimitValues& sigma_limits, shell::ResultTable& table) {
   const bool capability = pass == IndexPass::kCapability;
   const int rows = capability ? 11 : 9;
-  shell::ResultTable table;
   if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, kIndexLabelWidth,
                                  kNameWidth) != shell::TableStatus::kOk)
     return false;
-  host::Host& host = shell::CurrentHost();
-  shell::SetTableTitle(table.Title(), 1, VariableTitle(run));
-  shell::SetTableTitle(table.Title(), 2, SpecificationText(record, host));
-  shell::SetTableTitle(table.Title(), 3, SigmaLimitsTitle(sigma_limits, host));
-  std::string header = Text(capability ? strings::kCapabilityHeader : strings::kPerformanceHeader);
-  if (capability && run.state.Grouped()) header += "  " + TrimRight(Text(EstimateString(run)));
+  shell::SetTableTitle(table.Title(), 1, VariableTitle(request, run));
+  shell::SetTableTitle(table.Title(), 2, SpecificationText(record, request));
+  shell::SetTableTitle(table.Title(), 3, SigmaLimitsTitle(sigma_limits, request));
+  std::string header =
+      request.Text(capability ? strings::kCapabilityHeader : strings::kPerformanceHeader);
+  if (capability && run.state.Grouped())
+    header += "  " + TrimRight(request.Text(EstimateString(run)));
   table.SetRowHeader(header);
-  table.SetColumnName(0, Text(strings::kValueColumn));
+  table.SetColumnName(0, request.Text(strings::kValueColumn));
   const bool aggregated = run.state.aggregated;
   const int labels_capability[] = {
       strings::kRowLsl, strings::kRowNominal,
@@ -142,44 +134,45 @@ bool EmitIndexTable(const CapabilityVariableRun& run, const SpecLimits& limits,
       indices.cpm};
   for (int row = 0; row < rows; ++row) {
     const int label = capability ? labels_capability[row] : labels_performance[row];
-    table.SetRowLabel(row, label == 0 ? std::string() : Text(label));
+    table.SetRowLabel(row, label == 0 ? std::string() : request.Text(label));
     table.SetValue(row, 0, Value(values[row]));
   }
-  return Emit(table);
+  return true;
 }
 
-bool EmitBeyondSpecificationsTable(const CapabilityVariableRun& run, const SpecLimits& limits,
-                                   const BeyondCounts& counts) {
-  shell::ResultTable table;
+bool BuildBeyondSpecificationsTable(const shell::Request& request, const CapabilityVariableRun& run,
+                                    const SpecLimits& limits, const BeyondCounts& counts,
+                                    shell::ResultTable& table) {
   if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 4, 4, 20, kNameWidth) !=
       shell::TableStatus::kOk)
     return false;
-  host::Host& host = shell::CurrentHost();
-  shell::SetTableTitle(
-      table.Title(), 1,
-      VariableTitle(run) + Text(strings::kDistributionTitle) + Text(strings::kNormalName));
+  shell::SetTableTitle(table.Title(), 1,
+                       VariableTitle(request, run) + request.Text(strings::kDistributionTitle) +
+                           request.Text(strings::kNormalName));
   std::string spec_line;
   if (limits.TwoSided())
-    spec_line = FillAfterEquals(Text(strings::kSpecLineTwoSided),
+    spec_line = FillAfterEquals(request.Text(strings::kSpecLineTwoSided),
                                 {limits.lower, limits.nominal, limits.upper});
   else if (limits.HasLower())
-    spec_line = FillAfterEquals(Text(strings::kSpecLineLower), {limits.lower, limits.nominal});
+    spec_line =
+        FillAfterEquals(request.Text(strings::kSpecLineLower), {limits.lower, limits.nominal});
   else
-    spec_line = FillAfterEquals(Text(strings::kSpecLineUpper), {limits.nominal, limits.upper});
+    spec_line =
+        FillAfterEquals(request.Text(strings::kSpecLineUpper), {limits.nominal, limits.upper});
   shell::SetTableTitle(table.Title(), 2, spec_line);
   shell::SetTableTitle(table.Title(), 3,
-                       Text(strings::kMeanLabel) + FixedText(run.state.mu, 4) +
-                           Text(strings::kStdDevLabel) + FixedText(run.state.sigma_total, 4));
-  (void)host;
-  table.SetColumnName(0, Text(strings::kObserved));
-  table.SetUpperName(1, Text(strings::kPercentHead));
-  table.SetColumnName(1, Text(strings::kObserved));
-  table.SetColumnName(2, Text(strings::kExpected));
-  table.SetUpperName(3, Text(strings::kPercentHead));
-  table.SetColumnName(3, Text(strings::kExpected));
-  table.SetRowLabel(0, Text(strings::kAboveUsl));
-  table.SetRowLabel(1, Text(strings::kBelowLsl));
-  table.SetRowLabel(3, Text(strings::kTotal));
+                       request.Text(strings::kMeanLabel) + FixedText(run.state.mu, 4) +
+                           request.Text(strings::kStdDevLabel) +
+                           FixedText(run.state.sigma_total, 4));
+  table.SetColumnName(0, request.Text(strings::kObserved));
+  table.SetUpperName(1, request.Text(strings::kPercentHead));
+  table.SetColumnName(1, request.Text(strings::kObserved));
+  table.SetColumnName(2, request.Text(strings::kExpected));
+  table.SetUpperName(3, request.Text(strings::kPercentHead));
+  table.SetColumnName(3, request.Text(strings::kExpected));
+  table.SetRowLabel(0, request.Text(strings::kAboveUsl));
+  table.SetRowLabel(1, request.Text(strings::kBelowLsl));
+  table.SetRowLabel(3, request.Text(strings::kTotal));
   const auto percent = [&](const std::optional<double>& count) -> std::optional<double> {
     if (!count || counts.n <= 0.0) return std::nullopt;
     return 100.0 * *count / counts.n;
@@ -200,20 +193,21 @@ bool EmitBeyondSpecificationsTable(const CapabilityVariableRun& run, const SpecL
     table.SetValue(row, 3, Value(percent(expected[row])));
   }
   table.SetColumnFormat(0, 10, 0);
-  return Emit(table);
+  return true;
 }
 
-bool EmitDescriptiveTable(const CapabilityVariableRun& run) {
+bool BuildDescriptiveTable(const shell::Request& request, const CapabilityVariableRun& run,
+                           shell::ResultTable& table) {
   const shell::CapabilityState& state = run.state;
   const bool grouped = state.Grouped();
   const int rows = grouped ? 14 : 10;
-  shell::ResultTable table;
   if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, 30, kNameWidth) !=
       shell::TableStatus::kOk)
     return false;
-  shell::SetTableTitle(table.Title(), 1, Text(strings::kDescriptiveTitle) + VariableTitle(run));
-  shell::SetTableTitle(table.Title(), 2, Text(strings::kNEquals) + std::to_string(state.n));
-  table.SetColumnName(0, Text(strings::kValueColumnWide));
+  shell::SetTableTitle(table.Title(), 1,
+                       request.Text(strings::kDescriptiveTitle) + VariableTitle(request, run));
+  shell::SetTableTitle(table.Title(), 2, request.Text(strings::kNEquals) + std::to_string(state.n));
+  table.SetColumnName(0, request.Text(strings::kValueColumnWide));
   // Aggregated data have no observations: order statistics and moments stay empty.
   const bool observed = !state.aggregated && !state.sorted.empty();
   const auto when = [&](double value) { return observed ? value : host::kMissing; };
@@ -250,35 +244,36 @@ bool EmitDescriptiveTable(const CapabilityVariableRun& run) {
   }
   for (int row = 0; row < rows; ++row) {
     const Row& entry = list[static_cast<std::size_t>(row)];
-    table.SetRowLabel(row, entry.label == 0 ? std::string() : Text(entry.label));
+    table.SetRowLabel(row, entry.label == 0 ? std::string() : request.Text(entry.label));
     table.SetValue(row, 0, entry.value);
   }
-  return Emit(table);
+  return true;
 }
 
-bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_performance) {
+bool BuildSummaryOfAllVariables(const shell::Request& request, const std::vector<SummaryRow>& rows,
+                                bool with_performance, shell::ResultTable& table) {
   const int columns = with_performance ? 17 : 12;
   std::vector<int> variables;
   for (const auto& row : rows) variables.push_back(row.variable);
   const shell::VariableLabels labels = shell::MakeVariableLabels(variables);
-  shell::ResultTable table;
   if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, columns,
                                  static_cast<int>(rows.size()), std::max(labels.width, 8),
                                  kNameWidth) != shell::TableStatus::kOk)
     return false;
-  shell::SetTableTitle(
-      table.Title(), 1,
-      Text(with_performance ? strings::kAllTitlePerformance : strings::kAllTitleCapability));
-  table.SetRowHeader(Text(strings::kVariableHeader));
+  shell::SetTableTitle(table.Title(), 1,
+                       request.Text(with_performance ? strings::kAllTitlePerformance
+                                                     : strings::kAllTitleCapability));
+  table.SetRowHeader(request.Text(strings::kVariableHeader));
   const int names[] = {strings::kPlusMinusC, strings::kPlusMinusC, strings::kEditorLsl,
                        strings::kColNominal, strings::kEditorUsl,  strings::kColCp,
                        strings::kColCr,      strings::kColCpk,     strings::kColCpl,
                        strings::kColCpu,     strings::kColK,       strings::kColCpm,
                        strings::kColPp,      strings::kColPr,      strings::kColPpk,
                        strings::kColPpl,     strings::kColPpu};
-  for (int column = 0; column < columns; ++column) table.SetColumnName(column, Text(names[column]));
-  table.SetUpperName(0, Text(strings::kConstC));
-  table.SetUpperName(1, Text(strings::kConstC));
+  for (int column = 0; column < columns; ++column)
+    table.SetColumnName(column, request.Text(names[column]));
+  table.SetUpperName(0, request.Text(strings::kConstC));
+  table.SetUpperName(1, request.Text(strings::kConstC));
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const SummaryRow& row = rows[r];
     const int i = static_cast<int>(r);
@@ -306,29 +301,29 @@ bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_pe
     for (int column = 0; column < columns; ++column)
       table.SetValue(i, column, Value(values[static_cast<std::size_t>(column)]));
   }
-  return Emit(table);
+  return true;
 }
 
-std::string GroupingText(const shell::CapabilitySettings& settings, const host::Host& host) {
+std::string GroupingText(const shell::CapabilitySettings& settings, const shell::Request& request) {
   if (settings.input_mode == shell::CapabilityInputMode::kAggregatedData)
-    return host.VariableName(settings.aggregated_variables[2]);
+    return request.VariableName(settings.aggregated_variables[2]);
   switch (settings.grouping) {
     case shell::GroupingMode::kConstantSampleSize:
-      return host.ResourceString(strings::kGroupingConstant);
+      return request.Text(strings::kGroupingConstant);
     case shell::GroupingMode::kGroupingVariable:
-      return host.VariableName(settings.grouping_variable);
+      return request.VariableName(settings.grouping_variable);
     case shell::GroupingMode::kNone:
       break;
   }
-  return host.ResourceString(strings::kGroupingNone);
+  return request.Text(strings::kGroupingNone);
 }
 
 std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::string& grouping,
-                               const host::Host& host) {
+                               const shell::Request& request) {
   const shell::CapabilityState& state = run.state;
-  const auto text = [&](int number) { return host.ResourceString(number); };
-  std::string summary = text(strings::kSummaryVariable) + host.VariableName(run.variable) + "\n" +
-                        text(strings::kSummaryMean) + FixedText(state.mu, 4) + "\n" +
+  const auto text = [&](int number) { return request.Text(number); };
+  std::string summary = text(strings::kSummaryVariable) + request.VariableName(run.variable) +
+                        "\n" + text(strings::kSummaryMean) + FixedText(state.mu, 4) + "\n" +
                         text(strings::kSummaryN) + std::to_string(state.n);
   if (!state.aggregated)
     summary += "\n" + text(strings::kSummarySigma) + FixedText(state.sigma_total, 5);

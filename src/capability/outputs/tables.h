@@ -1,6 +1,6 @@
 // The result spreadsheets of normal-theory capability analysis: capability and performance
 // tables, numbers beyond the specifications, descriptive statistics and the summary of all
-// variables. Each builder fills a ResultTable and hands it to the host.
+// variables. Each builder fills a ResultTable; the requests show it.
 #pragma once
 
 #include <optional>
@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "capability/model/indices.h"
+#include "shell/request/request.h"
+#include "shell/results/result_table.h"
 #include "shell/settings/capability_settings.h"
 
 namespace kpa::capability {
@@ -28,25 +30,30 @@ struct SummaryRow {
 std::string FixedText(double value, int decimals);
 
 // "  -3.00*Sigma=   73.9703" for each side the specification has.
-std::string SigmaLimitsTitle(const SigmaLimitValues& values, const host::Host& host);
+std::string SigmaLimitsTitle(const SigmaLimitValues& values, const shell::Request& request);
 
-// Returns false when the host did not take the table (or it could not be allocated).
-bool EmitIndexTable(const shell::CapabilityVariableRun& run, const SpecLimits& limits,
-                    const shell::ProcessSpecRecord& record, IndexPass pass,
-                    const NormalIndices& indices, const SigmaLimitValues& sigma_limits);
-bool EmitBeyondSpecificationsTable(const shell::CapabilityVariableRun& run,
-                                   const SpecLimits& limits, const BeyondCounts& counts);
-bool EmitDescriptiveTable(const shell::CapabilityVariableRun& run);
-bool EmitSummaryOfAllVariables(const std::vector<SummaryRow>& rows, bool with_performance);
+// Each fills `table`; false when it could not be allocated.
+bool BuildIndexTable(const shell::Request& request, const shell::CapabilityVariableRun& run,
+                     const SpecLimits& limits, const shell::ProcessSpecRecord& record,
+                     IndexPass pass, const NormalIndices& indices,
+                     const SigmaLimitValues& sigma_limits, shell::ResultTable& table);
+bool BuildBeyondSpecificationsTable(const shell::Request& request,
+                                    const shell::CapabilityVariableRun& run,
+                                    const SpecLimits& limits, const BeyondCounts& counts,
+                                    shell::ResultTable& table);
+bool BuildDescriptiveTable(const shell::Request& request, const shell::CapabilityVariableRun& run,
+                           shell::ResultTable& table);
+bool BuildSummaryOfAllVariables(const shell::Request& request, const std::vector<SummaryRow>& rows,
+                                bool with_performance, shell::ResultTable& table);
 
 // The text the results dialog shows after request 0; `grouping` names how grouped data
 // form their samples (see GroupingText).
 std::string ResultsSummaryText(const shell::CapabilityVariableRun& run, const std::string& grouping,
-                               const host::Host& host);
+                               const shell::Request& request);
 
 // How the samples of a run are formed: "n constant" for a constant sample size, the name of
 // the grouping variable, for aggregated data the name of the sample-size variable, and
 // "aucun" for data that are not grouped.
-std::string GroupingText(const shell::CapabilitySettings& settings, const host::Host& host);
+std::string GroupingText(const shell::CapabilitySettings& settings, const shell::Request& request);
 
 }  // namespace kpa::capability

@@ -73,10 +73,10 @@ std::optional<SpecLimits> EffectiveLimits(const ProcessSpecRecord& record) {
   return SpecLimits{done.type, *done.lower, *done.nominal, *done.upper, *done.delta};
 }
 
-std::string SpecificationText(const ProcessSpecRecord& record, const host::Host& host) {
+std::string SpecificationText(const ProcessSpecRecord& record, const shell::Request& request) {
   const auto limits = EffectiveLimits(record);
-  if (!limits) return host.ResourceString(strings::kNoneDefined);
-  const auto text = [&](int number) { return host.ResourceString(number); };
+  if (!limits) return request.Text(strings::kNoneDefined);
+  const auto text = [&](int number) { return request.Text(number); };
   // Eight significant digits: limits derived from data print without binary noise.
   const auto number = [](double value) {
     char buffer[64];

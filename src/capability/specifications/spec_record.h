@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "host/api/host.h"
+#include "shell/request/request.h"
 #include "shell/settings/capability_settings.h"
 
 namespace kpa::capability {
@@ -60,6 +60,6 @@ std::optional<SpecLimits> EffectiveLimits(const ProcessSpecRecord& record);
 
 // "Nominal ± delta74 ± 0.05(LSI=73.95,LSS=74.05)" and the like: the type name followed by
 // the values that apply to the type.
-std::string SpecificationText(const ProcessSpecRecord& record, const host::Host& host);
+std::string SpecificationText(const ProcessSpecRecord& record, const shell::Request& request);
 
 }  // namespace kpa::capability

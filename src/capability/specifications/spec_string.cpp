@@ -91,13 +91,13 @@ std::optional<double> Number(const std::string& word) {
 
 std::string FormatSpecificationString(std::span<const int> variables,
                                       const std::map<int, ProcessSpecRecord>& records,
-                                      const host::Host& host) {
+                                      const shell::Request& request) {
   std::string text;
   for (const int variable : variables) {
     const auto it = records.find(variable);
     if (it == records.end() || it->second.type == ProcessType::kUndefined) continue;
     const ProcessSpecRecord& record = it->second;
-    std::string name(Trim(host.VariableName(variable)));
+    std::string name(Trim(request.VariableName(variable)));
     if (NeedsQuotes(name)) name = "\"" + name + "\"";
     // Only the values that the type defines are written; the others read as MISSING.
     SpecEntry shown{record.nominal, {}, {}, {}};
@@ -126,7 +126,7 @@ std::string FormatSpecificationString(std::span<const int> variables,
 }
 
 ParsedSpecifications ParseSpecificationString(std::string_view text, std::span<const int> variables,
-                                              const host::Host& host) {
+                                              const shell::Request& request) {
   ParsedSpecifications parsed;
   const auto fail = [&](SpecStringError error, std::string detail) {
     parsed.entries.clear();
@@ -144,7 +144,7 @@ ParsedSpecifications ParseSpecificationString(std::string_view text, std::span<c
     const auto number = token.kind == Tokens::Kind::kWord ? Number(token.text) : std::nullopt;
     for (const int candidate : variables) {
       const bool match = number ? static_cast<double>(candidate) == *number
-                                : SameName(Trim(host.VariableName(candidate)), Trim(token.text));
+                                : SameName(Trim(request.VariableName(candidate)), Trim(token.text));
       if (match) {
         variable = candidate;
         break;

@@ -18,7 +18,7 @@ namespace kpa::capability {
 // are left out. Numbers in fixed notation with six decimals, '.' always.
 std::string FormatSpecificationString(std::span<const int> variables,
                                       const std::map<int, ProcessSpecRecord>& records,
-                                      const host::Host& host);
+                                      const shell::Request& request);
 
 enum class SpecStringError {
   kNone,
@@ -37,6 +37,6 @@ struct ParsedSpecifications {
 // or by name, bare or in double quotes, matched without regard to case against the analysis
 // variables; items not given stay empty; entries may be separated by blanks or line ends.
 ParsedSpecifications ParseSpecificationString(std::string_view text, std::span<const int> variables,
-                                              const host::Host& host);
+                                              const shell::Request& request);
 
 }  // namespace kpa::capability

@@ -29,9 +29,9 @@ inline constexpr std::int64_t kMaxCaseRepeats = 1'000'000'000;
 struct CaseLoop {
   std::vector<int> variables;  // read for every case, in this order
   WeightRule weights = WeightRule::kAboveOne;
-  bool progress = true;              // show the progress display
-  std::string progress_caption;      // its caption
-  std::int64_t extra_progress = 0;   // steps of the display's total beyond the cases
+  bool progress = true;             // show the progress display
+  std::string progress_caption;     // its caption
+  std::int64_t extra_progress = 0;  // steps of the display's total beyond the cases
 };
 
 struct CaseView {

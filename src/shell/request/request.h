@@ -28,6 +28,7 @@ enum class CaseLoopEnd;
 using CaseVisitor = std::function<CaseAction(const CaseView&)>;
 
 inline constexpr int kStringRequestCancelled = 32069;
+inline constexpr int kStringReadFailure = 30002;  // the host could not read the data
 
 class Request {
  public:
@@ -89,8 +90,7 @@ class Request {
 
  private:
   // The data themselves are read through the case loop.
-  friend CaseLoopEnd ForEachCase(Request& request, const CaseLoop& loop,
-                                 const CaseVisitor& visit);
+  friend CaseLoopEnd ForEachCase(Request& request, const CaseLoop& loop, const CaseVisitor& visit);
 
   host::Host& host_;
   std::int64_t progress_total_ = 0;  // 0: no display runs

@@ -9,10 +9,10 @@
 namespace kpa::shell {
 
 // Never renumbered: callers compare these.
-enum class [[nodiscard]] RequestStatus : std::int16_t {
-  kDone = 0,
-  kFailed = 1,        // the request showed its message (or the host did not take its output)
-  kNotAvailable = 2,  // no computation serves this request yet
+enum class [[nodiscard]] RequestStatus : std::int16_t{
+    kDone = 0,
+    kFailed = 1,        // the request showed its message (or the host did not take its output)
+    kNotAvailable = 2,  // no computation serves this request yet
 };
 
 template <typename Code, typename Context>

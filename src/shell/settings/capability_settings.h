@@ -129,12 +129,21 @@ struct CapabilityState {
 };
 
 // The per-run record of one analysis variable.
+// The normal indices request 301 keeps for the variable's next histogram.
+struct HistogramIndices {
+  std::optional<double> cp;
+  std::optional<double> cpk;
+  std::optional<double> cpl;
+  std::optional<double> cpu;
+};
+
 struct CapabilityVariableRun {
   int variable = 0;
   bool read = false;         // the data pass has filled `state`
   bool initialised = false;  // request 0 has run since the data were read
   CapabilityState state;
   CapabilityResultsFields fields;
+  HistogramIndices histogram_indices;
 };
 
 inline constexpr int kCapabilityOffsets =
