@@ -54,6 +54,21 @@ DialogPtr DialogRegistry::Make(CProcess& process, int template_number) const {
   return std::make_shared<FrameDialog>(process, template_number);
 }
 
+void DialogRegistry::RunInitHooks(SettingsBlock& settings, const std::string& data_file) const {
+  for (const ProcedureHooks& hooks : hooks_)
+    if (hooks.on_init) hooks.on_init(settings, data_file);
+}
+
+void DialogRegistry::RunProcedureResetHooks(SettingsBlock& settings) const {
+  for (const ProcedureHooks& hooks : hooks_)
+    if (hooks.on_procedure_reset) hooks.on_procedure_reset(settings);
+}
+
+void DialogRegistry::RunNewDataFileHooks(SettingsBlock& settings) const {
+  for (const ProcedureHooks& hooks : hooks_)
+    if (hooks.on_new_data_file) hooks.on_new_data_file(settings);
+}
+
 CProcess::CProcess(host::Host& host, const DialogRegistry& dialogs)
     : CAnalysisSupport(host), dialogs_(dialogs) {}
 
@@ -135,9 +150,7 @@ int CProcess::OpenDialog(int template_number, int first_tab) {
 }
 
 int CProcess::Init() {
-  // Per-run records of the procedures are cleared here as the procedures add them.
-  ClearCapabilityRunRecords(Settings().capability);
-  ResetCapabilityIfFileChanged(Settings().capability, Host().DataFileName());
+  dialogs_.RunInitHooks(Settings(), Host().DataFileName());
   return 1;
 }
 

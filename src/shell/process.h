@@ -10,9 +10,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "shell/analysis_support.h"
 #include "shell/dialogs/dialog.h"
+#include "shell/settings/settings_block.h"
 #include "shell/steps.h"
 
 namespace kpa::shell {
@@ -23,13 +25,33 @@ inline constexpr int kAnalysisNameString = 12725;
 // Makes the dialog of a template; the registry falls back to a plain frame.
 using DialogMaker = std::function<DialogPtr(CProcess&, int template_number)>;
 
+// What a procedure does at the moments of the analysis that concern all of them; the shell
+// calls every procedure's hooks without knowing which procedures there are. Any may be
+// left empty.
+struct ProcedureHooks {
+  // Step 100: the analysis starts, on the data file named.
+  std::function<void(SettingsBlock&, const std::string& data_file)> on_init;
+  // The startup dialog starts the choice of a procedure afresh.
+  std::function<void(SettingsBlock&)> on_procedure_reset;
+  // The startup dialog opened a new data file.
+  std::function<void(SettingsBlock&)> on_new_data_file;
+};
+
+// The module's procedures as the shell sees them: the dialog of each template and the
+// hooks of each procedure.
 class DialogRegistry {
  public:
   void Register(int template_number, DialogMaker maker);
   DialogPtr Make(CProcess& process, int template_number) const;
 
+  void AddHooks(ProcedureHooks hooks) { hooks_.push_back(std::move(hooks)); }
+  void RunInitHooks(SettingsBlock& settings, const std::string& data_file) const;
+  void RunProcedureResetHooks(SettingsBlock& settings) const;
+  void RunNewDataFileHooks(SettingsBlock& settings) const;
+
  private:
   std::map<int, DialogMaker> makers_;
+  std::vector<ProcedureHooks> hooks_;
 };
 
 // The registry of the shell alone: the startup dialog, every other step as a frame.
@@ -62,6 +84,7 @@ class CProcess : public CAnalysisSupport {
   void SettleExit();
 
   Step CurrentStep() const { return current_step_; }
+  const DialogRegistry& Registry() const { return dialogs_; }
   bool Ended() const { return ended_; }
   const DialogPtr& CurrentDialog() const { return current_dialog_; }
   void SetTransitionObserver(TransitionObserver observer) { observer_ = std::move(observer); }

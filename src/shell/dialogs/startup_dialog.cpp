@@ -156,7 +156,7 @@ void StartupDialog::Forward(Step step) {
 }
 
 void StartupDialog::SelectProcedureReset() {
-  ClearCapabilityRunRecords(Settings().capability);
+  Process().Registry().RunProcedureResetHooks(Settings());
   SetStatusText(Host().ResourceString(kSelectProcedureStatus));
 }
 
@@ -164,7 +164,7 @@ void StartupDialog::NewFileReset() {
   ModuleState& module = Module();
   module.saved_result_states.clear();
   module.settings.weibull.mode = WeibullMode::kRawData;
-  ResetCapabilityForNewFile(module.settings.capability);
+  Process().Registry().RunNewDataFileHooks(module.settings);
   SelectProcedureReset();
 }
 

@@ -175,27 +175,4 @@ struct CapabilitySettings {
   std::size_t current_run = 0;
 };
 
-// Clears the per-run records; the specifications and setup stay.
-inline void ClearCapabilityRunRecords(CapabilitySettings& settings) {
-  settings.runs.clear();
-  settings.current_run = 0;
-}
-
-// A new data file: variable numbers, codes and specifications no longer apply.
-inline void ResetCapabilityForNewFile(CapabilitySettings& settings) {
-  ClearCapabilityRunRecords(settings);
-  settings.variables.clear();
-  settings.grouping_variable = 0;
-  settings.codes.clear();
-  settings.aggregated_variables = {};
-  settings.specifications.clear();
-  settings.specification_undefined = true;
-}
-
-// Variable numbers of another data file no longer apply: reset when the file changed.
-inline void ResetCapabilityIfFileChanged(CapabilitySettings& settings, const std::string& file) {
-  if (settings.data_file != file) ResetCapabilityForNewFile(settings);
-  settings.data_file = file;
-}
-
 }  // namespace kpa::shell
