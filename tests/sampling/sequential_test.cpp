@@ -47,6 +47,36 @@ TEST(SequentialPlan, DefaultPlanByHand) {
   EXPECT_NEAR(lines[3], -a - 5, kSingleTolerance);  // rejection left
 }
 
+TEST(SequentialPlan, DifferenceOfTheHypothesesKeptInDoublePrecision) {
+  // H0 = 74, H1 = 75.2, sigma = 2.5, two-tailed: every quantity from the formulas in double
+  // precision (ln 10 taken as 2.3026), then rounded once to single precision.
+  PlanInputs inputs = Defaults();
+  inputs.h0 = 74.0;
+  inputs.h1 = 75.2;
+  inputs.sigma = 2.5;
+  const double delta = 75.2 - 74.0;
+  const double a = 2.3026 * std::log10(0.9 / 0.025);
+  const double b = 2.3026 * std::log10(0.975 / 0.1);
+  const double information = delta * delta / (2.0 * 2.5 * 2.5);
+  const SequentialPlan plan = ComputeSequentialPlan(inputs);
+  EXPECT_EQ(plan.k, static_cast<float>(delta / 2.0));
+  EXPECT_EQ(plan.h_accept, static_cast<float>(2.5 * 2.5 * b / delta));
+  EXPECT_EQ(plan.h_reject, static_cast<float>(2.5 * 2.5 * a / delta));
+  EXPECT_EQ(plan.asn0, static_cast<float>((0.975 * b - 0.025 * a) / information));
+  EXPECT_EQ(plan.asn1, static_cast<float>((0.9 * a - 0.1 * b) / information));
+
+  // A gauge read in microns: 10000 against 10000.0001 with sigma 0.0001. Rounded to single
+  // precision first, the two hypotheses would be equal and every line infinite.
+  inputs.h0 = 10000.0;
+  inputs.h1 = 10000.0001;
+  inputs.sigma = 0.0001;
+  const SequentialPlan tiny = ComputeSequentialPlan(inputs);
+  EXPECT_NEAR(tiny.k, 0.00005, 1e-9);
+  for (const float line : SequentialLines(tiny, 3)) EXPECT_TRUE(std::isfinite(line));
+  EXPECT_TRUE(std::isfinite(tiny.asn0));
+  EXPECT_TRUE(std::isfinite(tiny.asn1));
+}
+
 TEST(SequentialPlan, LineColumnsPerCriterion) {
   EXPECT_EQ(
       SequentialLines(ComputeSequentialPlan(Defaults(SamplingCriterion::kOneSidedRight)), 3).size(),

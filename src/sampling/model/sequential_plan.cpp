@@ -6,7 +6,8 @@
 namespace kpa::sampling {
 namespace {
 
-constexpr float kLn10 = 2.3026f;
+// ln 10 to the five figures the plan has always used.
+constexpr double kLn10 = 2.3026;
 
 }  // namespace
 
@@ -14,23 +15,35 @@ SequentialPlan ComputeSequentialPlan(const PlanInputs& inputs) {
   const PlanBasis basis = ComputeBasis(inputs);
   SequentialPlan plan;
   plan.criterion = inputs.criterion;
-  const auto alpha = static_cast<float>(basis.alpha_prime);
-  const auto beta = static_cast<float>(inputs.beta);
-  const auto s = static_cast<float>(basis.sigma_used);
-  const float delta = std::fabs(static_cast<float>(inputs.h1) - static_cast<float>(inputs.h0));
-  plan.a = kLn10 * std::log10((1.0f - beta) / alpha);
-  plan.b = kLn10 * std::log10((1.0f - alpha) / beta);
-  plan.k = delta / 2.0f;
-  plan.h_accept = s * s * plan.b / delta;
-  plan.h_reject = s * s * plan.a / delta;
+  // The plan's quantities are formed from the inputs in double precision and only then
+  // stored in single precision: H0 and H1 rounded to single precision before subtracting
+  // would lose their difference (10000 and 10000.0001 give 0).
+  const double alpha = basis.alpha_prime;
+  const double beta = inputs.beta;
+  const double s2 = basis.sigma_used * basis.sigma_used;
+  const double delta = std::fabs(inputs.h1 - inputs.h0);
+  const double a = kLn10 * std::log10((1.0 - beta) / alpha);
+  const double b = kLn10 * std::log10((1.0 - alpha) / beta);
+  const double k = delta / 2.0;
+  const double h_accept = s2 * b / delta;
+  const double h_reject = s2 * a / delta;
+  double asn0 = 0.0;
+  double asn1 = 0.0;
   if (inputs.distribution == SamplingDistribution::kPoissonFrequencies) {
-    plan.asn0 = plan.h_accept / plan.k;
-    plan.asn1 = plan.h_reject / (delta - plan.k);
+    asn0 = h_accept / k;
+    asn1 = h_reject / (delta - k);
   } else {
-    const float information = delta * delta / (2.0f * s * s);
-    plan.asn0 = ((1.0f - alpha) * plan.b - alpha * plan.a) / information;
-    plan.asn1 = ((1.0f - beta) * plan.a - beta * plan.b) / information;
+    const double information = delta * delta / (2.0 * s2);
+    asn0 = ((1.0 - alpha) * b - alpha * a) / information;
+    asn1 = ((1.0 - beta) * a - beta * b) / information;
   }
+  plan.a = static_cast<float>(a);
+  plan.b = static_cast<float>(b);
+  plan.k = static_cast<float>(k);
+  plan.h_accept = static_cast<float>(h_accept);
+  plan.h_reject = static_cast<float>(h_reject);
+  plan.asn0 = static_cast<float>(asn0);
+  plan.asn1 = static_cast<float>(asn1);
   return plan;
 }
 

@@ -19,8 +19,9 @@ TEST(ProcedureHooks, EveryProcedureIsCalledAtEachMoment) {
   DialogRegistry registry = ShellDialogs();
   for (const std::string name : {"a", "b"})
     registry.AddHooks({
-        .on_init = [&calls, name](SettingsBlock&,
-                                  const std::string& file) { calls.push_back(name + " init " + file); },
+        .on_init = [&calls, name](
+                       SettingsBlock&,
+                       const std::string& file) { calls.push_back(name + " init " + file); },
         .on_procedure_reset = [&calls, name](SettingsBlock&) { calls.push_back(name + " reset"); },
         .on_new_data_file = [&calls, name](SettingsBlock&) { calls.push_back(name + " file"); },
     });
@@ -28,8 +29,8 @@ TEST(ProcedureHooks, EveryProcedureIsCalledAtEachMoment) {
   testing::FakeHost host;
   auto process = NewAnalysis(host, registry);
   process->Start();
-  EXPECT_EQ(calls, (std::vector<std::string>{"a init fake.csv", "b init fake.csv", "a reset",
-                                             "b reset"}));
+  EXPECT_EQ(calls,
+            (std::vector<std::string>{"a init fake.csv", "b init fake.csv", "a reset", "b reset"}));
   calls.clear();
   process->CurrentDialog()->Press(kCommandNewFileReset);
   EXPECT_EQ(calls, (std::vector<std::string>{"a file", "b file", "a reset", "b reset"}));
