@@ -1,26 +1,20 @@
-// Status, progress and message services on top of the current host.
+// Status, progress and message services on top of the current host; the status line and
+// messages are written as a request writes them.
 #include "shell/results/host_output.h"
 
 #include <string>
 
 #include "shell/analysis_support.h"
-#include "shell/results/fixed_text.h"
+#include "shell/request/request.h"
 
 namespace kpa::shell {
 namespace {
 
 std::int64_t g_progress_total = 0;  // 0: no progress display runs
 
-std::string FetchText(int string_number, int width) {
-  const std::string text = CurrentHost().ResourceString(string_number);
-  return std::string(TrimTrailingBlanks(FitText(text, width)));
-}
-
 }  // namespace
 
-void ShowStatusText(int string_number) {
-  CurrentHost().SetStatusText(FetchText(string_number, kStatusTextWidth));
-}
+void ShowStatusText(int string_number) { Request(CurrentHost()).Status(string_number); }
 
 void ShowBusyStatus() { ShowStatusText(kStringBusy); }
 
@@ -51,16 +45,9 @@ void StopProgress() {
 std::int64_t ProgressTotal() { return g_progress_total; }
 
 void ShowMessage(std::string_view text, int length) {
-  if (length <= 0) {
-    CurrentHost().ShowMessage(std::string(text));
-    return;
-  }
-  std::u32string chars = DecodeUtf8(text);
-  if (chars.size() > static_cast<std::size_t>(length))
-    chars.resize(static_cast<std::size_t>(length));
-  CurrentHost().ShowMessage(EncodeUtf8(chars));
+  Request(CurrentHost()).MessageText(text, length);
 }
 
-void ShowOutOfMemory() { ShowMessage(FetchText(kStringOutOfMemory, kMessageTextWidth)); }
+void ShowOutOfMemory() { Request(CurrentHost()).OutOfMemory(); }
 
 }  // namespace kpa::shell
