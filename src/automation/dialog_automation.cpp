@@ -273,6 +273,14 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
     return status;
   dialog.Press(row.control_id);
   if (bound.dispatch_id == kOkId) result = std::int64_t{dialog.IsClosed() ? 1 : 0};
+  switch (dialog.LastRequestStatus()) {
+    case shell::RequestStatus::kDone:
+      return AutomationStatus::kOk;
+    case shell::RequestStatus::kFailed:
+      return Fail(AutomationStatus::kFailure, "no output was produced");
+    case shell::RequestStatus::kNotAvailable:
+      return Fail(AutomationStatus::kFailure, std::string(row.member) + " is not available yet");
+  }
   return AutomationStatus::kOk;
 }
 

@@ -121,6 +121,8 @@ constexpr StringEntry kSamplingStrings[] = {
     {31117, "Taille d'échantillon :"},
     {31118, "  --"},
     {31121, "Au-delà d'une limite de rejet"},
+    {31122, "Impossible de calculer le plan séquentiel avec ces paramètres ... "},
+    {31123, "Impossible de cumuler les écarts : valeurs de la variable trop grandes ... "},
 };
 
 }  // namespace

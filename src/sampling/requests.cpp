@@ -78,6 +78,10 @@ std::optional<SequentialContext> SequentialOf(SamplingContext& c) {
   context.settings = &s;
   context.samples = std::clamp(s.number_of_samples, 1, kMaxSamples);
   context.plan = ComputeSequentialPlan(InputsFromSettings(s));
+  if (!IsFinitePlan(context.plan, context.samples)) {
+    c.request.Message(strings::kSequentialIncalculable);
+    return std::nullopt;
+  }
   if (s.data_variable <= 0) return context;
   ObservedRequest wanted;
   wanted.variable = s.data_variable;
@@ -101,6 +105,10 @@ std::optional<SequentialContext> SequentialOf(SamplingContext& c) {
     c.request.Message(strings::kNoValidSample);
   else
     context.observed = MakeObservedPath(context.plan, s.H0(), std::move(data.values));
+  if (context.observed && context.observed->overflowed) {
+    c.request.Message(strings::kObservedIncalculable);
+    return std::nullopt;
+  }
   return context;
 }
 

@@ -115,6 +115,8 @@ inline constexpr int kAxisCumulatedPoisson = 31107;
 inline constexpr int kAxisSamples = 31108;
 inline constexpr int kAxisSamplesOfVariable = 31109;
 inline constexpr int kSeriesBeyondRejection = 31121;
+inline constexpr int kSequentialIncalculable = 31122;
+inline constexpr int kObservedIncalculable = 31123;
 
 // Results dialog checks and the custom sample size.
 inline constexpr int kNumberOfSamplesRange = 31110;

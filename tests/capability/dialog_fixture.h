@@ -119,11 +119,15 @@ class CapabilityDialogTest : public ::testing::Test {
     const auto* text = std::get_if<std::string>(&value);
     return text ? *text : "<not a text>";
   }
-  void Call(std::string_view member) {
+  // Presses an action that must succeed (Call) or be refused with its message (CallRefused).
+  void Call(std::string_view member) { CallExpecting(member, automation::AutomationStatus::kOk); }
+  void CallRefused(std::string_view member) {
+    CallExpecting(member, automation::AutomationStatus::kFailure);
+  }
+  void CallExpecting(std::string_view member, automation::AutomationStatus expected) {
     automation::DialogAutomation dialog(process_->CurrentDialog());
     automation::Variant ignored;
-    EXPECT_EQ(dialog.Call(member, {}, ignored), automation::AutomationStatus::kOk)
-        << member << ": " << dialog.LastError();
+    EXPECT_EQ(dialog.Call(member, {}, ignored), expected) << member << ": " << dialog.LastError();
   }
 
   // Messages shown since the last call.

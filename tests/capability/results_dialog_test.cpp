@@ -97,7 +97,7 @@ TEST_F(ResultsDialogTest, ValidationChainRefusesOneFieldPerPressInOrder) {
   }
   for (std::size_t i = 0; i < std::size(chain); ++i) {
     SCOPED_TRACE(chain[i].member);
-    Call("Summary");
+    CallRefused("Summary");
     EXPECT_EQ(NewMessages(), std::vector<std::string>{chain[i].message});
     EXPECT_EQ(Real(chain[i].member), accepted[i]);  // the last accepted value is back
     if (i + 1 < std::size(chain)) {                 // the next field still shows its entry
@@ -124,7 +124,7 @@ TEST_F(ResultsDialogTest, RefusedRequestLeavesTheSettingsAsTheyWere) {
 
   Set("SigmaLimits", 3.0);  // good, but the request is refused further down the chain
   Set("UpperSpecificationLimit", 73.9);
-  Call("Summary");
+  CallRefused("Summary");
   EXPECT_EQ(NewMessages(), std::vector<std::string>{"Valeur de LCS incorrecte (doit être "
                                                     "supérieure à la valeur nominale)"});
   EXPECT_EQ(host_.tables.size(), 2u);
@@ -138,7 +138,7 @@ TEST_F(ResultsDialogTest, RefusedRequestLeavesTheSettingsAsTheyWere) {
   EXPECT_TRUE(NewMessages().empty());  // the type change revalidated: all good
   EXPECT_EQ(Put("LowerSpecificationLimit", 1.0), AutomationStatus::kControlDisabled);
   Set("DeltaValue", 0.0);
-  Call("Summary");
+  CallRefused("Summary");
   EXPECT_EQ(NewMessages(),
             std::vector<std::string>{"Valeur de delta incorrecte (doit être supérieure à 0)"});
   EXPECT_NEAR(Real("DeltaValue"), 0.05, 1e-12);  // the completed delta of 73.95..74.05
@@ -286,11 +286,11 @@ TEST_F(ResultsDialogTest, AggregatedDefaultSpecificationAndUserSigma) {
   Set("UserDefinedSigma", std::int64_t{1});
   Set("ValueForUserDefinedSigma", -2.0);
   Set("NominalValue", 1e9);
-  Call("Summary");
+  CallRefused("Summary");
   EXPECT_EQ(NewMessages(), std::vector<std::string>{
                                "Spécification de sigma incorrecte (doit être supérieur à 0)"});
   EXPECT_NEAR(Real("ValueForUserDefinedSigma"), sigma, 1e-12);
-  Call("Summary");
+  CallRefused("Summary");
   EXPECT_EQ(NewMessages(), std::vector<std::string>{"Valeur nominale incorrecte"});
   EXPECT_TRUE(host_.tables.empty());
 

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/commands/calc_command.h"
 #include "cli/commands/commands.h"
 
 namespace kpa::cli {
@@ -72,6 +73,17 @@ TEST(Commands, ExitCodesNameTheFailure) {
     EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
   }
   std::filesystem::remove_all(folder);
+}
+
+TEST(Commands, CalcSaysWhyItHasNoValue) {
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunCalc({"d2", "25"}, std::nullopt, out, err), kExitDone);
+  EXPECT_EQ(out.str(), "3.93062922\n");
+  out.str("");
+  EXPECT_EQ(RunCalc({"d2", "26"}, std::nullopt, out, err), kExitOther);
+  EXPECT_EQ(out.str(), "");  // never the error sentinel -8.88e-36
+  EXPECT_EQ(err.str(), "kpa calc: no value: N must lie in 2..25\n");
 }
 
 }  // namespace

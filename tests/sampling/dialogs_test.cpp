@@ -225,6 +225,38 @@ TEST_F(ResultsTest, CancelledSequentialRequestSaysSo) {
             std::vector<std::string>{host_.strings[shell::kStringRequestCancelled]});
 }
 
+// A plan whose lines leave single precision (H1 - H0 and sigma of 1e38: the fixed plan
+// needs 11 units, but the lines pass 3.4e38) and a cumulated deviation beyond it are refused with
+// their messages: no table, no chart, a failed action.
+TEST_F(ResultsTest, NonFinitePlansAndPathsAreRefused) {
+  (void)Call("Cancel");
+  Set("HypothesizedMeanForH1", 1e38);
+  Set("AssumedSigma", 1e38);
+  ASSERT_EQ(Call("OK"), AutomationStatus::kOk);
+  ASSERT_EQ(Put("NumberOfSamples", std::int64_t{400}), AutomationStatus::kOk);
+  for (const char* action : {"SummaryOfEquivalentSequentialPlan", "PlotEquivalentSequentialPlan"}) {
+    SCOPED_TRACE(action);
+    host_.messages.clear();
+    EXPECT_EQ(Call(action), AutomationStatus::kFailure);
+    EXPECT_EQ(host_.messages,
+              std::vector<std::string>{host_.strings[strings::kSequentialIncalculable]});
+  }
+  // Deviations from H0 = 3e38 of values read as -1e30: two of them pass 3.4e38.
+  (void)Call("Cancel");
+  Set("HypothesizedMeanForH0", 3e38);
+  Set("HypothesizedMeanForH1", 3.0000001e38);
+  Set("AssumedSigma", 1e31);
+  ASSERT_EQ(Call("OK"), AutomationStatus::kOk);
+  host_.variables = {{"diam", {-1e30, -1e30, 1.0}, std::nullopt, {}}};
+  ASSERT_EQ(Put("VariableContainingData", std::string("diam")), AutomationStatus::kOk);
+  host_.messages.clear();
+  EXPECT_EQ(Call("SummaryOfEquivalentSequentialPlan"), AutomationStatus::kFailure);
+  EXPECT_EQ(host_.messages,
+            std::vector<std::string>{host_.strings[strings::kObservedIncalculable]});
+  EXPECT_TRUE(host_.tables.empty());
+  EXPECT_TRUE(host_.charts.empty());
+}
+
 class BinomialResultsTest : public ResultsTest {
  protected:
   void SetUp() override {

@@ -75,6 +75,11 @@ TEST(SequentialPlan, DifferenceOfTheHypothesesKeptInDoublePrecision) {
   for (const float line : SequentialLines(tiny, 3)) EXPECT_TRUE(std::isfinite(line));
   EXPECT_TRUE(std::isfinite(tiny.asn0));
   EXPECT_TRUE(std::isfinite(tiny.asn1));
+  EXPECT_TRUE(IsFinitePlan(tiny, 400));
+
+  // A difference that vanishes even in double precision leaves infinite lines.
+  inputs.h1 = inputs.h0;
+  EXPECT_FALSE(IsFinitePlan(ComputeSequentialPlan(inputs), 5));
 }
 
 TEST(SequentialPlan, LineColumnsPerCriterion) {

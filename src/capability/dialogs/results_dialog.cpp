@@ -264,7 +264,10 @@ bool ResultsDialogBase::ValidateAndStore() {
 }
 
 void ResultsDialogBase::Issue(CapabilityRequest code, OutputMode mode) {
-  if (!ValidateAndStore()) return;
+  if (!ValidateAndStore()) {
+    RecordRequestStatus(RequestStatus::kFailed);
+    return;
+  }
   shell::Request request = NewRequest();
   RequestContext context{request, Capability(), CurrentRun(), mode};
   const RequestStatus status = RunCapabilityRequest(code, context);
@@ -358,6 +361,8 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       if (ValidateAndStore()) {
         shell::Request request = NewRequest();
         RecordRequestStatus(SummarizeAllVariables(request, settings));
+      } else {
+        RecordRequestStatus(RequestStatus::kFailed);
       }
       break;
     case c::kDescriptiveStatistics:

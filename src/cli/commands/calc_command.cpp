@@ -36,7 +36,9 @@ int RunCalc(const std::vector<std::string>& arguments,
     return kExitUsage;
   }
   const CalcOutcome outcome = EvaluateCalc(arguments);
-  if (!outcome.note.empty()) err << "kpa calc: " << outcome.note << '\n';
+  if (!outcome.note.empty())
+    err << "kpa calc: " << (outcome.exit_code == kCalcRefused ? "no value: " : "") << outcome.note
+        << '\n';
   if (outcome.exit_code != kExitDone) return outcome.exit_code;
   out << outcome.value_text << '\n';
   if (out_folder) {

@@ -72,16 +72,14 @@ void ResultsDialog::OnCommand(int id, int /*notification*/) {
       Run(SamplingRequest::kOcCurves);
       break;
     case controls::kPlotSequential:
-      if (Binomial() && s.data_variable > 0 && !CheckCodes()) break;
-      if (!ReadNumberOfSamples()) break;
+      if (!ReadSequentialFields()) break;
       s.sequential_output = shell::SequentialOutput::kPlot;
       Run(SamplingRequest::kSequentialPlot);
       break;
     case controls::kSequentialSummary:
       // The codes are checked here too, so that the table reads the data with the codes
       // the fields show rather than those of the last plot.
-      if (Binomial() && s.data_variable > 0 && !CheckCodes()) break;
-      if (!ReadNumberOfSamples()) break;
+      if (!ReadSequentialFields()) break;
       s.sequential_output = shell::SequentialOutput::kSummary;
       Run(SamplingRequest::kSequentialSummary);
       break;
@@ -185,6 +183,13 @@ void ResultsDialog::ToggleCustomSize() {
   Run(SamplingRequest::kCustomPlan);
   ShowSampleSize();
   ShowDescription();
+}
+
+bool ResultsDialog::ReadSequentialFields() {
+  const bool read =
+      (!Binomial() || Sampling().data_variable <= 0 || CheckCodes()) && ReadNumberOfSamples();
+  if (!read) RecordRequestStatus(shell::RequestStatus::kFailed);
+  return read;
 }
 
 bool ResultsDialog::ReadNumberOfSamples() {

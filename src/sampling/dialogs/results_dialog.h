@@ -41,6 +41,8 @@ class ResultsDialog : public shell::CAnalysisModelessDialog {
   void ShowDataVariable();
   void ShowCodes();
   void ToggleCustomSize();
+  // The codes (binomial data only) and the number of samples; a refusal fails the press.
+  bool ReadSequentialFields();
   bool ReadNumberOfSamples();
   bool CheckCodes();
   void SelectDataVariable(int variable);

@@ -90,6 +90,7 @@ std::optional<OcFamily> ComputeOcCurves(const PlanInputs& inputs, double plan_n,
     low = std::trunc(low);
     high = std::trunc(high) + 1.0;
   }
+  if (!std::isfinite(low) || !std::isfinite(high) || !(high > low)) return std::nullopt;
 
   OcFamily family;
   family.x_minimum = low;
@@ -103,8 +104,9 @@ std::optional<OcFamily> ComputeOcCurves(const PlanInputs& inputs, double plan_n,
     for (int i = 0; i < kOcPoints; ++i) {
       const double x = low + (high - low) * i / (kOcPoints - 1);
       const bool outside = binomial && (x <= 0.0 || x >= 1.0);
-      curve.points.emplace_back(
-          x, outside ? host::kMissing : RejectionProbability(inputs, basis, n, x));
+      const double p = outside ? host::kMissing : RejectionProbability(inputs, basis, n, x);
+      if (!outside && !std::isfinite(p)) return std::nullopt;
+      curve.points.emplace_back(x, p);
     }
     family.curves.push_back(std::move(curve));
   }

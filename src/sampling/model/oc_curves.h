@@ -41,7 +41,8 @@ std::vector<int> FamilySizes(int plan_n, const AxisScaler& scale);
 // The probability that a plan of size n rejects H0 when the true value is x.
 double RejectionProbability(const PlanInputs& inputs, const PlanBasis& basis, int n, double x);
 
-// The whole family; nothing when the normal quantile of 1 - alpha' cannot be computed.
+// The whole family; nothing when the normal quantile of 1 - alpha' cannot be computed, or
+// when the range of true values or a probability is not a finite number.
 std::optional<OcFamily> ComputeOcCurves(const PlanInputs& inputs, double plan_n,
                                         const AxisScaler& scale);
 

@@ -47,6 +47,17 @@ SequentialPlan ComputeSequentialPlan(const PlanInputs& inputs) {
   return plan;
 }
 
+bool IsFinitePlan(const SequentialPlan& plan, int samples) {
+  for (const float value :
+       {plan.a, plan.b, plan.k, plan.h_accept, plan.h_reject, plan.asn0, plan.asn1})
+    if (!std::isfinite(value)) return false;
+  // The lines are straight, so their ends bound every value between.
+  for (const int n : {1, samples})
+    for (const float line : SequentialLines(plan, n))
+      if (!std::isfinite(line)) return false;
+  return true;
+}
+
 int LineCount(SamplingCriterion criterion) {
   return criterion == SamplingCriterion::kTwoTailed ? 4 : 2;
 }

@@ -28,6 +28,11 @@ struct SequentialPlan {
 
 SequentialPlan ComputeSequentialPlan(const PlanInputs& inputs);
 
+// Whether every constant of the plan and every line up to sample `samples` is a finite
+// number: a difference H1 - H0 that vanishes even in double precision, or values so large
+// that single precision overflows, leave a plan that cannot be shown.
+bool IsFinitePlan(const SequentialPlan& plan, int samples);
+
 // The line columns for sample n, in table order: two-tailed acceptance right, rejection
 // right, acceptance left, rejection left; one-sided acceptance, rejection.
 std::vector<float> SequentialLines(const SequentialPlan& plan, int n);

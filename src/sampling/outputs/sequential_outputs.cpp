@@ -107,6 +107,7 @@ ObservedPath MakeObservedPath(const SequentialPlan& plan, double h0,
     if (value.kind == ValueKind::kValue) {
       sum += static_cast<float>(value.value - h0);
       s = sum;
+      if (!std::isfinite(s)) path.overflowed = true;
     }
     path.cumulative.push_back(s);
     path.actions.push_back(RecommendedAction(plan, s, static_cast<int>(i) + 1));

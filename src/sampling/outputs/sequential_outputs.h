@@ -32,6 +32,7 @@ struct ObservedPath {
   std::vector<ObservedValue> values;
   std::vector<float> cumulative;  // NaN where S(n) is missing
   std::vector<SequentialAction> actions;
+  bool overflowed = false;  // a deviation or a cumulated sum is beyond single precision
 };
 
 // S(n) = sum over i <= n of (x_i - H0). A missing value or a foreign code makes its own S(n)

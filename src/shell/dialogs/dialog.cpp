@@ -63,6 +63,7 @@ void CAnalysisModelessDialog::Press(int id, int notification) {
   if (control != nullptr && (!control->enabled || !control->visible)) return;
   auto keep_alive = shared_from_this();
   CEnterAnalysisContext enter(process_);
+  last_request_status_ = RequestStatus::kDone;
   OnCommand(id, notification);
   RunPostedCommands();
   process_.SettleExit();

@@ -68,7 +68,8 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   // The door for one button press: a request through which the computation it starts
   // reaches the host (shell/request/request.h).
   Request NewRequest() const { return Request(Host()); }
-  // How the last request a button started ended: kept for whoever pressed the button.
+  // How the request the last press started ended (kDone when it started none): kept for
+  // whoever pressed the button. A field check that refuses the press counts as kFailed.
   RequestStatus LastRequestStatus() const { return last_request_status_; }
 
  protected:
