@@ -4,9 +4,9 @@
 // dispatch identifiers.
 #include "automation/dialog_automation.h"
 #include "automation/interface_members.h"
-#include "capability/control_ids.h"
 #include "capability/dialogs/results_dialog.h"
 #include "capability/dialogs/setup_dialog.h"
+#include "resources/ids/capability_controls.h"
 
 namespace kpa::automation {
 namespace {

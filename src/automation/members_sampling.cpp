@@ -7,7 +7,7 @@
 
 #include "automation/dialog_automation.h"
 #include "automation/interface_members.h"
-#include "sampling/control_ids.h"
+#include "resources/ids/sampling_controls.h"
 #include "sampling/dialogs/results_dialog.h"
 #include "sampling/outputs/plan_texts.h"
 #include "shell/analysis_support.h"

@@ -6,7 +6,7 @@ namespace kpa::automation {
 namespace {
 
 constexpr MemberRow kStartupMembers[] = {
-    {"TypeOfAnalysis", MemberType::kEnum, Access::kReadWrite, shell::kStartupList,
+    {"TypeOfAnalysis", MemberType::kEnum, Access::kReadWrite, shell::controls::kStartupList,
      "Type of analysis", "ProMethod"},
 };
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include "capability/string_ids.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/probability/sorting.h"
 
 namespace kpa::capability {

@@ -2,107 +2,128 @@
 // the results dialogs for normal means and Poisson frequencies (3178) and for binomial
 // proportions (3181), and the modal custom sample-size dialog (3127).
 #include "resources/dialog_templates.h"
+#include "resources/ids/sampling_controls.h"
+#include "resources/ids/shell_ids.h"
 
 namespace kpa::resources {
 namespace {
+
+namespace controls = sampling::controls;
+namespace pages = sampling::pages;
 
 using K = ControlKind;
 
 // The distribution and criterion lists sit on the "Base" tab; the "Avancé" tab shows the
 // risks and the hypotheses. A control exists once per dialog, so the lists are not
 // repeated on the second tab.
-constexpr TabTemplate kSpecificationTabs[] = {{3155, "Base"}, {3156, "Avancé"}};
+constexpr TabTemplate kSpecificationTabs[] = {{pages::kSpecificationBase, "Base"},
+                                              {pages::kSpecificationAdvanced, "Avancé"}};
 constexpr ControlTemplate kSpecificationControls[] = {
-    {1, K::kButton, "g&OK", 0},
-    {2, K::kButton, "Annuler", 0},
-    {10710, K::kButton, "Options", 0},
-    {400, K::kTabControl, "", 0},
-    {100, K::kStatic, "&Distribution :", 3155},
-    {101, K::kComboBox, "", 3155},
-    {114, K::kStatic, "&Critère du test :", 3155},
-    {115, K::kComboBox, "", 3155},
-    {103, K::kStatic, "Erreur &alpha :", 3156},
-    {104, K::kRealEdit, "", 3156},
-    {105, K::kStatic, "Erreur &bêta :", 3156},
-    {106, K::kRealEdit, "", 3156},
-    {108, K::kStatic, "Moyenne sous H&0 :", 3156},
-    {109, K::kRealEdit, "", 3156},
-    {110, K::kStatic, "Moyenne sous H&1 :", 3156},
-    {111, K::kRealEdit, "", 3156},
-    {112, K::kStatic, "&Sigma (écart-type) :", 3156},
-    {113, K::kRealEdit, "", 3156},
+    {shell::controls::kOk, K::kButton, "g&OK", 0},
+    {shell::controls::kCancel, K::kButton, "Annuler", 0},
+    {shell::controls::kOptions, K::kButton, "Options", 0},
+    {shell::controls::kTabControl, K::kTabControl, "", 0},
+    {controls::kDistributionLabel, K::kStatic, "&Distribution :", pages::kSpecificationBase},
+    {controls::kDistributionList, K::kComboBox, "", pages::kSpecificationBase},
+    {controls::kCriterionLabel, K::kStatic, "&Critère du test :", pages::kSpecificationBase},
+    {controls::kCriterionList, K::kComboBox, "", pages::kSpecificationBase},
+    {controls::kAlphaLabel, K::kStatic, "Erreur &alpha :", pages::kSpecificationAdvanced},
+    {controls::kAlpha, K::kRealEdit, "", pages::kSpecificationAdvanced},
+    {controls::kBetaLabel, K::kStatic, "Erreur &bêta :", pages::kSpecificationAdvanced},
+    {controls::kBeta, K::kRealEdit, "", pages::kSpecificationAdvanced},
+    {controls::kH0Label, K::kStatic, "Moyenne sous H&0 :", pages::kSpecificationAdvanced},
+    {controls::kH0, K::kRealEdit, "", pages::kSpecificationAdvanced},
+    {controls::kH1Label, K::kStatic, "Moyenne sous H&1 :", pages::kSpecificationAdvanced},
+    {controls::kH1, K::kRealEdit, "", pages::kSpecificationAdvanced},
+    {controls::kSigmaLabel, K::kStatic, "&Sigma (écart-type) :", pages::kSpecificationAdvanced},
+    {controls::kSigma, K::kRealEdit, "", pages::kSpecificationAdvanced},
 };
 
-constexpr TabTemplate kResultsTabs[] = {{3179, "Plan d'échantillonnage fixe"},
-                                        {3180, "Plan d'échantillonnage séquentiel"}};
+constexpr TabTemplate kResultsTabs[] = {
+    {pages::kResultsFixed, "Plan d'échantillonnage fixe"},
+    {pages::kResultsSequential, "Plan d'échantillonnage séquentiel"}};
 constexpr ControlTemplate kResultsControls[] = {
-    {2, K::kButton, "Annuler", 0},
-    {10710, K::kButton, "Options", 0},
-    {214, K::kButton, "!246&s", 0},
-    {208, K::kButton, "!247&p", 0},
-    {116, K::kStatic, "", 0},
-    {400, K::kTabControl, "", 0},
-    {117, K::kButton, "!249S&ynthèse :  Résultats du plan d'échantillonnage fixe", 3179},
-    {118, K::kButton, "j&Taille d'échantillon :", 3179},
-    {119, K::kStatic, "", 3179},
-    {120, K::kStatic, "", 3179},
-    {121, K::kStatic, "", 3179},
-    {122, K::kStatic, "", 3179},
-    {123, K::kButton, "!218Courb&e d'efficacité", 3179},
-    {133, K::kStatic, "&Nombre d'échantillons :", 3180},
-    {134, K::kIntEdit, "", 3180},
-    {124, K::kButton, "!221&Tracer le plan d'échantillonnage séquentiel équivalent", 3180},
-    {125, K::kButton, "eSynthès&e du plan d'éch. séquentiel équivalent", 3180},
-    {126, K::kVariableList, "h&Variable contenant les données du plan courant :", 3180},
-    {127, K::kStatic, "", 3180},
+    {shell::controls::kCancel, K::kButton, "Annuler", 0},
+    {shell::controls::kOptions, K::kButton, "Options", 0},
+    {shell::controls::kSelectionConditions, K::kButton, "!246&s", 0},
+    {shell::controls::kCaseWeights, K::kButton, "!247&p", 0},
+    {controls::kDescription, K::kStatic, "", 0},
+    {shell::controls::kTabControl, K::kTabControl, "", 0},
+    {controls::kSummary, K::kButton, "!249S&ynthèse :  Résultats du plan d'échantillonnage fixe",
+     pages::kResultsFixed},
+    {controls::kSampleSize, K::kButton, "j&Taille d'échantillon :", pages::kResultsFixed},
+    {controls::kComputedSizeLine, K::kStatic, "", pages::kResultsFixed},
+    {controls::kCustomSizeLine, K::kStatic, "", pages::kResultsFixed},
+    {controls::kAchievedBetaLabel, K::kStatic, "", pages::kResultsFixed},
+    {controls::kAchievedBeta, K::kStatic, "", pages::kResultsFixed},
+    {controls::kOcCurves, K::kButton, "!218Courb&e d'efficacité", pages::kResultsFixed},
+    {controls::kNumberOfSamplesLabel, K::kStatic,
+     "&Nombre d'échantillons :", pages::kResultsSequential},
+    {controls::kNumberOfSamples, K::kIntEdit, "", pages::kResultsSequential},
+    {controls::kPlotSequential, K::kButton,
+     "!221&Tracer le plan d'échantillonnage séquentiel équivalent", pages::kResultsSequential},
+    {controls::kSequentialSummary, K::kButton, "eSynthès&e du plan d'éch. séquentiel équivalent",
+     pages::kResultsSequential},
+    {controls::kDataVariable, K::kVariableList,
+     "h&Variable contenant les données du plan courant :", pages::kResultsSequential},
+    {controls::kDataVariableName, K::kStatic, "", pages::kResultsSequential},
 };
 
-constexpr TabTemplate kBinomialResultsTabs[] = {{3182, "Plan d'échantillonnage fixe"},
-                                                {3183, "Plan d'échantillonnage séquentiel"}};
+constexpr TabTemplate kBinomialResultsTabs[] = {
+    {pages::kBinomialFixed, "Plan d'échantillonnage fixe"},
+    {pages::kBinomialSequential, "Plan d'échantillonnage séquentiel"}};
 constexpr ControlTemplate kBinomialResultsControls[] = {
-    {2, K::kButton, "Annuler", 0},
-    {10710, K::kButton, "Options", 0},
-    {214, K::kButton, "!246&s", 0},
-    {208, K::kButton, "!247&p", 0},
-    {116, K::kStatic, "", 0},
-    {400, K::kTabControl, "", 0},
-    {117, K::kButton, "!249S&ynthèse", 3182},
-    {118, K::kButton, "j&Taille d'échantillon :", 3182},
-    {119, K::kStatic, "", 3182},
-    {120, K::kStatic, "", 3182},
-    {121, K::kStatic, "", 3182},
-    {122, K::kStatic, "", 3182},
-    {123, K::kButton, "!218Courb&e d'efficacité", 3182},
-    {133, K::kStatic, "&Nombre d'échantillons :", 3183},
-    {134, K::kIntEdit, "", 3183},
-    {124, K::kButton, "!221Tracer le &plan d'échantillonnage séquentiel équivalent", 3183},
-    {125, K::kButton, "eSynthès&e du plan d'échantillonnage séquentiel équivalent", 3183},
-    {126, K::kVariableList, "h&Variable contenant les données du plan courant :", 3183},
-    {127, K::kStatic, "", 3183},
-    {144, K::kStatic, "Code &accepté :", 3183},
-    {146, K::kValueEdit, "", 3183},
-    {148, K::kStatic, "(recodifié en +1)", 3183},
-    {145, K::kStatic, "Code &rejeté :", 3183},
-    {147, K::kValueEdit, "", 3183},
-    {149, K::kStatic, "(recodifié en 0)", 3183},
+    {shell::controls::kCancel, K::kButton, "Annuler", 0},
+    {shell::controls::kOptions, K::kButton, "Options", 0},
+    {shell::controls::kSelectionConditions, K::kButton, "!246&s", 0},
+    {shell::controls::kCaseWeights, K::kButton, "!247&p", 0},
+    {controls::kDescription, K::kStatic, "", 0},
+    {shell::controls::kTabControl, K::kTabControl, "", 0},
+    {controls::kSummary, K::kButton, "!249S&ynthèse", pages::kBinomialFixed},
+    {controls::kSampleSize, K::kButton, "j&Taille d'échantillon :", pages::kBinomialFixed},
+    {controls::kComputedSizeLine, K::kStatic, "", pages::kBinomialFixed},
+    {controls::kCustomSizeLine, K::kStatic, "", pages::kBinomialFixed},
+    {controls::kAchievedBetaLabel, K::kStatic, "", pages::kBinomialFixed},
+    {controls::kAchievedBeta, K::kStatic, "", pages::kBinomialFixed},
+    {controls::kOcCurves, K::kButton, "!218Courb&e d'efficacité", pages::kBinomialFixed},
+    {controls::kNumberOfSamplesLabel, K::kStatic,
+     "&Nombre d'échantillons :", pages::kBinomialSequential},
+    {controls::kNumberOfSamples, K::kIntEdit, "", pages::kBinomialSequential},
+    {controls::kPlotSequential, K::kButton,
+     "!221Tracer le &plan d'échantillonnage séquentiel équivalent", pages::kBinomialSequential},
+    {controls::kSequentialSummary, K::kButton,
+     "eSynthès&e du plan d'échantillonnage séquentiel équivalent", pages::kBinomialSequential},
+    {controls::kDataVariable, K::kVariableList,
+     "h&Variable contenant les données du plan courant :", pages::kBinomialSequential},
+    {controls::kDataVariableName, K::kStatic, "", pages::kBinomialSequential},
+    {controls::kAcceptCodeLabel, K::kStatic, "Code &accepté :", pages::kBinomialSequential},
+    {controls::kAcceptCode, K::kValueEdit, "", pages::kBinomialSequential},
+    {controls::kAcceptCodeNote, K::kStatic, "(recodifié en +1)", pages::kBinomialSequential},
+    {controls::kRejectCodeLabel, K::kStatic, "Code &rejeté :", pages::kBinomialSequential},
+    {controls::kRejectCode, K::kValueEdit, "", pages::kBinomialSequential},
+    {controls::kRejectCodeNote, K::kStatic, "(recodifié en 0)", pages::kBinomialSequential},
 };
 
 constexpr ControlTemplate kCustomSizeControls[] = {
-    {1, K::kButton, "&OK", 0},
-    {2, K::kButton, "Annuler", 0},
-    {117, K::kStatic, "Taille d'échantillon :", 0},
-    {118, K::kRealEdit, "", 0},
+    {shell::controls::kOk, K::kButton, "&OK", 0},
+    {shell::controls::kCancel, K::kButton, "Annuler", 0},
+    {controls::kCustomSizeLabel, K::kStatic, "Taille d'échantillon :", 0},
+    {controls::kCustomSizeField, K::kRealEdit, "", 0},
 };
 
 constexpr DialogTemplate kTemplates[] = {
-    {3154, "Plans d'Echantillonnage ", "Plans d'échantillonnage - Spécifications",
-     kSpecificationTabs, kSpecificationControls},
-    {3178, "Résultats des Plans d'Echantillonnage ", "Plans d'échantillonnage - Résultats",
-     kResultsTabs, kResultsControls},
-    {3181, "Résultats des Plans d'Echantillonnage ",
+    {shell::templates::kSamplingSpecification, "Plans d'Echantillonnage ",
+     "Plans d'échantillonnage - Spécifications", kSpecificationTabs, kSpecificationControls},
+    {shell::templates::kSamplingResults, "Résultats des Plans d'Echantillonnage ",
+     "Plans d'échantillonnage - Résultats", kResultsTabs, kResultsControls},
+    {shell::templates::kSamplingResultsBinomial, "Résultats des Plans d'Echantillonnage ",
      "Plans d'échantillonnage, proportions binomiales - Résultats", kBinomialResultsTabs,
      kBinomialResultsControls},
-    {3127, "Spécifiez la Taille d'Echantillon ", "", {}, kCustomSizeControls},
+    {shell::templates::kSamplingCustomSize,
+     "Spécifiez la Taille d'Echantillon ",
+     "",
+     {},
+     kCustomSizeControls},
 };
 
 }  // namespace

@@ -1,29 +1,32 @@
 // Strings of the module shell: the startup list, status texts and shared messages.
+#include "resources/ids/shell_ids.h"
 #include "resources/string_table.h"
 
 namespace kpa::resources {
 namespace {
 
 constexpr StringEntry kShellStrings[] = {
-    {128, "Plans d'échantillonnage (moy., proportions, fréq. de Poisson)"},
-    {130, "Analyse de Répétabilité et de Reproductibilité "},
-    {292, "Analyse de Weibull & analyse de fiabilité/temps d'échec"},
-    {399, "Construire le papier de Weibull"},
-    {413, "Capabilité du processus & tolérances, données brutes"},
-    {414, "Capabilité du processus & tolérances, données agrégées"},
-    {418, "Diagramme de Causes-et-effets (Ishikawa, arêtes de poisson)"},
-    {12725, "Techniques d'Analyse de Processus"},
-    {12763, "Analyse de processus - Démarrage"},
-    {14165, "Calculs en cours ..."},
-    {14166, "Pour l'Aide, touche F1"},
-    {14197, "Sélectionnez l'analyse ; pour l'Aide, pressez F1"},
-    {14399,
+    {shell::kCommandSampling, "Plans d'échantillonnage (moy., proportions, fréq. de Poisson)"},
+    {shell::kCommandGage, "Analyse de Répétabilité et de Reproductibilité "},
+    {shell::kCommandWeibull, "Analyse de Weibull & analyse de fiabilité/temps d'échec"},
+    {shell::kCommandWeibullPaper, "Construire le papier de Weibull"},
+    {shell::kCommandRawCapability, "Capabilité du processus & tolérances, données brutes"},
+    {shell::kCommandAggregatedCapability, "Capabilité du processus & tolérances, données agrégées"},
+    {shell::kCommandCauseEffect, "Diagramme de Causes-et-effets (Ishikawa, arêtes de poisson)"},
+    {shell::kAnalysisNameString, "Techniques d'Analyse de Processus"},
+    {shell::kStartupCaptionString, "Analyse de processus - Démarrage"},
+    {shell::kStringBusy, "Calculs en cours ..."},
+    {shell::kStringHelpKey, "Pour l'Aide, touche F1"},
+    {shell::kSelectProcedureStatus, "Sélectionnez l'analyse ; pour l'Aide, pressez F1"},
+    {shell::kStringOutOfMemory,
      "Mémoire insuffisante pour l'analyse requise. Fermez d'autres applications et essayez à "
      "nouveau."},
     // Texts of this implementation's own, numbered from 30001.
-    {30001, "Cette procédure n'est pas encore disponible dans cette version."},
-    {30002, "Lecture des données impossible ; aucun résultat n'a été calculé."},
-    {32069, "Lecture des données annulée ; aucun résultat n'a été calculé."},
+    {shell::kProcedureNotAvailableString,
+     "Cette procédure n'est pas encore disponible dans cette version."},
+    {shell::kStringReadFailure, "Lecture des données impossible ; aucun résultat n'a été calculé."},
+    {shell::kStringRequestCancelled,
+     "Lecture des données annulée ; aucun résultat n'a été calculé."},
 };
 
 }  // namespace

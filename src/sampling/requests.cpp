@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "resources/ids/sampling_strings.h"
 #include "sampling/data/observed_data.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/model/plan_actions.h"
@@ -10,7 +11,6 @@
 #include "sampling/outputs/plan_texts.h"
 #include "sampling/outputs/sequential_outputs.h"
 #include "sampling/outputs/summary_table.h"
-#include "sampling/strings.h"
 #include "shell/results/host_output.h"
 
 namespace kpa::sampling {

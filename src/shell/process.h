@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "resources/ids/shell_ids.h"
 #include "shell/analysis_support.h"
 #include "shell/dialogs/dialog.h"
 #include "shell/settings/settings_block.h"
@@ -20,7 +21,6 @@
 namespace kpa::shell {
 
 inline constexpr int kAnalysisId = 3101;
-inline constexpr int kAnalysisNameString = 12725;
 
 // Makes the dialog of a template; the registry falls back to a plain frame.
 using DialogMaker = std::function<DialogPtr(CProcess&, int template_number)>;

@@ -93,7 +93,7 @@ TEST_F(AccessorTest, RefusalsLeaveTheDialogAsItWas) {
     SCOPED_TRACE(c.member);
     EXPECT_EQ(startup.Put(c.member, c.value), c.status);
     EXPECT_FALSE(startup.LastError().empty());
-    EXPECT_EQ(process_->CurrentDialog()->FindControl(shell::kStartupList)->IntValue(), 0);
+    EXPECT_EQ(process_->CurrentDialog()->FindControl(shell::controls::kStartupList)->IntValue(), 0);
     EXPECT_EQ(process_->CurrentStep(), shell::Step::kStartup);
   }
 }

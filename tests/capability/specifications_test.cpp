@@ -5,7 +5,7 @@
 #include "capability/dialogs/validation.h"
 #include "capability/specifications/spec_record.h"
 #include "capability/specifications/spec_string.h"
-#include "capability/string_ids.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/request/request.h"
 #include "support/fake_host.h"
 

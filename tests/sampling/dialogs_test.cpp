@@ -5,7 +5,7 @@
 
 #include "automation/type_library.h"
 #include "host/api/special_values.h"
-#include "sampling/control_ids.h"
+#include "resources/ids/sampling_controls.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/sampling_fixture.h"
 

@@ -7,7 +7,7 @@
 #include <boost/math/distributions/normal.hpp>
 #include <cmath>
 
-#include "sampling/strings.h"
+#include "resources/ids/sampling_strings.h"
 
 namespace kpa::sampling {
 namespace {

@@ -7,8 +7,8 @@
 
 #include "automation/dialog_automation.h"
 #include "automation/module.h"
+#include "resources/ids/sampling_strings.h"
 #include "resources/string_table.h"
-#include "sampling/strings.h"
 #include "shell/process.h"
 #include "shell/settings/settings_block.h"
 #include "support/fake_host.h"

@@ -7,7 +7,7 @@
 
 #include "capability/model/moments.h"
 #include "capability/model/within_sigma.h"
-#include "capability/string_ids.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/request/case_loop.h"
 
 namespace kpa::capability {

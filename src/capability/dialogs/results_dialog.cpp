@@ -1,9 +1,9 @@
 #include "capability/dialogs/results_dialog.h"
 
-#include "capability/control_ids.h"
 #include "capability/outputs/tables.h"
 #include "capability/specifications/spec_record.h"
-#include "capability/string_ids.h"
+#include "resources/ids/capability_controls.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/process.h"
 #include "shell/settings/settings_block.h"
 

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "capability/control_ids.h"
 #include "capability/data/data_pass.h"
 #include "capability/requests.h"
 #include "capability/specifications/spec_record.h"
 #include "capability/specifications/spec_string.h"
-#include "capability/string_ids.h"
 #include "host/api/special_values.h"
+#include "resources/ids/capability_controls.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/process.h"
 #include "shell/settings/settings_block.h"
 

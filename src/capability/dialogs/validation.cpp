@@ -1,6 +1,6 @@
 #include "capability/dialogs/validation.h"
 
-#include "capability/string_ids.h"
+#include "resources/ids/capability_strings.h"
 
 namespace kpa::capability {
 namespace {

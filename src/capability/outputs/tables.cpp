@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
-#include "capability/string_ids.h"
 #include "host/api/special_values.h"
+#include "resources/ids/capability_strings.h"
 #include "shell/results/result_table.h"
 
 namespace kpa::capability {

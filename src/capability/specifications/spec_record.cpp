@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "capability/string_ids.h"
+#include "resources/ids/capability_strings.h"
 
 namespace kpa::capability {
 

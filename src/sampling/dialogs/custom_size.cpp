@@ -5,20 +5,18 @@
 #include <string>
 
 #include "resources/dialog_templates.h"
-#include "sampling/control_ids.h"
-#include "sampling/strings.h"
-#include "shell/steps.h"
+#include "resources/ids/sampling_controls.h"
+#include "resources/ids/sampling_strings.h"
+#include "resources/ids/shell_ids.h"
 
 namespace kpa::sampling {
 namespace {
-
-constexpr int kCustomSizeTemplate = 3127;
 
 // Caption and field label as the template gives them.
 std::pair<std::string, std::string> DialogTexts(const shell::Request& request) {
   std::string caption = request.Text(strings::kCustomSizeCaption);
   std::string label = request.Text(strings::kCustomSizeFieldLabel);
-  if (const auto* dialog = resources::FindDialogTemplate(kCustomSizeTemplate)) {
+  if (const auto* dialog = resources::FindDialogTemplate(shell::templates::kSamplingCustomSize)) {
     caption = dialog->caption;
     for (const auto& control : dialog->controls)
       if (control.id == controls::kCustomSizeLabel) label = control.caption;

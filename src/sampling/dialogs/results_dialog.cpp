@@ -5,14 +5,14 @@
 #include <charconv>
 #include <cmath>
 
-#include "sampling/control_ids.h"
+#include "resources/ids/sampling_controls.h"
+#include "resources/ids/sampling_strings.h"
 #include "sampling/data/observed_data.h"
 #include "sampling/dialogs/custom_size.h"
 #include "sampling/model/plan_actions.h"
 #include "sampling/outputs/plan_texts.h"
 #include "sampling/outputs/sequential_outputs.h"
 #include "sampling/requests.h"
-#include "sampling/strings.h"
 #include "shell/dialogs/list_text.h"
 #include "shell/process.h"
 #include "shell/request/case_loop.h"
@@ -62,7 +62,7 @@ void ResultsDialog::OnCommand(int id, int /*notification*/) {
       ExitDialog(shell::Step::kSamplingSpecification, shell::ExitMode::kBack);
       break;
     case controls::kSummary:
-    case controls::kSummaryMenu:
+    case commands::kSummaryMenu:
       Run(SamplingRequest::kFixedSummary);
       break;
     case controls::kSampleSize:

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <optional>
 
-#include "sampling/control_ids.h"
+#include "resources/ids/sampling_controls.h"
+#include "resources/ids/sampling_strings.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/requests.h"
-#include "sampling/strings.h"
 #include "shell/process.h"
 #include "shell/results/host_output.h"
 #include "shell/settings/settings_block.h"

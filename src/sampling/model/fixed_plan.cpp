@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "sampling/strings.h"
+#include "resources/ids/sampling_strings.h"
 #include "shell/probability/normal.h"
 
 namespace kpa::sampling {

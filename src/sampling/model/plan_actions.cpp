@@ -1,8 +1,8 @@
 // Fixed-plan steps on the settings block.
 #include "sampling/model/plan_actions.h"
 
+#include "resources/ids/sampling_strings.h"
 #include "sampling/model/fixed_plan.h"
-#include "sampling/strings.h"
 
 namespace kpa::sampling {
 

@@ -1,8 +1,8 @@
 // The OC curves chart.
 #include "sampling/outputs/oc_chart.h"
 
+#include "resources/ids/sampling_strings.h"
 #include "sampling/outputs/plan_texts.h"
-#include "sampling/strings.h"
 #include "shell/results/fixed_text.h"
 
 namespace kpa::sampling {

@@ -2,8 +2,8 @@
 #include "sampling/outputs/plan_texts.h"
 
 #include "host/api/special_values.h"
+#include "resources/ids/sampling_strings.h"
 #include "sampling/model/fixed_plan.h"
-#include "sampling/strings.h"
 #include "shell/results/fixed_text.h"
 #include "shell/results/output_line.h"
 

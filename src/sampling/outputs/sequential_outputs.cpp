@@ -6,9 +6,9 @@
 #include <limits>
 
 #include "host/api/special_values.h"
+#include "resources/ids/sampling_strings.h"
 #include "sampling/outputs/oc_chart.h"
 #include "sampling/outputs/plan_texts.h"
-#include "sampling/strings.h"
 #include "shell/results/fixed_text.h"
 
 namespace kpa::sampling {

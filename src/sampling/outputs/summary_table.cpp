@@ -2,9 +2,9 @@
 #include "sampling/outputs/summary_table.h"
 
 #include "host/api/special_values.h"
+#include "resources/ids/sampling_strings.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/outputs/plan_texts.h"
-#include "sampling/strings.h"
 #include "shell/results/fixed_text.h"
 
 namespace kpa::sampling {

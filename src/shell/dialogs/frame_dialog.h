@@ -3,11 +3,10 @@
 // Annuler goes back as the finished dialog will.
 #pragma once
 
+#include "resources/ids/shell_ids.h"
 #include "shell/dialogs/dialog.h"
 
 namespace kpa::shell {
-
-inline constexpr int kProcedureNotAvailableString = 30001;
 
 class FrameDialog : public CAnalysisModelessDialog {
  public:

@@ -7,14 +7,14 @@ namespace kpa::shell {
 
 std::optional<int> StartupRowOf(int string_number) {
   for (std::size_t row = 0; row < kStartupRows.size(); ++row)
-    if (kStartupRows[row].string_number == string_number && string_number != kSeparatorString)
+    if (kStartupRows[row].string_number == string_number && string_number != kSeparatorRow)
       return static_cast<int>(row);
   return std::nullopt;
 }
 
 bool IsSeparatorRow(std::int64_t row) {
   return row < 0 || row >= static_cast<std::int64_t>(kStartupRows.size()) ||
-         kStartupRows[static_cast<std::size_t>(row)].string_number == kSeparatorString;
+         kStartupRows[static_cast<std::size_t>(row)].string_number == kSeparatorRow;
 }
 
 StartupDialog::StartupDialog(CProcess& process, int template_number)
@@ -26,10 +26,10 @@ void StartupDialog::OnInitDialog() {
 
   ShellSettings& shell = Settings().shell;
   shell.current_row = StartupRowOf(shell.current_entry).value_or(0);
-  Control& list = GetControl(kStartupList);
+  Control& list = GetControl(controls::kStartupList);
   list.items.clear();
   for (const auto& row : kStartupRows)
-    list.items.push_back(row.string_number == kSeparatorString
+    list.items.push_back(row.string_number == kSeparatorRow
                              ? std::string("----")
                              : Host().ResourceString(row.string_number));
   list.value = std::int64_t{shell.current_row};
@@ -39,13 +39,13 @@ void StartupDialog::OnInitDialog() {
 
   if (shell.pending_auto_start) {
     shell.pending_auto_start = false;
-    PostCommand(kCommandStartCapability);
+    PostCommand(commands::kStartCapability);
   }
 }
 
 void StartupDialog::OnControlChanged(int id) {
-  if (id != kStartupList) return;
-  Control& list = GetControl(kStartupList);
+  if (id != controls::kStartupList) return;
+  Control& list = GetControl(controls::kStartupList);
   // A separator cannot keep the selection: the previous row stays selected.
   if (IsSeparatorRow(list.IntValue()))
     list.value = last_list_index_;
@@ -62,7 +62,7 @@ void StartupDialog::OnCommand(int id, int notification) {
     case controls::kCancel:
       ExitDialog(Step::kEnd, ExitMode::kBack);
       break;
-    case kStartupList:
+    case controls::kStartupList:
       if (notification == kNotifyDoubleClick) DispatchSelectedRow();
       break;
     case kCommandRawCapability:
@@ -111,7 +111,7 @@ void StartupDialog::OnCommand(int id, int notification) {
       RecordEntry(id);  // the active procedure code stays as it was
       Forward(Step::kCauseEffect);
       break;
-    case kCommandStartCapability:
+    case commands::kStartCapability:
       settings.shell.procedure = ProcedureCode::kCapabilityRaw;
       SelectProcedureReset();
       Forward(settings.capability.input_mode == CapabilityInputMode::kRawData
@@ -124,11 +124,11 @@ void StartupDialog::OnCommand(int id, int notification) {
     case controls::kCaseWeights:
       Host().DefineWeight();
       break;
-    case kCommandOpenFile:
+    case controls::kOpenDataFile:
       // A cancelled open changes nothing.
       if (Host().OpenDataFileDialog()) NewFileReset();
       break;
-    case kCommandNewFileReset:
+    case commands::kNewFileReset:
       NewFileReset();
       break;
     default:
@@ -137,7 +137,7 @@ void StartupDialog::OnCommand(int id, int notification) {
 }
 
 void StartupDialog::DispatchSelectedRow() {
-  const std::int64_t row = GetControl(kStartupList).IntValue();
+  const std::int64_t row = GetControl(controls::kStartupList).IntValue();
   if (IsSeparatorRow(row)) return;
   OnCommand(kStartupRows[static_cast<std::size_t>(row)].string_number, kNotifyClicked);
 }
@@ -146,7 +146,7 @@ void StartupDialog::RecordEntry(int string_number) {
   ShellSettings& shell = Settings().shell;
   shell.current_entry = string_number;
   shell.current_row = StartupRowOf(string_number).value_or(0);
-  GetControl(kStartupList).value = std::int64_t{shell.current_row};
+  GetControl(controls::kStartupList).value = std::int64_t{shell.current_row};
   last_list_index_ = shell.current_row;
 }
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <optional>
 
+#include "resources/ids/shell_ids.h"
 #include "shell/dialogs/dialog.h"
 
 namespace kpa::shell {
@@ -17,30 +18,19 @@ struct StartupRow {
   int icon;
 };
 
-inline constexpr int kSeparatorString = 7424;
-inline constexpr int kStartupList = 131;
-inline constexpr int kCommandRawCapability = 413;
-inline constexpr int kCommandAggregatedCapability = 414;
-inline constexpr int kCommandGage = 130;
-inline constexpr int kCommandWeibull = 292;
-inline constexpr int kCommandWeibullPaper = 399;
-inline constexpr int kCommandSampling = 128;
-inline constexpr int kCommandCauseEffect = 418;
-inline constexpr int kCommandStartCapability = 129;
-inline constexpr int kCommandOpenFile = 216;
-inline constexpr int kCommandNewFileReset = 217;
-inline constexpr int kSelectProcedureStatus = 14197;
+// The marker of a separator row: it starts nothing, has no text and cannot keep the selection.
+inline constexpr int kSeparatorRow = 7424;
 
 inline constexpr std::array<StartupRow, 10> kStartupRows = {{
     {kCommandRawCapability, 129},
     {kCommandAggregatedCapability, 129},
-    {kSeparatorString, 319},
+    {kSeparatorRow, 319},
     {kCommandGage, 130},
     {kCommandWeibull, 351},
     {kCommandWeibullPaper, 351},
-    {kSeparatorString, 319},
+    {kSeparatorRow, 319},
     {kCommandSampling, 128},
-    {kSeparatorString, 319},
+    {kSeparatorRow, 319},
     {kCommandCauseEffect, 695},
 }};
 

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "host/api/host.h"
+#include "resources/ids/shell_ids.h"
 
 namespace kpa::shell {
 
@@ -26,9 +27,6 @@ struct CaseView;
 enum class CaseAction;
 enum class CaseLoopEnd;
 using CaseVisitor = std::function<CaseAction(const CaseView&)>;
-
-inline constexpr int kStringRequestCancelled = 32069;
-inline constexpr int kStringReadFailure = 30002;  // the host could not read the data
 
 class Request {
  public:

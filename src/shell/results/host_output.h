@@ -5,13 +5,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "resources/ids/shell_ids.h"
 namespace kpa::shell {
 
-inline constexpr int kStringBusy = 14165;         // "Calculs en cours ..."
-inline constexpr int kStringHelpKey = 14166;      // "Pour l'Aide, touche F1"
-inline constexpr int kStringOutOfMemory = 14399;  // "Mémoire insuffisante pour ..."
-inline constexpr int kStatusTextWidth = 80;       // characters of a status text
-inline constexpr int kMessageTextWidth = 256;     // characters of a fetched message
+inline constexpr int kStatusTextWidth = 80;    // characters of a status text
+inline constexpr int kMessageTextWidth = 256;  // characters of a fetched message
 
 // Shows resource string `string_number`, cut to 80 characters, in the host's status line.
 void ShowStatusText(int string_number);

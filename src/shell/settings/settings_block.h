@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "resources/ids/shell_ids.h"
 #include "shell/settings/capability_settings.h"
 #include "shell/settings/gage_settings.h"
 #include "shell/settings/sampling_settings.h"
@@ -15,8 +16,6 @@
 #include "shell/steps.h"
 
 namespace kpa::shell {
-
-inline constexpr int kFirstStartupEntry = 413;
 
 struct ShellSettings {
   ProcedureCode procedure = ProcedureCode::kSamplingPlans;

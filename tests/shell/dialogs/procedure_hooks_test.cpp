@@ -32,7 +32,7 @@ TEST(ProcedureHooks, EveryProcedureIsCalledAtEachMoment) {
   EXPECT_EQ(calls,
             (std::vector<std::string>{"a init fake.csv", "b init fake.csv", "a reset", "b reset"}));
   calls.clear();
-  process->CurrentDialog()->Press(kCommandNewFileReset);
+  process->CurrentDialog()->Press(commands::kNewFileReset);
   EXPECT_EQ(calls, (std::vector<std::string>{"a file", "b file", "a reset", "b reset"}));
 }
 

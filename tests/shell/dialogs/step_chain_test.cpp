@@ -25,7 +25,7 @@ class StepChainTest : public ::testing::Test {
 
   CAnalysisModelessDialog& Dialog() { return *process_.CurrentDialog(); }
   int Template() { return process_.CurrentDialog() ? Dialog().TemplateNumber() : 0; }
-  void Choose(int row) { Dialog().SetValue(kStartupList, std::int64_t{row}); }
+  void Choose(int row) { Dialog().SetValue(controls::kStartupList, std::int64_t{row}); }
 
   testing::FakeHost host_;
   CProcess process_{host_, ShellDialogs()};
@@ -44,9 +44,9 @@ TEST_F(StepChainTest, InitFlowsIntoTheStartupDialogWithRowZeroSelected) {
   EXPECT_EQ(process_.CurrentStep(), Step::kStartup);
   EXPECT_EQ(Template(), 3152);
   EXPECT_EQ(Dialog().Caption(), "Procédures d'Analyse de Processus ");
-  EXPECT_EQ(Dialog().FindControl(kStartupList)->IntValue(), 0);
-  ASSERT_EQ(Dialog().FindControl(kStartupList)->items.size(), 10u);
-  EXPECT_EQ(Dialog().FindControl(kStartupList)->items[7],
+  EXPECT_EQ(Dialog().FindControl(controls::kStartupList)->IntValue(), 0);
+  ASSERT_EQ(Dialog().FindControl(controls::kStartupList)->items.size(), 10u);
+  EXPECT_EQ(Dialog().FindControl(controls::kStartupList)->items[7],
             "Plans d'échantillonnage (moy., proportions, fréq. de Poisson)");
   EXPECT_EQ(Dialog().StatusText(), "Sélectionnez l'analyse ; pour l'Aide, pressez F1");
   ASSERT_EQ(transitions_.size(), 1u);
@@ -78,7 +78,7 @@ TEST_F(StepChainTest, EachRowStartsItsProcedure) {
     EXPECT_FALSE(host_.startup_menus);
     Dialog().Press(controls::kCancel);  // back to the startup dialog, same row selected
     EXPECT_EQ(process_.CurrentStep(), Step::kStartup);
-    EXPECT_EQ(Dialog().FindControl(kStartupList)->IntValue(), row.row);
+    EXPECT_EQ(Dialog().FindControl(controls::kStartupList)->IntValue(), row.row);
   }
 }
 
@@ -87,7 +87,7 @@ TEST_F(StepChainTest, SeparatorRowsNeitherKeepTheSelectionNorStartAnything) {
   for (const int separator : {2, 6, 8}) {
     SCOPED_TRACE(separator);
     Choose(separator);
-    EXPECT_EQ(Dialog().FindControl(kStartupList)->IntValue(), 3);
+    EXPECT_EQ(Dialog().FindControl(controls::kStartupList)->IntValue(), 3);
   }
   // Even forced onto a separator, OK dispatches nothing and the dialog stays.
   EXPECT_TRUE(IsSeparatorRow(2));
@@ -97,7 +97,7 @@ TEST_F(StepChainTest, SeparatorRowsNeitherKeepTheSelectionNorStartAnything) {
 
 TEST_F(StepChainTest, DoubleClickActsAsOk) {
   Choose(7);
-  Dialog().Press(kStartupList, kNotifyDoubleClick);
+  Dialog().Press(controls::kStartupList, kNotifyDoubleClick);
   EXPECT_EQ(Template(), 3154);
 }
 
@@ -137,7 +137,7 @@ TEST_F(StepChainTest, CommandWithoutRowStartsCapabilityInTheLastInputMode) {
   Dialog().Press(controls::kOk);  // aggregated: input mode 2
   Dialog().Press(controls::kCancel);
   Choose(7);
-  Dialog().Press(kCommandStartCapability);
+  Dialog().Press(commands::kStartCapability);
   EXPECT_EQ(Template(), 3161);
   EXPECT_EQ(Settings().shell.procedure, ProcedureCode::kCapabilityRaw);
   EXPECT_EQ(Settings().shell.current_entry, 414);  // command 129 records no entry
@@ -193,10 +193,10 @@ TEST_F(StepChainTest, CancelledFileOpenChangesNothing) {
   Settings().weibull.mode = WeibullMode::kGroupedData;
   Module().saved_result_states.push_back(Settings());
   const SettingsBlock before = Settings();
-  Dialog().Press(kCommandOpenFile);  // the fake host's file dialog is cancelled
+  Dialog().Press(controls::kOpenDataFile);  // the fake host's file dialog is cancelled
   EXPECT_EQ(Settings().weibull.mode, before.weibull.mode);
   EXPECT_EQ(Module().saved_result_states.size(), 1u);
-  Dialog().Press(kCommandNewFileReset);  // the reset itself clears them
+  Dialog().Press(commands::kNewFileReset);  // the reset itself clears them
   EXPECT_EQ(Settings().weibull.mode, WeibullMode::kRawData);
   EXPECT_TRUE(Module().saved_result_states.empty());
 }

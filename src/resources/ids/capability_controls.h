@@ -88,3 +88,19 @@ inline constexpr int kRestoreDefaults = 272;
 inline constexpr int kAggregatedSummary = 125;
 
 }  // namespace kpa::capability::controls
+
+namespace kpa::capability::pages {
+
+inline constexpr int kRaw = 31571;
+inline constexpr int kGrouping = 31572;
+inline constexpr int kDistribution = 31573;
+inline constexpr int kAggregatedBase = 31611;
+inline constexpr int kAggregatedAdvanced = 31612;
+inline constexpr int kSpecs = 31841;
+inline constexpr int kOptions = 31842;
+inline constexpr int kTolerance = 31843;
+inline constexpr int kNormalTolerance = 31844;
+inline constexpr int kIntervals = 31845;
+inline constexpr int kSpecsBase = 31211;
+
+}  // namespace kpa::capability::pages
