@@ -41,6 +41,7 @@ class FakeHost : public host::Host {
 
   std::vector<host::TableSpec> tables;
   std::vector<host::ChartSpec> charts;
+  std::vector<host::DiagramSpec> diagrams;
   std::vector<std::string> text_lines;
   std::vector<std::string> messages;
   std::vector<std::string> questions;
@@ -113,6 +114,10 @@ class FakeHost : public host::Host {
   }
   int ShowChart(const host::ChartSpec& chart) override {
     charts.push_back(chart);
+    return host::kOutputShown;
+  }
+  int ShowDiagram(const host::DiagramSpec& diagram) override {
+    diagrams.push_back(diagram);
     return host::kOutputShown;
   }
   void WriteText(const std::string& line) override { text_lines.push_back(line); }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "host/api/chart_spec.h"
+#include "host/api/diagram_spec.h"
 #include "host/api/table_spec.h"
 
 namespace kpa::host {
@@ -80,7 +81,8 @@ class Host {
   // --- Output.
   virtual int ShowTable(const TableSpec& table) = 0;  // `looka4`
   virtual int ShowChart(const ChartSpec& chart) = 0;
-  virtual void WriteText(const std::string& line) = 0;  // `writst` + `newline`
+  virtual int ShowDiagram(const DiagramSpec& diagram) = 0;  // the graph component
+  virtual void WriteText(const std::string& line) = 0;      // `writst` + `newline`
   // The host's automatic printing of specifications: switch and level.
   virtual bool AutoPrintOn() const = 0;
   virtual int AutoPrintLevel() const = 0;

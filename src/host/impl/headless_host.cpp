@@ -228,6 +228,16 @@ int HeadlessHost::ShowChart(const ChartSpec& chart) {
   return kOutputShown;
 }
 
+int HeadlessHost::ShowDiagram(const DiagramSpec& diagram) {
+  const int number = log_.AddDiagram(diagram);
+  if (options_.out != nullptr) {
+    *options_.out << "[diagram " << OutputLog::Stem(number) << ": "
+                  << (diagram.title.empty() ? std::string() : diagram.title.front().text)
+                  << "]\n\n";
+  }
+  return kOutputShown;
+}
+
 void HeadlessHost::WriteText(const std::string& line) {
   log_.AddTextLine(line);
   if (options_.out != nullptr) *options_.out << line << '\n';

@@ -96,6 +96,7 @@ class HeadlessHost : public Host {
                                              const std::string& suggested) override;
   int ShowTable(const TableSpec& table) override;
   int ShowChart(const ChartSpec& chart) override;
+  int ShowDiagram(const DiagramSpec& diagram) override;
   void WriteText(const std::string& line) override;
   bool AutoPrintOn() const override { return auto_print_; }
   int AutoPrintLevel() const override { return auto_print_level_; }

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "host/impl/render/chart_render.h"
+#include "host/impl/render/diagram_render.h"
 #include "host/impl/render/report.h"
 #include "host/impl/render/table_render.h"
 
@@ -42,6 +43,18 @@ int OutputLog::AddChart(const ChartSpec& chart) {
     const std::string stem = Stem(number);
     WriteFile(stem + ".json", render::RenderChartJson(chart));
     WriteFile(stem + ".svg", render::RenderChartSvg(chart));
+    WriteReport();
+  }
+  return number;
+}
+
+int OutputLog::AddDiagram(const DiagramSpec& diagram) {
+  const int number = next_number_++;
+  items_.push_back({number, diagram});
+  if (!folder_.empty()) {
+    const std::string stem = Stem(number);
+    WriteFile(stem + ".json", render::RenderDiagramJson(diagram));
+    WriteFile(stem + ".svg", render::RenderDiagramSvg(diagram));
     WriteReport();
   }
   return number;

@@ -1,7 +1,8 @@
-// Everything the module showed, in order: result spreadsheets and charts (numbered from 1 in
-// the order they were emitted), text lines and messages. With an output folder, each output
-// is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table; NNN.json and NNN.svg
-// for a chart), messages go to messages.txt, and report.html shows everything in order.
+// Everything the module showed, in order: result spreadsheets, charts and diagrams (numbered
+// from 1 in the order they were emitted), text lines and messages. With an output folder,
+// each output is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table; NNN.json
+// and NNN.svg for a chart or a diagram), messages go to messages.txt, and report.html shows
+// everything in order.
 #pragma once
 
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "host/api/chart_spec.h"
+#include "host/api/diagram_spec.h"
 #include "host/api/table_spec.h"
 #include "host/impl/render/report.h"
 
@@ -29,6 +31,7 @@ class OutputLog {
   // Each returns the output's number (tables and charts) or 0.
   int AddTable(const TableSpec& table);
   int AddChart(const ChartSpec& chart);
+  int AddDiagram(const DiagramSpec& diagram);
   void AddTextLine(const std::string& line);
   void AddMessage(const std::string& text);
 

@@ -30,6 +30,10 @@ bool Request::Show(const host::ChartSpec& chart) {
   return host_.ShowChart(chart) == host::kOutputShown;
 }
 
+bool Request::Show(const host::DiagramSpec& diagram) {
+  return host_.ShowDiagram(diagram) == host::kOutputShown;
+}
+
 void Request::Status(int string_number) {
   host_.SetStatusText(Fitted(Text(string_number), kStatusTextWidth));
 }

@@ -58,6 +58,7 @@ class Request {
   // --- Output. Each answers true when the host showed it.
   bool Show(const ResultTable& table);
   bool Show(const host::ChartSpec& chart);
+  bool Show(const host::DiagramSpec& diagram);
   void WriteText(const std::string& line) { host_.WriteText(line); }
   bool AutoPrintOn() const { return host_.AutoPrintOn(); }
   int AutoPrintLevel() const { return host_.AutoPrintLevel(); }

@@ -62,11 +62,15 @@ TEST_F(HeadlessHostTest, OutputsAreNumberedAndWrittenInEveryFormat) {
   chart.title = {"Courbe d'efficacité"};
   chart.series = {{"N = 11", {{0.0, 0.05}, {1.0, 0.9}}, SeriesStyle::kLine}};
   EXPECT_EQ(host.ShowChart(chart), kOutputShown);
+  DiagramSpec diagram;
+  diagram.title = {{"Diagrammes de Causes-Effets ", 15.0}};
+  diagram.arrows = {{{0.9, 0.5}, {0.1, 0.5}, 1.0, 10.0, 15.0, {0, 0, 255}}};
+  EXPECT_EQ(host.ShowDiagram(diagram), kOutputShown);
   host.WriteText("PLAN d'ECHANTILLONNAGE FIXE & SEQUENTIEL :");
   host.ShowMessage("La probabilité alpha doit être > 0,0");
 
-  for (const char* name :
-       {"001.txt", "001.csv", "001.json", "002.json", "002.svg", "messages.txt", "report.html"})
+  for (const char* name : {"001.txt", "001.csv", "001.json", "002.json", "002.svg", "003.json",
+                           "003.svg", "messages.txt", "report.html"})
     EXPECT_TRUE(std::filesystem::exists(folder_ / "out" / name)) << name;
   const std::string json = ReadFile(folder_ / "out" / "001.json");
   EXPECT_NE(json.find("\"kind\": \"table\""), std::string::npos) << json;
@@ -78,8 +82,12 @@ TEST_F(HeadlessHostTest, OutputsAreNumberedAndWrittenInEveryFormat) {
   const auto text_at = report.find("ECHANTILLONNAGE FIXE");
   ASSERT_NE(table_at, std::string::npos);
   ASSERT_NE(chart_at, std::string::npos);
+  const auto diagram_at = report.find("Diagrammes de Causes-Effets");
   EXPECT_LT(table_at, chart_at);  // in the order they were produced
-  EXPECT_LT(chart_at, text_at);
+  EXPECT_LT(chart_at, diagram_at);
+  EXPECT_LT(diagram_at, text_at);
+  EXPECT_NE(ReadFile(folder_ / "out" / "003.json").find("\"kind\": \"diagram\""),
+            std::string::npos);
   EXPECT_NE(out_.str().find("74.001"), std::string::npos) << "tables are printed: " << out_.str();
   EXPECT_NE(err_.str().find("message: La probabilité"), std::string::npos);
 }

@@ -1,8 +1,9 @@
-// Byte-for-byte comparisons of the fixture table in every format and the fixture chart in
-// SVG and JSON with reviewed golden files.
+// Byte-for-byte comparisons of the fixture table in every format and the fixture chart and
+// diagram in SVG and JSON with reviewed golden files.
 #include <cmath>
 
 #include "host/impl/render/chart_render.h"
+#include "host/impl/render/diagram_render.h"
 #include "host/impl/render/report.h"
 #include "host/impl/render/table_render.h"
 #include "render_fixtures.h"
@@ -12,6 +13,7 @@ namespace {
 
 using testing::ExpectGolden;
 using testing::FixtureChart;
+using testing::FixtureDiagram;
 using testing::FixtureTable;
 
 TEST(RenderGolden, TableText) { ExpectGolden("table.txt", RenderTableText(FixtureTable())); }
@@ -20,6 +22,10 @@ TEST(RenderGolden, TableJson) { ExpectGolden("table.json", RenderTableJson(Fixtu
 TEST(RenderGolden, TableHtml) { ExpectGolden("table.html", RenderTableHtml(FixtureTable())); }
 TEST(RenderGolden, ChartSvg) { ExpectGolden("chart.svg", RenderChartSvg(FixtureChart())); }
 TEST(RenderGolden, ChartJson) { ExpectGolden("chart.json", RenderChartJson(FixtureChart())); }
+TEST(RenderGolden, DiagramSvg) { ExpectGolden("diagram.svg", RenderDiagramSvg(FixtureDiagram())); }
+TEST(RenderGolden, DiagramJson) {
+  ExpectGolden("diagram.json", RenderDiagramJson(FixtureDiagram()));
+}
 TEST(RenderGolden, Report) {
   const std::vector<ReportItem> items = {
       FixtureTable(), FixtureChart(),

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "host/api/chart_spec.h"
+#include "host/api/diagram_spec.h"
 #include "host/api/special_values.h"
 #include "host/api/table_spec.h"
 #include "support/golden.h"
@@ -33,6 +34,37 @@ inline TableSpec FixtureTable() {
   table.texts[10] = "n/d";
   table.texts[11] = "Réduire";
   return table;
+}
+
+// A fishbone laid out by hand as the cause-and-effect procedure lays one out: the centre
+// arrow from 0.1 to 0.9 at y = 0.5, one bone above at 70 degrees (L = 0.4, head at
+// x = 0.1 + 0.8 / 2 - 0.02 = 0.48) with two causes evenly spaced along it, one bone below.
+inline DiagramSpec FixtureDiagram() {
+  const double a = 70 * 0.0174532925199433;
+  const double length = 0.4;
+  const DiagramColour black{0, 0, 0};
+  DiagramSpec diagram;
+  diagram.title = {{"Diagrammes de Causes-Effets ", 15}, {"", 15}, {"Atelier « Tournage »", 10}};
+  diagram.arrows.push_back({{0.9, 0.5}, {0.1, 0.5}, 1.0, 10, 15, {0, 0, 255}});
+  const DiagramPoint above_head{0.48, 0.502};
+  const DiagramPoint above_tail{0.48 - std::cos(a) * length, 0.502 + std::sin(a) * length};
+  const DiagramPoint below_head{0.48, 0.498};
+  const DiagramPoint below_tail{0.48 - std::cos(a) * length, 0.498 - std::sin(a) * length};
+  diagram.arrows.push_back({above_head, above_tail, 0.75, 10, 15, black});
+  diagram.arrows.push_back({below_head, below_tail, 0.75, 10, 15, black});
+  diagram.texts.push_back({above_tail, "Machine", TextAnchor::kAbove, 10, black});
+  diagram.texts.push_back(
+      {below_tail, "Opérateur : équipe de nuit", TextAnchor::kBelow, 10, black});
+  for (int j = 0; j < 2; ++j) {
+    const double dx = std::cos(a) * length / 3;
+    const double dy = std::sin(a) * length / 3;
+    diagram.texts.push_back({{above_tail.x + (j + 1) * dx - 0.025, above_tail.y - (j + 1) * dy},
+                             j == 0 ? "Usure outil" : "Vibrations",
+                             TextAnchor::kEnd,
+                             8,
+                             black});
+  }
+  return diagram;
 }
 
 inline ChartSpec FixtureChart() {

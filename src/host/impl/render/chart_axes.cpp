@@ -14,8 +14,8 @@ namespace kpa::host::render {
 namespace {
 
 // The probabilities of the usual probability papers, from 0.1 % to 99.9 %.
-constexpr std::array kProbabilityTicks = {0.001, 0.005, 0.01, 0.02, 0.05, 0.1,  0.2,
-                                          0.3,   0.4,   0.5,  0.6,  0.7,  0.8,  0.9,
+constexpr std::array kProbabilityTicks = {0.001, 0.005, 0.01, 0.02,  0.05, 0.1, 0.2,
+                                          0.3,   0.4,   0.5,  0.6,   0.7,  0.8, 0.9,
                                           0.95,  0.98,  0.99, 0.995, 0.999};
 constexpr double kSmallestProbability = 1e-9;
 

@@ -133,8 +133,8 @@ ChartLayout LayOutChart(const ChartSpec& chart) {
   if (legend)
     layout.width =
         std::max(layout.width, layout.plot_left + kMinPlotWidth + layout.legend_width + 28);
-  layout.plot_right = layout.width - (legend ? layout.legend_width + 28
-                                             : std::max(24.0, last_x_label / 2 + 10));
+  layout.plot_right =
+      layout.width - (legend ? layout.legend_width + 28 : std::max(24.0, last_x_label / 2 + 10));
   layout.x_axis.pixel_from = layout.plot_left;
   layout.x_axis.pixel_to = layout.plot_right;
 

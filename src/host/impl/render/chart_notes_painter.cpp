@@ -68,8 +68,8 @@ void PaintLegend(const ChartSpec& chart, const ChartLayout& layout, std::string&
           Px(x + 4), Px(y - 5), Px(kLegendSwatch - 8), colour, colour);
     } else if (style == SeriesStyle::kStep) {
       out += fmt::format(
-          "<path d=\"M{} {}H{}V{}H{}\" fill=\"none\" stroke=\"{}\" stroke-width=\"2\"{}/>\n",
-          Px(x), Px(y + 4), Px(x + kLegendSwatch / 2), Px(y - 4), Px(x + kLegendSwatch), colour,
+          "<path d=\"M{} {}H{}V{}H{}\" fill=\"none\" stroke=\"{}\" stroke-width=\"2\"{}/>\n", Px(x),
+          Px(y + 4), Px(x + kLegendSwatch / 2), Px(y - 4), Px(x + kLegendSwatch), colour,
           DashAttribute(i));
     } else if (HasLine(style)) {
       out += fmt::format(

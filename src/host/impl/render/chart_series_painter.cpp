@@ -93,9 +93,9 @@ void PaintSeries(const ChartSpec& chart, const ChartLayout& layout, std::string_
     const char* colour = SeriesColour(i);
     const PixelPoints pixels = ToPixels(s, layout);
     if (s.style == SeriesStyle::kBars) {
-      const double offset = (static_cast<double>(bar_index) -
-                             static_cast<double>(layout.bar_series - 1) / 2) *
-                            bars.width;
+      const double offset =
+          (static_cast<double>(bar_index) - static_cast<double>(layout.bar_series - 1) / 2) *
+          bars.width;
       PaintBars(pixels, bars, offset, colour, out);
       ++bar_index;
       continue;

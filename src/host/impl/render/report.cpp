@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 
 #include "host/impl/render/chart_render.h"
+#include "host/impl/render/diagram_render.h"
 #include "host/impl/render/table_render.h"
 #include "host/impl/render/text_util.h"
 
@@ -49,6 +50,8 @@ std::string RenderReportHtml(const std::vector<ReportItem>& items, std::string_v
       out += RenderTableHtml(*table);
     } else if (const auto* chart = std::get_if<ChartSpec>(&item)) {
       out += RenderChartSvgElement(*chart, fmt::format("chart{}", ++chart_number));
+    } else if (const auto* diagram = std::get_if<DiagramSpec>(&item)) {
+      out += RenderDiagramSvgElement(*diagram);
     } else if (const auto* text = std::get_if<TextBlock>(&item)) {
       out += text->is_message ? "<div class=\"message\">" : "<pre class=\"output\">";
       for (std::size_t i = 0; i < text->lines.size(); ++i) {

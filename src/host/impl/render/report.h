@@ -1,5 +1,6 @@
 // One HTML document gathering the outputs of a session in the order they were produced:
-// result spreadsheets as HTML tables, charts as inline SVG, and blocks of text or messages.
+// result spreadsheets as HTML tables, charts and diagrams as inline SVG, and blocks of text or
+// messages.
 #pragma once
 
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "host/api/chart_spec.h"
+#include "host/api/diagram_spec.h"
 #include "host/api/table_spec.h"
 
 namespace kpa::host::render {
@@ -18,7 +20,7 @@ struct TextBlock {
   bool is_message = false;
 };
 
-using ReportItem = std::variant<TableSpec, ChartSpec, TextBlock>;
+using ReportItem = std::variant<TableSpec, ChartSpec, DiagramSpec, TextBlock>;
 
 // A complete HTML5 document (UTF-8) with a small style sheet; `title` names the document
 // in the browser (no heading is added for it when empty).
