@@ -1,17 +1,29 @@
 # One helper per kind of target, so that every library declares its dependencies where it
-# is defined. Sources are the .cpp files of the folders named (not their sub-folders).
+# is defined. Sources are the .cpp files of the folders named in DIRS (not their
+# sub-folders) and of the whole trees named in TREES (a procedure's folder with its parts).
 
 include(GoogleTest)
 
-# kpa_library(NAME DIRS dir... [DEPS target...] [PRIVATE_DEPS target...]
-#             [PRIVATE_INCLUDES dir...])
-function(kpa_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;DEPS;PRIVATE_DEPS;PRIVATE_INCLUDES" ${ARGN})
+# kpa_sources(OUT ROOT DIRS TREES): the sources of folders and trees under ROOT.
+function(kpa_sources out root dirs trees)
   set(sources "")
-  foreach(dir IN LISTS ARG_DIRS)
-    file(GLOB found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/src/${dir}/*.cpp")
+  foreach(dir IN LISTS dirs)
+    file(GLOB found CONFIGURE_DEPENDS "${root}/${dir}/*.cpp")
     list(APPEND sources ${found})
   endforeach()
+  foreach(tree IN LISTS trees)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS "${root}/${tree}/*.cpp")
+    list(APPEND sources ${found})
+  endforeach()
+  list(SORT sources)
+  set(${out} ${sources} PARENT_SCOPE)
+endfunction()
+
+# kpa_library(NAME [DIRS dir...] [TREES dir...] [DEPS target...] [PRIVATE_DEPS target...]
+#             [PRIVATE_INCLUDES dir...])
+function(kpa_library name)
+  cmake_parse_arguments(ARG "" "" "DIRS;TREES;DEPS;PRIVATE_DEPS;PRIVATE_INCLUDES" ${ARGN})
+  kpa_sources(sources "${PROJECT_SOURCE_DIR}/src" "${ARG_DIRS}" "${ARG_TREES}")
   if(NOT sources)
     # A subsystem not built yet: a header-only placeholder so that dependents link.
     add_library(${name} INTERFACE)
@@ -25,15 +37,12 @@ function(kpa_library name)
   target_include_directories(${name} PRIVATE ${ARG_PRIVATE_INCLUDES})
 endfunction()
 
-# kpa_test(NAME DIRS dir... DEPS target... [LABELS label...])
-# One GoogleTest program per call; every test case becomes a CTest test with the labels.
+# kpa_test(NAME [DIRS dir...] [TREES dir...] DEPS target... [LABELS label...])
+# One GoogleTest program per call; every test case becomes a CTest test with the labels. A
+# program without sources yet (a procedure still to come) is left out.
 function(kpa_test name)
-  cmake_parse_arguments(ARG "" "" "DIRS;DEPS;LABELS" ${ARGN})
-  set(sources "")
-  foreach(dir IN LISTS ARG_DIRS)
-    file(GLOB found CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${dir}/*.cpp")
-    list(APPEND sources ${found})
-  endforeach()
+  cmake_parse_arguments(ARG "" "" "DIRS;TREES;DEPS;LABELS" ${ARGN})
+  kpa_sources(sources "${PROJECT_SOURCE_DIR}/tests" "${ARG_DIRS}" "${ARG_TREES}")
   if(NOT sources)
     return()
   endif()

@@ -1,13 +1,12 @@
 #include "resources/dialog_templates.h"
 
-#include <initializer_list>
+#include "resources/areas.h"
 
 namespace kpa::resources {
 
 const DialogTemplate* FindDialogTemplate(int number) {
-  for (auto templates :
-       {SamplingDialogTemplates(), CapabilityDialogTemplates(), ShellDialogTemplates()})
-    for (const auto& dialog : templates)
+  for (const ResourceArea& area : ResourceAreas())
+    for (const auto& dialog : area.templates)
       if (dialog.number == number) return &dialog;
   return nullptr;
 }

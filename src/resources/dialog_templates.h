@@ -46,10 +46,4 @@ struct DialogTemplate {
 // The template with this number, or nullptr.
 const DialogTemplate* FindDialogTemplate(int number);
 
-// Each area of the module keeps its templates in a file of its own.
-// A procedure's own templates come first and replace the frame the shell keeps for a step.
-std::span<const DialogTemplate> SamplingDialogTemplates();
-std::span<const DialogTemplate> CapabilityDialogTemplates();
-std::span<const DialogTemplate> ShellDialogTemplates();
-
 }  // namespace kpa::resources

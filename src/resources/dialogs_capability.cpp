@@ -2,7 +2,7 @@
 // data setup (3161), the results dialog of the normal and general non-normal distributions
 // (3184) and the results dialog of aggregated data (3121). Control identifiers are those of
 // resources/ids/capability_controls.h.
-#include "resources/dialog_templates.h"
+#include "resources/areas.h"
 #include "resources/ids/capability_controls.h"
 #include "resources/ids/shell_ids.h"
 

@@ -1,7 +1,7 @@
 // Dialog templates of the acceptance-sampling procedure: the specification dialog (3154),
 // the results dialogs for normal means and Poisson frequencies (3178) and for binomial
 // proportions (3181), and the modal custom sample-size dialog (3127).
-#include "resources/dialog_templates.h"
+#include "resources/areas.h"
 #include "resources/ids/sampling_controls.h"
 #include "resources/ids/shell_ids.h"
 

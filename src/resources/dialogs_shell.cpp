@@ -1,6 +1,6 @@
 // Templates of the startup dialog and of the frames of every step of the chain. A procedure
 // whose dialogs are not built yet opens its frame (caption, OK, Annuler) from here.
-#include "resources/dialog_templates.h"
+#include "resources/areas.h"
 #include "resources/ids/shell_ids.h"
 
 namespace kpa::resources {

@@ -1,7 +1,8 @@
 #include "resources/string_table.h"
 
-#include <initializer_list>
 #include <unordered_map>
+
+#include "resources/areas.h"
 
 namespace kpa::resources {
 namespace {
@@ -9,8 +10,8 @@ namespace {
 const std::unordered_map<int, std::string_view>& Table() {
   static const auto* table = [] {
     auto* merged = new std::unordered_map<int, std::string_view>;
-    for (auto strings : {ShellStrings(), SamplingStrings(), CapabilityStrings()})
-      for (const auto& entry : strings) merged->emplace(entry.number, entry.text);
+    for (const ResourceArea& area : ResourceAreas())
+      for (const auto& entry : area.strings) merged->emplace(entry.number, entry.text);
     return merged;
   }();
   return *table;

@@ -15,9 +15,4 @@ struct StringEntry {
 // The text of a string number; "" when the table has no such number.
 std::string_view ResourceText(int number);
 
-// Each area of the module keeps its strings in a file of its own.
-std::span<const StringEntry> ShellStrings();
-std::span<const StringEntry> SamplingStrings();
-std::span<const StringEntry> CapabilityStrings();
-
 }  // namespace kpa::resources

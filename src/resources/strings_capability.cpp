@@ -1,6 +1,6 @@
 // Strings of the process-capability procedure (numbers in resources/ids/capability_strings.h).
+#include "resources/areas.h"
 #include "resources/ids/capability_strings.h"
-#include "resources/string_table.h"
 
 namespace kpa::resources {
 namespace {

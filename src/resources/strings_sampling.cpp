@@ -1,6 +1,6 @@
 // Strings of the acceptance-sampling procedure (numbers in resources/ids/sampling_strings.h).
+#include "resources/areas.h"
 #include "resources/ids/sampling_strings.h"
-#include "resources/string_table.h"
 
 namespace kpa::resources {
 namespace {

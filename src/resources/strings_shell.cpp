@@ -1,6 +1,6 @@
 // Strings of the module shell: the startup list, status texts and shared messages.
+#include "resources/areas.h"
 #include "resources/ids/shell_ids.h"
-#include "resources/string_table.h"
 
 namespace kpa::resources {
 namespace {

@@ -14,8 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "resources/dialog_templates.h"
-#include "resources/string_table.h"
+#include "resources/areas.h"
 
 namespace kpa::resources {
 namespace {
@@ -51,15 +50,15 @@ std::map<std::string, std::vector<NamedNumber>> ReadIds(const std::string& heade
 
 std::vector<const DialogTemplate*> AllTemplates() {
   std::vector<const DialogTemplate*> all;
-  for (auto area : {ShellDialogTemplates(), SamplingDialogTemplates(), CapabilityDialogTemplates()})
-    for (const DialogTemplate& dialog : area) all.push_back(&dialog);
+  for (const ResourceArea& area : ResourceAreas())
+    for (const DialogTemplate& dialog : area.templates) all.push_back(&dialog);
   return all;
 }
 
 TEST(ResourceTables, EachStringNumberHasOneText) {
   std::map<int, int> texts;
-  for (auto area : {ShellStrings(), SamplingStrings(), CapabilityStrings()})
-    for (const StringEntry& entry : area) ++texts[entry.number];
+  for (const ResourceArea& area : ResourceAreas())
+    for (const StringEntry& entry : area.strings) ++texts[entry.number];
   for (const auto& [number, count] : texts) EXPECT_EQ(count, 1) << "string " << number;
 
   // Every named string number (the shell's commands are its startup rows' texts).

@@ -25,7 +25,8 @@ std::string Colour(const DiagramColour& c) {
 Json ColourJson(const DiagramColour& c) { return Json::array({c.red, c.green, c.blue}); }
 
 Json PointJson(const DiagramPoint& p) {
-  return Json::array({Usable(p.x) ? Json(p.x) : Json(nullptr), Usable(p.y) ? Json(p.y) : Json(nullptr)});
+  return Json::array(
+      {Usable(p.x) ? Json(p.x) : Json(nullptr), Usable(p.y) ? Json(p.y) : Json(nullptr)});
 }
 
 // From the drawing's coordinates (y upwards) to the page's pixels.
@@ -61,8 +62,8 @@ void PaintArrow(const DiagramArrow& arrow, const PageMapping& page, std::string&
   const double by = hy - uy * head_length;
   const std::string colour = Colour(arrow.colour);
   out += fmt::format(
-      "<line x1=\"{}\" y1=\"{}\" x2=\"{}\" y2=\"{}\" stroke=\"{}\" stroke-width=\"{}\"/>\n",
-      Px(tx), Px(ty), Px(bx), Px(by), colour, Px(std::max(arrow.width, 0.1) * kPixelsPerPoint));
+      "<line x1=\"{}\" y1=\"{}\" x2=\"{}\" y2=\"{}\" stroke=\"{}\" stroke-width=\"{}\"/>\n", Px(tx),
+      Px(ty), Px(bx), Px(by), colour, Px(std::max(arrow.width, 0.1) * kPixelsPerPoint));
   out += fmt::format("<path d=\"M{} {}L{} {}L{} {}Z\" fill=\"{}\"/>\n", Px(hx), Px(hy),
                      Px(bx - uy * half_width), Px(by + ux * half_width), Px(bx + uy * half_width),
                      Px(by - ux * half_width), colour);

@@ -1,0 +1,16 @@
+#include "resources/areas.h"
+
+#include <vector>
+
+namespace kpa::resources {
+
+std::span<const ResourceArea> ResourceAreas() {
+  static const std::vector<ResourceArea> areas = {
+      {SamplingStrings(), SamplingDialogTemplates()},
+      {CapabilityStrings(), CapabilityDialogTemplates()},
+      {ShellStrings(), ShellDialogTemplates()},
+  };
+  return areas;
+}
+
+}  // namespace kpa::resources
