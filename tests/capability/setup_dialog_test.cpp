@@ -278,6 +278,33 @@ TEST_F(SetupDialogTest, PassFailuresAndWarnings) {
   }
 }
 
+// A case that cannot be read stops the pass that meets it, whether it collects the codes
+// or reads the values: OK is refused with the read-failure message and nothing is kept
+// from the half-read data.
+TEST_F(SetupDialogTest, AnUnreadableCaseStopsThePass) {
+  host_.variables = {Column("x", kTen), Column("g", {1, 1, 1, 1, 1, 2, 2, 2, 2, 2})};
+  OpenSetup();
+  NewMessages();
+  Set("Variables", std::string("x | g"));
+  Set("ProcessSpecifications", std::string("x ( 0 1000 Missing Missing )"));
+  Set("GroupingVariable", std::int64_t{1});
+  const std::vector<std::string> refused = {
+      "Lecture des données impossible ; aucun résultat n'a été calculé."};
+  for (const std::int64_t all_codes : {1, 0}) {
+    SCOPED_TRACE(all_codes);
+    Set("SelectAllCodes", all_codes);
+    if (all_codes == 0) Set("Codes", std::string("1 2"));
+    host_.failing_case = 6;  // the first case of code 2
+    Call("OK");              // OK answers that the dialog stays open
+    EXPECT_EQ(NewMessages(), refused);
+    EXPECT_EQ(Template(), kRawSetup);
+    EXPECT_TRUE(all_codes == 0 || Text("Codes").empty()) << Text("Codes");  // none half-read
+  }
+  host_.failing_case = -1;
+  Call("OK");
+  EXPECT_EQ(Template(), kRawResults);
+}
+
 // A cancel during the reading leaves the setup dialog open with the cancel message and no
 // results; the next OK reads the data again.
 TEST_F(SetupDialogTest, CancelDuringThePass) {

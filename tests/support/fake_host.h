@@ -37,6 +37,7 @@ class FakeHost : public host::Host {
   std::map<std::pair<std::string, std::string>, std::string> keywords;
   int table_answer = host::kOutputShown;
   std::int64_t cancel_at_step = -1;  // progress step at which IsCancelled turns true
+  std::int64_t failing_case = -1;    // a case whose reading fails, as an unreadable file row
   bool scripted = false;
 
   std::vector<host::TableSpec> tables;
@@ -58,7 +59,8 @@ class FakeHost : public host::Host {
     return variables.empty() ? 0 : static_cast<std::int64_t>(variables[0].values.size());
   }
   host::CaseRead ReadCase(int variable, std::int64_t case_number) override {
-    if (variable < 1 || variable > VariableCount() || case_number < 1 || case_number > CaseCount())
+    if (variable < 1 || variable > VariableCount() || case_number < 1 ||
+        case_number > CaseCount() || case_number == failing_case)
       return {host::CaseStatus::kFailure, 0.0};
     const auto index = static_cast<std::size_t>(case_number - 1);
     if (!excluded.empty() && excluded[index]) return {host::CaseStatus::kExcluded, 0.0};

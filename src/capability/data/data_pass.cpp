@@ -229,7 +229,7 @@ CollectedCodes CollectAllCodes(shell::Request& request, int variable, bool keep_
   loop.variables = {variable};
   loop.weights = shell::WeightRule::kIgnored;
   loop.progress = false;
-  (void)shell::ForEachCase(request, loop, [&](const shell::CaseView& c) {
+  collected.end = shell::ForEachCase(request, loop, [&](const shell::CaseView& c) {
     const std::optional<double> value = c.values[0];
     if (!value || std::fabs(*value) > kMaxCodeMagnitude) return shell::CaseAction::kContinue;
     const std::int64_t code = std::llround(*value);

@@ -9,6 +9,7 @@
 #include <span>
 #include <vector>
 
+#include "shell/request/case_loop.h"
 #include "shell/request/request.h"
 #include "shell/settings/capability_settings.h"
 
@@ -75,6 +76,9 @@ struct AggregatedPassSetup {
 struct CollectedCodes {
   std::vector<double> codes;
   bool truncated = false;  // more than 5000 distinct codes were met
+  // How the pass ended: the codes are all of them only when it completed or stopped at the
+  // limit; a cancel or a read failure leaves them incomplete.
+  shell::CaseLoopEnd end = shell::CaseLoopEnd::kCompleted;
 };
 CollectedCodes CollectAllCodes(shell::Request& request, int variable, bool keep_file_order);
 

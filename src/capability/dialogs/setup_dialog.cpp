@@ -333,6 +333,13 @@ void RawSetupDialog::RunOk() {
     shell::Request request = NewRequest();
     CollectedCodes collected =
         CollectAllCodes(request, settings.grouping_variable, settings.keep_codes_in_file_order);
+    // Codes from an unfinished pass would silently drop samples: OK is refused instead (a
+    // cancel is said when the request ends).
+    if (collected.end == shell::CaseLoopEnd::kReadFailure)
+      request.Message(shell::kStringReadFailure);
+    if (collected.end == shell::CaseLoopEnd::kReadFailure ||
+        collected.end == shell::CaseLoopEnd::kCancelled)
+      return;
     if (collected.truncated) Message(strings::kTooManyCodes);
     if (collected.codes.empty()) {
       Message(strings::kNoCodes);
