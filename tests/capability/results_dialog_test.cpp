@@ -260,7 +260,9 @@ TEST_F(ResultsDialogTest, SummaryTextOfGroupedData) {
        {"Variable :  diameter", "Moy. :  74.0012", "N total :  125",
         "Sigma  (total process.) : ", "   Ech. :   n constant", " N d'Ech. :   25",
         "N Moyen :    5", "   Sigma-S (intra-éch.) :        ",
-        "NOTE : Sigma intra-éch.-S estimé depuis étendues (R-barre/d2)"}) {
+        "NOTE : Sigma intra-éch.-S estimé depuis étendues (R-barre/d2)",
+        "NOTE : Le sigma intra-échantillon est utilisé pour calculer les indices de "
+        "capabilité"}) {
     SCOPED_TRACE(part);
     EXPECT_NE(text.find(part), std::string::npos) << text;
   }
@@ -277,6 +279,10 @@ TEST_F(ResultsDialogTest, AggregatedDefaultSpecificationAndUserSigma) {
   Set("Variables", std::string("m | r | n"));
   Call("OK");
   ASSERT_EQ(Template(), kAggregatedResults) << ::testing::PrintToString(NewMessages());
+  // The overall sigma's line is there, without a value: aggregated data have none.
+  EXPECT_NE(Dialog().StatusText().find("N total :  16\nSigma  (total process.) : \n"),
+            std::string::npos)
+      << Dialog().StatusText();
   const double sigma = 3.0 / 2.058750746;  // R-bar / d2(4)
   EXPECT_DOUBLE_EQ(Real("NominalValue"), 10.0);
   EXPECT_NEAR(Real("DeltaValue"), sigma, 1e-12);

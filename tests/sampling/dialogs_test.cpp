@@ -3,6 +3,8 @@
 // requests with observed data, and the summary table's layout.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "automation/type_library.h"
 #include "host/api/special_values.h"
 #include "resources/ids/sampling_controls.h"
@@ -125,6 +127,55 @@ TEST_F(ResultsTest, SummaryLayout) {
   EXPECT_EQ(static_cast<float>(table.Value(2, 0)), static_cast<float>(Sampling().computed_n));
   EXPECT_NEAR(table.Value(7, 0), -0.6046, 1e-4);
   EXPECT_EQ(table.options.at(0), 156);
+}
+
+// The description block as its table places it: each label at its column cut to its
+// length, each number right after it (or at column 36 for H0 and H1); the binomial and
+// Poisson names whole (20 and 19 characters), the normal one cut to 12; beta is the one
+// asked for, also under a custom N.
+TEST_F(ResultsTest, DescriptionBlockRowByRow) {
+  const auto block = [this] {
+    std::vector<std::string> lines;
+    std::istringstream text(ControlText(controls::kDescription));
+    for (std::string line; std::getline(text, line);) lines.push_back(line);
+    return lines;
+  };
+  const std::vector<std::string> normal = {
+      "",
+      "",
+      "",
+      "     Distribution :Moy. normale",
+      "     Erreur alpha (rejeter H0 quand H0 est vraie) : 0.0500",
+      "     Erreur bêta  (rejeter H1 quand H1 est vraie) :0.1000",
+      "     Moy. sous l'hypothèse : H0 :  0.00000  (hypothèse ou spécification)",
+      "                             H1 :  1.00000  (hypothèse alternative)",
+      "     Sigma (écart-type) supposé :        1.00000",
+      "     Critère test :  Bilatéral"};
+  EXPECT_EQ(block(), normal);
+  ASSERT_EQ(Put("SampleSize", 16.0), AutomationStatus::kOk);
+  EXPECT_NE(Sampling().achieved_beta, Sampling().beta);
+  EXPECT_EQ(block(), normal);
+
+  (void)Call("Cancel");
+  Set("Distribution", std::string("scProBinomialProportions"));
+  Set("TestCriterion", std::string("scProOneSidedRight"));
+  Set("HypothesizedMeanForH0", 0.1);
+  Set("HypothesizedMeanForH1", 0.2);
+  ASSERT_EQ(Call("OK"), AutomationStatus::kOk);
+  std::vector<std::string> binomial = block();
+  ASSERT_EQ(binomial.size(), 10u);
+  EXPECT_EQ(binomial[3], "     Distribution :Proport. Binomiales");
+  EXPECT_EQ(binomial[6],
+            "     Moy. sous l'hypothèse : H0 :  0.10000  (hypothèse ou spécification)");
+  EXPECT_EQ(binomial[8], "");  // no sigma line
+  EXPECT_EQ(binomial[9], "     Critère test :  Test unilatéral à droite");
+
+  (void)Call("Cancel");
+  Set("Distribution", std::string("scProPoissonFrequencies"));
+  Set("HypothesizedMeanForH0", 10.0);
+  Set("HypothesizedMeanForH1", 12.0);
+  ASSERT_EQ(Call("OK"), AutomationStatus::kOk);
+  EXPECT_EQ(block().at(3), "     Distribution :Fréq. de Poisson");
 }
 
 TEST_F(ResultsTest, CustomSampleSize) {

@@ -325,8 +325,10 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::stri
   std::string summary = text(strings::kSummaryVariable) + request.VariableName(run.variable) +
                         "\n" + text(strings::kSummaryMean) + FixedText(state.mu, 4) + "\n" +
                         text(strings::kSummaryN) + std::to_string(state.n);
-  if (!state.aggregated)
-    summary += "\n" + text(strings::kSummarySigma) + FixedText(state.sigma_total, 5);
+  // Aggregated data have no overall sigma (their indices use the within-sample one): the
+  // line stands with its value left blank rather than a zero that was never computed.
+  summary += "\n" + text(strings::kSummarySigma);
+  if (!state.aggregated) summary += FixedText(state.sigma_total, 5);
   if (state.Grouped()) {
     summary += "\n" + text(strings::kSummaryGrouping) + grouping + "\n" +
                text(strings::kSummarySamples) + std::to_string(state.samples.size()) + "\n" +
@@ -343,6 +345,8 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::stri
         summary += text(strings::kNoteVariances);
         break;
     }
+    // Grouped raw data use both sigmas: say which serves what.
+    if (!state.aggregated) summary += "\n" + text(strings::kSigmaNote);
   }
   return summary;
 }

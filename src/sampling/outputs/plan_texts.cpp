@@ -13,6 +13,20 @@ namespace {
 using shell::SamplingCriterion;
 using shell::SamplingDistribution;
 
+// The distribution's name in the description block: the first 12 characters for normal
+// means, the whole of the longer names of the other two.
+int DistributionNameWidth(SamplingDistribution distribution) {
+  switch (distribution) {
+    case SamplingDistribution::kNormalMeans:
+      return 12;
+    case SamplingDistribution::kBinomialProportions:
+      return 20;
+    case SamplingDistribution::kPoissonFrequencies:
+      return 19;
+  }
+  return 12;
+}
+
 }  // namespace
 
 std::string AutoNumber(double value, int width) {
@@ -100,10 +114,13 @@ std::vector<std::string> DescriptionBlock(const shell::Request& request,
   };
   ComposedLine distribution;
   distribution.Put(6, request.Text(strings::kDistributionLabel), 14);
-  distribution.Put(20, DistributionName(request, s.distribution), 12);
+  distribution.Put(20, DistributionName(request, s.distribution),
+                   DistributionNameWidth(s.distribution));
   rows.push_back(distribution.Trimmed());
   rows.push_back(label_then_number(strings::kAlphaLabel, 47, s.alpha, 6));
-  rows.push_back(label_then_number(strings::kDescriptionBetaLabel, 46, PlanBeta(s), 6));
+  // The risk the user asked for, also when a custom N achieves another (the sample-size
+  // line shows that one).
+  rows.push_back(label_then_number(strings::kDescriptionBetaLabel, 46, s.beta, 6));
   ComposedLine h0;
   h0.Put(6, request.Text(strings::kH0Label), 69).Number(36, s.H0(), 7);
   rows.push_back(h0.Trimmed());

@@ -68,12 +68,28 @@ std::string OutputLine::Text() const { return EncodeUtf8(line_); }
 
 std::string OutputLine::TrimmedText() const { return std::string(TrimTrailingBlanks(Text())); }
 
-int AutoDecimals(float value, int width) {
-  double v = static_cast<double>(value);
-  // A negative value spends one place on its sign.
-  if (v < 0) v = std::max(-10.0 * v, 10.0);
+namespace {
+
+// trunc(log10 v) + 1 for v > 0, with v compared to the powers of ten in single precision:
+// the value stands for the decimal number it was stored from, so 0.1f (a little above 0.1)
+// counts as 0.1 and gets the decimals of a decade, not one fewer.
+int DigitCount(float v) {
   int digits = 1;
-  if (v != 0) digits = std::min(static_cast<int>(std::trunc(std::log10(v))) + 1, kAutoDigits);
+  if (v >= 1.0f) {
+    while (digits < kAutoDigits && v >= static_cast<float>(std::pow(10.0, digits))) ++digits;
+    return digits;
+  }
+  for (int k = 1; k < 60 && v <= static_cast<float>(std::pow(10.0, -k)); ++k) --digits;
+  return digits;
+}
+
+}  // namespace
+
+int AutoDecimals(float value, int width) {
+  float v = value;
+  // A negative value spends one place on its sign.
+  if (v < 0) v = std::max(-10.0f * v, 10.0f);
+  const int digits = v == 0 ? 1 : DigitCount(v);
   int decimals = kAutoDigits - digits;
   // Mended: the rule above has no lower bound on the magnitude (1e-30 would ask for 37
   // decimals); the decimals are kept to what the field can show after "0." and a sign.

@@ -42,6 +42,12 @@ TEST_F(OutputTest, PutRealAutoChoosesDecimalsFromTheMagnitude) {
       {0.05f, 8, "  0.05000000"},         // log10 = -1.3 -> trunc -1 -> 0 digits
       {-0.5f, 6, "   -0.500000"},         // v = 5 -> raised to 10 -> 2 digits
       {123456789.0f, 0, "   123456792"},  // 9 digits capped at 8; float keeps 123456792
+      // Decades stored in single precision lie a little above or below the decade; they
+      // keep the decade's decimals: log10 0.1 = -1 -> 0 digits, log10 0.001 = -3 -> -2.
+      {0.1f, 8, "  0.10000000"},
+      {0.001f, 10, "0.0010000000"},
+      {10.0f, 6, "   10.000000"},
+      {1000.0f, 4, "   1000.0000"},
       // Mended: 1e-30 would ask for 37 decimals; width 12 shows at most 10 after "0.".
       {1e-30f, 10, "0.0000000000"},
   };
