@@ -58,6 +58,15 @@ TEST_F(SetupDialogTest, EditorRowsFollowTheEntryRules) {
   EXPECT_EQ(Template(), kRawSetup);
   EXPECT_EQ(NewMessages(), std::vector<std::string>{kBadLimits});
   EXPECT_EQ(Text("ProcessSpecifications"), accepted);
+
+  // A script is not shown the editor: OK is refused with the specification message, in the
+  // raw-data setup as in the aggregated one.
+  host_.scripted = true;
+  AnswerEditor({10.0, 2.0, empty, empty});
+  Call("OK");
+  EXPECT_EQ(Template(), kRawSetup);
+  EXPECT_EQ(NewMessages(), std::vector<std::string>{"Spécifications du processus incorrectes."});
+  EXPECT_FALSE(host_.numbers.empty());  // no editor cell was asked
 }
 
 // Opening the editor and accepting every cell as shown changes no record, whatever the

@@ -113,6 +113,20 @@ bool SetupDialogBase::EditSpecifications() {
   return all;
 }
 
+bool SetupDialogBase::SpecificationsComplete(std::span<const int> variables) {
+  const CapabilitySettings& settings = Capability();
+  for (const int variable : variables) {
+    const auto it = settings.specifications.find(variable);
+    if (it != settings.specifications.end() && IsCompleteSpecRecord(it->second)) continue;
+    if (Host().RunningFromScript()) {
+      Message(strings::kSpecsIncorrect);
+      return false;
+    }
+    return EditSpecifications();
+  }
+  return true;
+}
+
 void SetupDialogBase::RefreshSpecificationDisplay() {
   const CapabilitySettings& settings = Capability();
   const std::vector<int> variables = SpecificationVariables();
@@ -308,13 +322,7 @@ void RawSetupDialog::RunOk() {
     Message(strings::kSelectCodes);
     return;
   }
-  for (const int variable : settings.variables) {
-    const auto it = settings.specifications.find(variable);
-    if (it == settings.specifications.end() || !IsCompleteSpecRecord(it->second)) {
-      if (!EditSpecifications()) return;
-      break;
-    }
-  }
+  if (!SpecificationsComplete(settings.variables)) return;
   const std::int64_t size = GetControl(c::kSampleSize).IntValue();
   if (settings.grouping == GroupingMode::kConstantSampleSize &&
       (size < 1 || size > kMaxSampleSize)) {
@@ -434,16 +442,9 @@ void AggregatedSetupDialog::RunOk() {
     }
   // While no specification was ever defined the pass sets a default one; a specification
   // that was defined must be complete.
-  if (!settings.specification_undefined) {
-    const auto it = settings.specifications.find(settings.aggregated_variables[0]);
-    if (it == settings.specifications.end() || !IsCompleteSpecRecord(it->second)) {
-      if (Host().RunningFromScript()) {
-        Message(strings::kSpecsIncorrect);
-        return;
-      }
-      if (!EditSpecifications()) return;
-    }
-  }
+  if (!settings.specification_undefined &&
+      !SpecificationsComplete(std::span(settings.aggregated_variables).first(1)))
+    return;
   shell::CapabilityVariableRun run;
   run.variable = settings.aggregated_variables[0];
   shell::Request request = NewRequest();

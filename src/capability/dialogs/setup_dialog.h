@@ -4,6 +4,7 @@
 // results dialog.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
   // cancelled cell, or one answered with the missing marker, stays empty. Rows are parsed in
   // order and the first bad row stops with message 12722. True when every row was accepted.
   bool EditSpecifications();
+  // Whether every variable has a complete specification; otherwise the editor opens for a
+  // person, and a script is answered "Spécifications du processus incorrectes.".
+  bool SpecificationsComplete(std::span<const int> variables);
   void RefreshSpecificationDisplay();
   void SetRadio(int id);
   int CheckedRadio(std::initializer_list<int> ids) const;
