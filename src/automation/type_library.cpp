@@ -12,13 +12,6 @@ namespace {
 
 namespace t = shell::templates;
 
-bool SameName(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
-}
-
 constexpr EnumValue kProMethod[] = {
     {"scProRawDataProcessCapabilityAndToleranceIntervals", 0},
     {"scProAggregatedDataProcessCapabilityAndToleranceIntervals", 1},
@@ -81,6 +74,13 @@ constexpr int kCapabilitySpecsTemplates[] = {t::kCapabilityAggregatedResults};
 constexpr int kCauseEffectTemplates[] = {t::kCauseEffect};
 
 }  // namespace
+
+bool SameName(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
+         });
+}
 
 const std::vector<EnumDefinition>& Enumerations() {
   static const std::vector<EnumDefinition> enumerations = {
@@ -175,6 +175,11 @@ const std::vector<InterfaceDefinition>& Interfaces() {
 }
 
 std::span<const MemberRow> BaseMembers() { return kBaseMembers; }
+
+const InterfaceDefinition& BaseInterface() {
+  static const InterfaceDefinition base{kBaseInterface, kBaseInterfaceHelp, {}, {}};
+  return base;
+}
 
 const EnumDefinition* FindEnumeration(std::string_view name) {
   for (const auto& enumeration : Enumerations())

@@ -18,7 +18,10 @@ namespace kpa::automation {
 
 inline constexpr std::string_view kLibraryName = "QRXProcessAnalysis";
 inline constexpr std::string_view kLibraryHelp = "KORVANA 6 Process Analysis Library";
+inline constexpr std::string_view kLibraryHelpFile = "qrv6om.chm";
+inline constexpr int kLibraryLocale = 0x409;
 inline constexpr std::string_view kBaseInterface = "QrxAnalysisDialog";
+inline constexpr std::string_view kBaseInterfaceHelp = "KORVANA Dialog";
 inline constexpr std::uint32_t kFirstOwnDispatchId = 0x60030000u;
 
 enum class MemberType {
@@ -48,12 +51,23 @@ using OwnGetter = AutomationStatus (*)(shell::CAnalysisModelessDialog&, Variant&
 using OwnSetter = AutomationStatus (*)(shell::CAnalysisModelessDialog&, const Variant&);
 using OwnAction = AutomationStatus (*)(shell::CAnalysisModelessDialog&, std::span<const Variant>);
 
+// A member's help string; a property whose writer the library describes apart from its
+// reader carries both, each exactly as the library gives it.
+struct MemberHelp {
+  constexpr MemberHelp() = default;
+  constexpr MemberHelp(const char* reader_help) : reader(reader_help) {}  // NOLINT: implicit
+  constexpr MemberHelp(std::string_view reader_help, std::string_view writer_help)
+      : reader(reader_help), writer(writer_help) {}
+  std::string_view reader;
+  std::string_view writer;  // empty: the writer's help is the reader's
+};
+
 struct MemberRow {
   std::string_view member;
   MemberType type;
   Access access;
   int control_id;  // 0 for an own accessor
-  std::string_view help;
+  MemberHelp help;
   std::string_view enum_name = {};                          // for kEnum
   shell::ListKind list_kind = shell::ListKind::kVariables;  // for kListVariant
   OwnGetter own_get = nullptr;
@@ -79,6 +93,12 @@ struct BoundMember {
 const std::vector<EnumDefinition>& Enumerations();
 const std::vector<InterfaceDefinition>& Interfaces();
 std::span<const MemberRow> BaseMembers();
+// The base interface that every dialog interface extends: its members are the base members
+// alone (dispatch identifiers 0 to 12).
+const InterfaceDefinition& BaseInterface();
+
+// Names of interfaces, members and enumerators match without regard to case.
+bool SameName(std::string_view a, std::string_view b);
 
 const EnumDefinition* FindEnumeration(std::string_view name);
 // The enumerator of that name in any enumeration (scripts write enumerators bare).

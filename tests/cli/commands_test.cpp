@@ -43,6 +43,23 @@ TEST(Commands, MembersListsTheLibraryAndOneInterface) {
   EXPECT_EQ(ListMembers(std::string("prostartup"), out, err), kExitDone);
   EXPECT_NE(out.str().find("0x60030000  TypeOfAnalysis"), std::string::npos) << out.str();
   EXPECT_EQ(ListMembers(std::string("ProNothing"), out, err), kExitUsage);
+  out.str("");
+  EXPECT_EQ(ListMembers(std::nullopt, out, err), kExitDone);
+  EXPECT_EQ(out.str().rfind("QRXProcessAnalysis: KORVANA 6 Process Analysis Library (help file "
+                            "qrv6om.chm, locale 0x0409)\n",
+                            0),
+            0u);
+  EXPECT_NE(out.str().find("each extends QrxAnalysisDialog, \"KORVANA Dialog\""),
+            std::string::npos);
+  out.str("");
+  EXPECT_EQ(ListMembers(std::string("QrxAnalysisDialog"), out, err), kExitDone);
+  EXPECT_NE(out.str().find("0x0000000c  ResultsOutputFields"), std::string::npos) << out.str();
+  out.str("");
+  // Both help strings of a property whose writer is described apart, each as it stands.
+  EXPECT_EQ(ListMembers(std::string("ProProcessCapability"), out, err), kExitDone);
+  EXPECT_NE(out.str().find("\"Beta distrbution, fit to data\" / \"Beta distribution, fit to "
+                           "data\""),
+            std::string::npos);
 }
 
 TEST(Commands, ExitCodesNameTheFailure) {

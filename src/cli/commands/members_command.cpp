@@ -10,8 +10,10 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
                 std::ostream& err) {
   using namespace automation;
   if (!interface_name || interface_name->empty()) {
-    out << kLibraryName << ": " << kLibraryHelp << "\n\nInterfaces (each extends " << kBaseInterface
-        << "):\n";
+    out << kLibraryName << ": " << kLibraryHelp << " (help file " << kLibraryHelpFile
+        << ", locale 0x" << std::hex << std::right << std::setw(4) << std::setfill('0')
+        << kLibraryLocale << std::dec << std::setfill(' ') << ")\n\nInterfaces (each extends "
+        << kBaseInterface << ", \"" << kBaseInterfaceHelp << "\"):\n";
     for (const auto& definition : Interfaces())
       out << "  " << std::left << std::setw(34) << definition.name << definition.help << '\n';
     out << "\nEnumerations:\n";
@@ -23,6 +25,8 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
     return kExitDone;
   }
   const InterfaceDefinition* definition = FindInterface(*interface_name);
+  if (definition == nullptr && SameName(*interface_name, kBaseInterface))
+    definition = &BaseInterface();
   if (definition == nullptr) {
     err << "kpa members: there is no interface named " << *interface_name << '\n';
     return kExitUsage;
@@ -35,7 +39,8 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
         << row.member << std::setw(12) << AccessName(row.access) << TypeName(row);
     if (row.control_id != 0) out << "  control " << row.control_id;
     if (row.own_get || row.own_set || row.own_action) out << "  own accessor";
-    if (!row.help.empty()) out << "  \"" << row.help << '"';
+    if (!row.help.reader.empty()) out << "  \"" << row.help.reader << '"';
+    if (!row.help.writer.empty()) out << " / \"" << row.help.writer << '"';
     out << '\n';
   }
   return kExitDone;
