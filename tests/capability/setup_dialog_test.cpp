@@ -115,6 +115,38 @@ TEST_F(SetupDialogTest, EditorAndTextReachTheSameRecords) {
   EXPECT_NE(ButtonCaption().find("Inf.=8"), std::string::npos) << ButtonCaption();
 }
 
+// A specification the results dialog would refuse on every request (a nominal beyond
+// 9 999 999, a delta below 1e-22, an LSL below -9 999 999) is refused at setup with the
+// results field's message, by text and by the editor alike; nothing is stored.
+TEST_F(SetupDialogTest, SpecificationsOutsideTheResultsRangesAreRefused) {
+  host_.variables = {Column("a", kTen)};
+  OpenSetup();
+  Set("Variables", std::string("a"));
+  NewMessages();
+  const struct {
+    const char* text;
+    const char* message;
+  } refused[] = {
+      {"a ( 1e8 1 Missing Missing )", "Valeur nominale incorrecte"},
+      {"a ( 5 1e-23 Missing Missing )", "Valeur de delta incorrecte (doit être supérieure à 0)"},
+      {"a ( 5 Missing -1e8 Missing )",
+       "Valeur de LCI incorrecte (doit être inférieure à la valeur nominale)"},
+  };
+  for (const auto& r : refused) {
+    SCOPED_TRACE(r.text);
+    EXPECT_EQ(Put("ProcessSpecifications", std::string(r.text)),
+              automation::AutomationStatus::kFailure);
+    EXPECT_EQ(NewMessages(), std::vector<std::string>{r.message});
+    EXPECT_EQ(Text("ProcessSpecifications"), "");
+  }
+  AnswerEditor({1e8, 1.0, std::nullopt, std::nullopt});
+  Dialog().Press(kSpecificationButton);
+  EXPECT_EQ(NewMessages(), std::vector<std::string>{"Valeur nominale incorrecte"});
+  EXPECT_EQ(Text("ProcessSpecifications"), "");
+  Set("ProcessSpecifications", std::string("a ( 9999999 1 Missing Missing )"));  // the edge
+  EXPECT_TRUE(NewMessages().empty());
+}
+
 // Grouping modes over eleven values: samples, their size and the within-sample sigma as the
 // descriptive statistics report them. Each expected sigma is worked out by hand below,
 // every sample range divided by the d2 of its own size (d2(2) 1.1283791671, d2(3)

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "capability/data/data_pass.h"
+#include "capability/dialogs/validation.h"
 #include "capability/requests.h"
 #include "capability/specifications/spec_record.h"
 #include "capability/specifications/spec_string.h"
@@ -67,6 +68,10 @@ SpecWriteResult SetupDialogBase::WriteSpecificationsText(const std::string& text
       Message(strings::kSpecsIncorrect);
       return {SpecWriteResult::Outcome::kIncomplete, Text(strings::kSpecsIncorrect)};
     }
+    if (const auto out_of_range = SpecificationOutOfRange(*record)) {
+      Message(*out_of_range);
+      return {SpecWriteResult::Outcome::kIncomplete, Text(*out_of_range)};
+    }
     settings.specifications[variable] = *record;
   }
   settings.specification_undefined = false;
@@ -103,6 +108,11 @@ bool SetupDialogBase::EditSpecifications() {
     auto record = RecordFromEntry({cells[0], cells[1], cells[2], cells[3]});
     if (!record || !CompleteSpecRecord(*record)) {
       Message(strings::kSpecLimitsIncorrect);
+      all = false;
+      break;
+    }
+    if (const auto out_of_range = SpecificationOutOfRange(*record)) {
+      Message(*out_of_range);
       all = false;
       break;
     }

@@ -56,4 +56,16 @@ std::optional<ValidationFailure> ValidateResultsFields(const ResultsFieldValues&
   return std::nullopt;
 }
 
+std::optional<int> SpecificationOutOfRange(const shell::ProcessSpecRecord& record) {
+  ResultsFieldValues values;
+  values.type = record.type;
+  values.nominal = record.nominal.value_or(0.0);
+  values.delta = record.delta.value_or(1.0);
+  values.lower = record.lower.value_or(values.nominal - 1.0);
+  values.upper = record.upper.value_or(values.nominal + 1.0);
+  const auto failure = ValidateResultsFields(values, ResultsFieldSet{false, false});
+  if (!failure) return std::nullopt;
+  return failure->message;
+}
+
 }  // namespace kpa::capability

@@ -69,4 +69,9 @@ struct ValidationFailure {
 std::optional<ValidationFailure> ValidateResultsFields(const ResultsFieldValues& values,
                                                        const ResultsFieldSet& present);
 
+// A completed specification checked against the ranges of the results dialog's fields
+// (nominal, delta, LSL, USL), so that a specification the setup accepts is one every
+// request accepts: the message number of the first field it would fail.
+std::optional<int> SpecificationOutOfRange(const shell::ProcessSpecRecord& record);
+
 }  // namespace kpa::capability
