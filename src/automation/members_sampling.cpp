@@ -165,7 +165,11 @@ constexpr MemberRow kResultsBinomialMembers[] = {
      {},
      shell::ListKind::kCodes,
      &GetAcceptCode,
-     &SetAcceptCode},
+     &SetAcceptCode,
+     nullptr,
+     0,
+     "the code counted as 1 in S(n) = sum of (x - H0); with H0 a fraction defective, give "
+     "the code of a defective item: a run of them leads to \"rejeter\""},
     {"RejectCode",
      MemberType::kListVariant,
      Access::kReadWrite,
@@ -174,7 +178,11 @@ constexpr MemberRow kResultsBinomialMembers[] = {
      {},
      shell::ListKind::kCodes,
      &GetRejectCode,
-     &SetRejectCode},
+     &SetRejectCode,
+     nullptr,
+     0,
+     "the code counted as 0 in S(n) = sum of (x - H0); with H0 a fraction defective, give "
+     "the code of a good item: a run of them leads to \"accepter\""},
     kSampleSizeRow,
     kNumberOfSamplesRow,
 };

@@ -74,6 +74,9 @@ struct MemberRow {
   OwnSetter own_set = nullptr;
   OwnAction own_action = nullptr;
   int optional_parameters = 0;  // for own actions
+  // What the member means where its name alone could mislead; kpa's own explanation, shown
+  // by `kpa members` and `kpa shell`, not part of the type library.
+  std::string_view note = {};
 };
 
 struct InterfaceDefinition {

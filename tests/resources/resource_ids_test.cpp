@@ -62,10 +62,12 @@ TEST(ResourceTables, EachStringNumberHasOneText) {
   for (const auto& [number, count] : texts) EXPECT_EQ(count, 1) << "string " << number;
 
   // Every named string number (the shell's commands are its startup rows' texts).
-  for (const char* header : {"shell_ids.h", "sampling_strings.h", "capability_strings.h"})
+  for (const char* header : {"shell_ids.h", "sampling_strings.h", "capability_strings.h"}) {
+    auto ids = ReadIds(header);
     for (const char* group : {"shell", "strings"})
-      for (const NamedNumber& id : ReadIds(header)[group])
+      for (const NamedNumber& id : ids[group])
         EXPECT_EQ(texts.count(id.number), 1u) << header << ": " << id.name << " = " << id.number;
+  }
 }
 
 TEST(ResourceTables, EachControlHasOneRowPerTemplate) {

@@ -3,6 +3,7 @@
 // requests with observed data, and the summary table's layout.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <sstream>
 
 #include "automation/type_library.h"
@@ -10,6 +11,7 @@
 #include "resources/ids/sampling_controls.h"
 #include "sampling/model/fixed_plan.h"
 #include "sampling/sampling_fixture.h"
+#include "shell/results/fixed_text.h"
 
 namespace kpa::sampling {
 namespace {
@@ -354,6 +356,45 @@ TEST_F(BinomialResultsTest, CodesChecksAndLabels) {
   }
   EXPECT_EQ(Sampling().accept_code, 2);
   EXPECT_EQ(Sampling().reject_code, 1);
+}
+
+// The accept code is the one counted as 1 in S(n) = sum of (x - H0), H0 being a fraction
+// defective: give it the code of a defective item. With H0 = 0.1, H1 = 0.2, one-sided right,
+// alpha 0.05 and beta 0.1 (sigma sqrt(0.1 * 0.9) = 0.3, k = 0.05, hR = 0.09 ln(0.9/0.05) / 0.1
+// and hA = 0.09 ln(0.95/0.1) / 0.1 with ln taken as 2.3026 log10), a run of defective items
+// (S(n) = 0.9 n) is rejected at the first n with 0.9 n > 0.05 n + hR, a run of good items
+// (S(n) = -0.1 n) accepted at the first n with -0.1 n < 0.05 n - hA.
+TEST_F(BinomialResultsTest, AcceptCodeCountsTheDefectiveItems) {
+  (void)Call("Cancel");
+  Set("TestCriterion", std::string("scProOneSidedRight"));
+  Set("HypothesizedMeanForH0", 0.1);
+  Set("HypothesizedMeanForH1", 0.2);
+  ASSERT_EQ(Call("OK"), AutomationStatus::kOk);
+  const double h_reject = 0.09 * 2.3026 * std::log10(0.9 / 0.05) / 0.1;
+  const double h_accept = 0.09 * 2.3026 * std::log10(0.95 / 0.1) / 0.1;
+  const int first_rejected = static_cast<int>(std::floor(h_reject / 0.85)) + 1;  // 4
+  const int first_accepted = static_cast<int>(std::floor(h_accept / 0.15)) + 1;  // 14
+  const struct {
+    double code;
+    const char* verdict;
+    int first;
+  } runs[] = {{2.0, "rejeter", first_rejected}, {1.0, "accepter", first_accepted}};
+  for (const auto& run : runs) {
+    SCOPED_TRACE(run.verdict);
+    host_.variables = {
+        {"item", std::vector<double>(20, run.code), std::nullopt, {{1, "bon"}, {2, "défectueux"}}}};
+    ASSERT_EQ(Put("VariableContainingData", std::string("item")), AutomationStatus::kOk);
+    ASSERT_EQ(Put("AcceptCode", std::string("défectueux")), AutomationStatus::kOk);
+    ASSERT_EQ(Put("RejectCode", std::string("bon")), AutomationStatus::kOk);
+    host_.tables.clear();
+    ASSERT_EQ(Call("SummaryOfEquivalentSequentialPlan"), AutomationStatus::kOk);
+    const host::TableSpec& table = host_.tables.at(0);
+    for (std::size_t n = 1; n <= 20; ++n) {
+      SCOPED_TRACE(n);
+      const std::string action(shell::TrimTrailingBlanks(table.Text(n - 1, 3)->value_or("")));
+      EXPECT_EQ(action, static_cast<int>(n) < run.first ? "continuer" : run.verdict);
+    }
+  }
 }
 
 }  // namespace

@@ -32,17 +32,20 @@ std::string ValueText(const shell::Control& control, const host::Host& host) {
   return std::visit(Visitor{control, host}, control.value);
 }
 
-// The members of the dialog's interface bound to a control, as a script names them.
+// The members of the dialog's interface bound to a control, as a script names them, then
+// the note of each member that has one, on lines of their own.
 std::string MembersOf(int control_id, const std::string& interface_name) {
   const auto* definition = automation::FindInterface(interface_name);
   if (definition == nullptr) return "";
   std::string names;
+  std::string notes;
   for (const auto& bound : automation::MembersOf(*definition))
     if (bound.row->control_id == control_id) {
       names += names.empty() ? "  [" : ", ";
       names += bound.row->member;
+      if (!bound.row->note.empty()) notes += "\n        note: " + std::string(bound.row->note);
     }
-  return names.empty() ? names : names + "]";
+  return names.empty() ? names : names + "]" + notes;
 }
 
 }  // namespace

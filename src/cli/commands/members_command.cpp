@@ -42,6 +42,7 @@ int ListMembers(const std::optional<std::string>& interface_name, std::ostream& 
     if (!row.help.reader.empty()) out << "  \"" << row.help.reader << '"';
     if (!row.help.writer.empty()) out << " / \"" << row.help.writer << '"';
     out << '\n';
+    if (!row.note.empty()) out << "              note: " << row.note << '\n';
   }
   return kExitDone;
 }
