@@ -275,6 +275,13 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
   if (bound.dispatch_id == kOkId) result = std::int64_t{dialog.IsClosed() ? 1 : 0};
   switch (dialog.LastRequestStatus()) {
     case shell::RequestStatus::kDone:
+      // An action answers with what it produced: the titles of its outputs, one a line.
+      if (bound.dispatch_id != kOkId && !dialog.LastPressOutputs().empty()) {
+        std::string titles;
+        for (const std::string& title : dialog.LastPressOutputs())
+          titles += (titles.empty() ? "" : "\n") + title;
+        result = titles;
+      }
       return AutomationStatus::kOk;
     case shell::RequestStatus::kFailed:
       return Fail(AutomationStatus::kFailure, "no output was produced");

@@ -135,7 +135,15 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
     case StatementKind::kAssign:
       status = automation.Put(statement.member, arguments.front());
       break;
-    case StatementKind::kPrint:
+    case StatementKind::kPrint: {
+      // Printing an action presses it and prints what it produced (its outputs' titles).
+      const auto type = member->row->type;
+      if (type == automation::MemberType::kAction || type == automation::MemberType::kMethod) {
+        status = automation.Call(statement.member, arguments, result);
+        if (status == automation::AutomationStatus::kOk && out != nullptr)
+          if (const auto* titles = std::get_if<std::string>(&result)) *out << *titles << '\n';
+        break;
+      }
       status = automation.Get(statement.member, result);
       if (status == automation::AutomationStatus::kOk && out != nullptr) {
         *out << (member->row->type == automation::MemberType::kEnum
@@ -144,6 +152,7 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
              << '\n';
       }
       break;
+    }
     case StatementKind::kCall: {
       const auto type = member->row->type;
       if (type != automation::MemberType::kAction && type != automation::MemberType::kMethod)

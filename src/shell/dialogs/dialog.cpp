@@ -64,6 +64,7 @@ void CAnalysisModelessDialog::Press(int id, int notification) {
   auto keep_alive = shared_from_this();
   CEnterAnalysisContext enter(process_);
   last_request_status_ = RequestStatus::kDone;
+  shown_outputs_.clear();
   OnCommand(id, notification);
   RunPostedCommands();
   process_.SettleExit();

@@ -67,10 +67,12 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
 
   // The door for one button press: a request through which the computation it starts
   // reaches the host (shell/request/request.h).
-  Request NewRequest() const { return Request(Host()); }
+  Request NewRequest() const { return Request(Host(), shown_outputs_); }
   // How the request the last press started ended (kDone when it started none): kept for
   // whoever pressed the button. A field check that refuses the press counts as kFailed.
   RequestStatus LastRequestStatus() const { return last_request_status_; }
+  // The outputs the last press showed, by their first title line, in order.
+  const std::vector<std::string>& LastPressOutputs() const { return shown_outputs_; }
 
  protected:
   virtual void OnInitDialog() {}
@@ -103,6 +105,7 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   std::string status_text_;
   bool closed_ = false;
   RequestStatus last_request_status_ = RequestStatus::kDone;
+  mutable std::vector<std::string> shown_outputs_;  // filled by the requests of a press
 };
 
 using DialogPtr = std::shared_ptr<CAnalysisModelessDialog>;

@@ -21,17 +21,27 @@ Request::~Request() {
   }
 }
 
+bool Request::Shown(bool shown, const std::vector<std::string>& title) {
+  if (shown && shown_ != nullptr)
+    shown_->emplace_back(title.empty() ? std::string() : std::string(TrimBlanks(title.front())));
+  return shown;
+}
+
 bool Request::Show(const ResultTable& table) {
   if (!table.IsAllocated()) return false;
-  return host_.ShowTable(MakeTableSpec(table)) == host::kOutputShown;
+  const host::TableSpec spec = MakeTableSpec(table);
+  return Shown(host_.ShowTable(spec) == host::kOutputShown, spec.title);
 }
 
 bool Request::Show(const host::ChartSpec& chart) {
-  return host_.ShowChart(chart) == host::kOutputShown;
+  return Shown(host_.ShowChart(chart) == host::kOutputShown, chart.title);
 }
 
 bool Request::Show(const host::DiagramSpec& diagram) {
-  return host_.ShowDiagram(diagram) == host::kOutputShown;
+  std::vector<std::string> title;
+  for (const auto& line : diagram.title)
+    if (!TrimBlanks(line.text).empty()) title.push_back(line.text);
+  return Shown(host_.ShowDiagram(diagram) == host::kOutputShown, title);
 }
 
 void Request::Status(int string_number) {

@@ -31,6 +31,9 @@ using CaseVisitor = std::function<CaseAction(const CaseView&)>;
 class Request {
  public:
   explicit Request(host::Host& host) : host_(host) {}
+  // A request whose shown outputs are named, by their first title line, in `shown` (the
+  // dialog that pressed the button keeps them for whoever pressed it).
+  Request(host::Host& host, std::vector<std::string>& shown) : host_(host), shown_(&shown) {}
   ~Request();
   Request(const Request&) = delete;
   Request& operator=(const Request&) = delete;
@@ -91,7 +94,10 @@ class Request {
   // The data themselves are read through the case loop.
   friend CaseLoopEnd ForEachCase(Request& request, const CaseLoop& loop, const CaseVisitor& visit);
 
+  bool Shown(bool shown, const std::vector<std::string>& title);
+
   host::Host& host_;
+  std::vector<std::string>* shown_ = nullptr;
   std::int64_t progress_total_ = 0;  // 0: no display runs
   bool cancelled_ = false;
 };
