@@ -10,6 +10,7 @@
 
 #include "cli/commands/calc_command.h"
 #include "cli/commands/commands.h"
+#include "host/impl/data/csv_dialect.h"
 #include "host/impl/headless_host.h"
 
 namespace {
@@ -37,17 +38,24 @@ int main(int argc, char** argv) {
   kpa::cli::RunOptions run;
   std::string data;
   std::string out_folder;
+  std::string csv;
+  const std::string csv_help =
+      "The dialect of CSV files, e.g. \"delimiter=semicolon decimal=comma\" (delimiter comma, "
+      "semicolon, tab; decimal point, comma; encoding utf-8, windows-1252; each auto when "
+      "left out)";
   auto* run_command = app.add_subcommand("run", "Run an automation script");
   run_command->add_option("script", run.script, "The script file")->required();
   run_command->add_option("--data", data, "A data file to open first (CSV, .sav, .dta)");
   run_command->add_option("--out", out_folder,
                           "Write every output and report.html into this folder");
+  run_command->add_option("--csv", csv, csv_help);
   run_command->add_flag("--trace", run.trace, "Print each dialog transition to stderr");
   run_command->add_flag("--strict", run.strict,
                         "Stop at the first statement that fails (exit code 4)");
 
   auto* shell_command = app.add_subcommand("shell", "Drive the dialogs interactively");
   shell_command->add_option("--data", data, "A data file to open first");
+  shell_command->add_option("--csv", csv, csv_help);
 
   std::string interface_name;
   auto* members_command =
@@ -75,8 +83,17 @@ int main(int argc, char** argv) {
     return code == 0 ? kpa::cli::kExitDone : kpa::cli::kExitUsage;
   }
 
+  kpa::host::data::CsvOptions csv_options;
+  try {
+    csv_options = kpa::host::data::ParseCsvOptions(csv);
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "kpa: --csv " << error.what() << '\n';
+    return kpa::cli::kExitUsage;
+  }
+
   std::signal(SIGINT, OnInterrupt);
   if (*run_command) {
+    run.csv = csv_options;
     if (!data.empty()) run.data = data;
     if (!out_folder.empty()) run.out_folder = out_folder;
     run.progress_bar = isatty(STDERR_FILENO) != 0;
@@ -85,7 +102,8 @@ int main(int argc, char** argv) {
   if (*shell_command) {
     std::optional<std::filesystem::path> file;
     if (!data.empty()) file = data;
-    return kpa::cli::RunShell(file, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
+    return kpa::cli::RunShell(file, csv_options, std::cin, std::cout, std::cerr,
+                              isatty(STDIN_FILENO) != 0);
   }
   if (*members_command) {
     std::optional<std::string> name;

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "host/impl/data/csv_dialect.h"
+
 namespace kpa::cli {
 
 // Exit codes of the command.
@@ -22,14 +24,15 @@ struct RunOptions {
   bool trace = false;
   bool strict = false;
   bool progress_bar = false;
+  host::data::CsvOptions csv;  // the dialect of delimited text files, unset parts detected
 };
 
 // Runs a script file against an optional data file; returns the exit code.
 int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 // The interactive shell: reads statements (with line editing when `in` is a terminal).
-int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in, std::ostream& out,
-             std::ostream& err, bool interactive);
+int RunShell(const std::optional<std::filesystem::path>& data, const host::data::CsvOptions& csv,
+             std::istream& in, std::ostream& out, std::ostream& err, bool interactive);
 
 // Lists the automation interfaces, or the members of one of them (help text of the library).
 int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,

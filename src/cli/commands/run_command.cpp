@@ -33,6 +33,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   session_options.host.progress_bar = options.progress_bar;
   session_options.host.scripted = true;
   session_options.host.keyword_file = host::KeywordStore::DefaultFile();
+  session_options.host.csv = options.csv;
   session_options.trace = options.trace;
   session_options.base_folder = options.script.parent_path();
   script::Session session(session_options);

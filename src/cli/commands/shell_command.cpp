@@ -35,14 +35,15 @@ bool ReadInputLine(std::istream& in, bool interactive, std::string& line) {
 
 }  // namespace
 
-int RunShell(const std::optional<std::filesystem::path>& data, std::istream& in, std::ostream& out,
-             std::ostream& err, bool interactive) {
+int RunShell(const std::optional<std::filesystem::path>& data, const host::data::CsvOptions& csv,
+             std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
   script::SessionOptions options;
   options.host.out = &out;
   options.host.err = &err;
   options.host.progress_bar = interactive;
   options.host.scripted = false;
   options.host.keyword_file = host::KeywordStore::DefaultFile();
+  options.host.csv = csv;
   options.trace = true;
   script::Session session(options);
   if (data) {

@@ -24,7 +24,7 @@ constexpr int kProgressBarWidth = 40;
 }  // namespace
 
 HeadlessHost::HeadlessHost(HeadlessOptions options)
-    : options_(std::move(options)), keywords_(options_.keyword_file) {}
+    : options_(std::move(options)), keywords_(options_.keyword_file), csv_options_(options_.csv) {}
 
 HeadlessHost::~HeadlessHost() = default;
 
@@ -35,7 +35,7 @@ void HeadlessHost::Notice(const std::string& text) {
 // --- Control of the host.
 
 void HeadlessHost::OpenDataFile(const std::string& path) {
-  data::ReadResult result = data::ReadDataFile(path);
+  data::ReadResult result = data::ReadDataFile(path, csv_options_);
   auto opened = std::make_unique<data::DataSet>(std::move(result.data));
   // The condition and the weight refer to the old file's variables: keep them only when
   // they still make sense in the new one.

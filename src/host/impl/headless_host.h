@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "host/api/host.h"
+#include "host/impl/data/csv_dialect.h"
 #include "host/impl/data/data_set.h"
 #include "host/impl/data/selection_condition.h"
 #include "host/impl/keyword_store.h"
@@ -31,6 +32,7 @@ struct HeadlessOptions {
   bool progress_bar = false;           // draw a progress bar on `err`
   bool scripted = true;                // the module runs from a script
   std::filesystem::path keyword_file;  // the keyword store; empty: kept in memory only
+  data::CsvOptions csv;                // the dialect of delimited text files (--csv)
 };
 
 class HeadlessHost : public Host {
@@ -41,6 +43,9 @@ class HeadlessHost : public Host {
   // --- Control of the host (what the desktop user does outside the module).
   // Opens a data file; throws data::DataFileError and keeps the open file when it fails.
   void OpenDataFile(const std::string& path);
+  // The dialect of the delimited text files opened from now on (csv_dialect.h).
+  void SetCsvOptions(const data::CsvOptions& options) { csv_options_ = options; }
+  const data::CsvOptions& CsvDialectOptions() const { return csv_options_; }
   // "" clears the condition; throws data::SelectionConditionError for a bad condition.
   void SetSelectionCondition(const std::string& text);
   std::string SelectionConditionText() const;
@@ -142,6 +147,7 @@ class HeadlessHost : public Host {
   std::vector<std::string> messages_;
   KeywordStore keywords_;
   OutputLog log_;
+  data::CsvOptions csv_options_;
 };
 
 }  // namespace kpa::host

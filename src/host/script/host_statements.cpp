@@ -78,6 +78,8 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
       value = host_.SelectionConditionText();
     else if (SameWord(member, "WeightVariable"))
       value = host_.WeightVariableName();
+    else if (SameWord(member, "CsvDialect"))
+      value = host::data::FormatCsvOptions(host_.CsvDialectOptions());
     else if (SameWord(member, "Clock"))
       value = FormatClock(host_.Now());
     else if (SameWord(member, "OutputFolder"))
@@ -154,6 +156,15 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
     try {
       host_.SetSelectionCondition(*TextOf(value));
     } catch (const host::data::SelectionConditionError& error) {
+      return Fail(statement, file, error.what(), value.where);
+    }
+    return Outcome::kOk;
+  }
+  if (SameWord(member, "CsvDialect")) {
+    if (TextOf(value) == nullptr) return wrong("a dialect in quotes, e.g. \"delimiter=semicolon\"");
+    try {
+      host_.SetCsvOptions(host::data::ParseCsvOptions(*TextOf(value)));
+    } catch (const std::invalid_argument& error) {
       return Fail(statement, file, error.what(), value.where);
     }
     return Outcome::kOk;

@@ -120,7 +120,10 @@ TEST(CsvReader, ErrorsNameFileLineAndColumn) {
     const char* label;
     std::string text;
     std::string message;
+    CsvOptions options = {};
   };
+  CsvOptions utf8;
+  utf8.encoding = CsvEncoding::kUtf8;
   const std::vector<Row> rows = {
       {"empty file", "", "t.csv: the file is empty: no header row"},
       {"only comments", "# a\n# b\n", "t.csv: the file is empty: no header row"},
@@ -136,13 +139,15 @@ TEST(CsvReader, ErrorsNameFileLineAndColumn) {
       {"unterminated quote", "a,b\n1,\"open\n2,3\n", "t.csv:2:2: a quoted cell is never closed"},
       {"text after closing quote", "a\n\"x\"y\n",
        "t.csv:2:1: unexpected text after the closing quote"},
-      {"invalid UTF-8", "a,b\n1,\xC3\x28\n", "t.csv:2:2: the cell is not valid UTF-8 text"},
-      {"surrogate in UTF-8", "a\n\xED\xA0\x80\n", "t.csv:2:1: the cell is not valid UTF-8 text"},
+      // Stated as UTF-8, a file that is not is refused (unstated, it reads as Windows-1252).
+      {"invalid UTF-8", "a,b\n1,\xC3\x28\n", "t.csv:2:2: the cell is not valid UTF-8 text", utf8},
+      {"surrogate in UTF-8", "a\n\xED\xA0\x80\n", "t.csv:2:1: the cell is not valid UTF-8 text",
+       utf8},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.label);
     try {
-      Read(row.text);
+      ReadCsvText(row.text, "t.csv", nullptr, row.options);
       ADD_FAILURE() << "no error";
     } catch (const DataFileError& error) {
       EXPECT_EQ(std::string(error.what()), row.message);

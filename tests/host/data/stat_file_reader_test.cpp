@@ -96,9 +96,9 @@ TEST(StatFileReader, DamagedFileAndUnknownExtensionAreErrors) {
       {"not a sav file", dir.Write("junk.sav", "this is not SPSS"), "cannot read the file: "},
       {"not a dta file", dir.Write("junk.dta", "\x01\x02"), "cannot read the file: "},
       {"spreadsheet", dir.Write("book.xlsx", "PK"),
-       "unknown data file type '.xlsx'; use .csv, .txt, .sav, .zsav or .dta"},
+       "unknown data file type '.xlsx'; use .csv, .txt, .tsv, .sav, .zsav or .dta"},
       {"no extension", dir.Write("data", "a\n1\n"),
-       "the file name has no extension; use .csv, .txt, .sav, .zsav or .dta"},
+       "the file name has no extension; use .csv, .txt, .tsv, .sav, .zsav or .dta"},
       {"folder", dir.Path(""), "this is a folder, not a data file"},
   };
   for (const Row& row : rows) {

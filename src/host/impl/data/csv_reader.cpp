@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/impl/data/csv_tokenizer.h"
 #include "host/impl/data/data_file.h"
 #include "host/impl/data/names.h"
 #include "host/impl/data/text.h"
@@ -19,121 +20,6 @@ namespace {
 constexpr std::size_t kMaxVariables = 32767;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-struct Cell {
-  std::string text;
-  bool quoted = false;
-  int line = 0;  // physical line where the cell starts
-};
-
-struct Row {
-  int line = 0;
-  std::vector<Cell> cells;
-
-  bool IsBlank() const { return cells.size() == 1 && !cells[0].quoted && cells[0].text.empty(); }
-};
-
-class Tokenizer {
- public:
-  Tokenizer(std::string_view text, const std::string& path) : text_(text), path_(path) {}
-
-  bool AtEnd() const { return pos_ >= text_.size(); }
-
-  // Skips the comment lines and blank lines in front of the header.
-  void SkipPreamble() {
-    while (!AtEnd()) {
-      const std::size_t end = text_.find_first_of("\r\n", pos_);
-      const std::string_view line =
-          text_.substr(pos_, end == std::string_view::npos ? std::string_view::npos : end - pos_);
-      if (!line.starts_with('#') && !Trim(line).empty()) return;
-      pos_ = end == std::string_view::npos ? text_.size() : end;
-      ConsumeLineEnd();
-    }
-  }
-
-  Row NextRow() {
-    Row row;
-    row.line = line_;
-    while (true) {
-      Cell cell = NextCell(static_cast<int>(row.cells.size()) + 1);
-      row.cells.push_back(std::move(cell));
-      if (!AtEnd() && text_[pos_] == ',') {
-        ++pos_;
-        continue;
-      }
-      ConsumeLineEnd();
-      return row;
-    }
-  }
-
- private:
-  bool AtLineEnd() const { return AtEnd() || text_[pos_] == '\n' || text_[pos_] == '\r'; }
-
-  // CRLF, LF and a lone CR each end one physical line.
-  void ConsumeLineEnd() {
-    if (AtEnd()) return;
-    if (text_[pos_] == '\r' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '\n') ++pos_;
-    ++pos_;
-    ++line_;
-  }
-
-  void SkipSpaces() {
-    while (!AtEnd() && (text_[pos_] == ' ' || text_[pos_] == '\t')) ++pos_;
-  }
-
-  Cell NextCell(int column) {
-    Cell cell;
-    cell.line = line_;
-    SkipSpaces();
-    if (!AtEnd() && text_[pos_] == '"') {
-      cell.quoted = true;
-      ReadQuoted(cell, column);
-      SkipSpaces();
-      if (!AtLineEnd() && text_[pos_] != ',') {
-        throw DataFileError(path_, line_, column, "unexpected text after the closing quote");
-      }
-    } else {
-      const std::size_t start = pos_;
-      while (!AtLineEnd() && text_[pos_] != ',') ++pos_;
-      cell.text = std::string(Trim(text_.substr(start, pos_ - start)));
-    }
-    if (!IsValidUtf8(cell.text)) {
-      throw DataFileError(path_, cell.line, column, "the cell is not valid UTF-8 text");
-    }
-    return cell;
-  }
-
-  void ReadQuoted(Cell& cell, int column) {
-    ++pos_;  // the opening quote
-    while (true) {
-      if (AtEnd()) {
-        throw DataFileError(path_, cell.line, column, "a quoted cell is never closed");
-      }
-      const char c = text_[pos_];
-      if (c == '"') {
-        if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-          cell.text += '"';
-          pos_ += 2;
-          continue;
-        }
-        ++pos_;
-        return;
-      }
-      if (c == '\r' || c == '\n') {
-        cell.text += '\n';  // a line break inside quotes is kept as one LF
-        ConsumeLineEnd();
-        continue;
-      }
-      cell.text += c;
-      ++pos_;
-    }
-  }
-
-  std::string_view text_;
-  const std::string& path_;
-  std::size_t pos_ = 0;
-  int line_ = 1;
-};
-
 bool IsMissingToken(std::string_view cell) { return cell.empty() || cell == "NA" || cell == "."; }
 
 std::string CellCount(std::size_t count) {
@@ -144,7 +30,7 @@ std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\
 
 // Where the case names come from: a 0-based column, or none.
 std::optional<std::size_t> CaseNameColumn(const std::vector<std::string>& headers,
-                                          const std::vector<Row>& rows, const Sidecar* sidecar,
+                                          const std::vector<CsvRow>& rows, const Sidecar* sidecar,
                                           const std::string& path) {
   if (sidecar != nullptr) {
     if (std::holds_alternative<NoCaseNames>(sidecar->case_names)) return std::nullopt;
@@ -161,7 +47,7 @@ std::optional<std::size_t> CaseNameColumn(const std::vector<std::string>& header
   if (headers.empty() || !(headers[0].empty() || SameName(headers[0], "case"))) {
     return std::nullopt;
   }
-  for (const Row& row : rows) {
+  for (const CsvRow& row : rows) {
     const std::string_view cell = row.cells[0].text;
     if (!IsMissingToken(cell) && !ParseNumber(cell)) return 0;
   }
@@ -197,18 +83,51 @@ std::vector<const SidecarVariable*> MatchSidecar(const Sidecar* sidecar,
   return entries;
 }
 
+// The number a cell spells with the file's decimal mark: with a decimal comma, "1,5" is 1.5
+// and "1.5" no number at all.
+std::optional<double> ParseCell(std::string_view cell, char decimal) {
+  if (decimal == '.') return ParseNumber(cell);
+  if (cell.find('.') != std::string_view::npos) return std::nullopt;
+  std::string pointed(cell);
+  for (char& c : pointed)
+    if (c == ',') c = '.';
+  return ParseNumber(pointed);
+}
+
+// A column of texts that all read as numbers with a decimal comma ("10,012", quoted in a
+// comma-separated export) is numbers, not codes.
+bool AllCommaNumbers(const std::vector<CsvRow>& rows, std::size_t c) {
+  bool comma = false;
+  for (const CsvRow& row : rows) {
+    const std::string_view cell = row.cells[c].text;
+    if (IsMissingToken(cell)) continue;
+    if (!ParseCell(cell, ',')) return false;
+    comma = comma || cell.find(',') != std::string_view::npos;
+  }
+  return comma;
+}
+
 // Fills `variable` from column `c`: numeric, coded text, or an error at the odd cell out.
-void FillColumn(Variable& variable, std::size_t c, const std::string& header,
-                const std::vector<Row>& rows, const std::string& path) {
+// Unless the user stated the decimal mark, a column may have a decimal comma of its own;
+// the notice returned says so.
+std::optional<std::string> FillColumn(Variable& variable, std::size_t c, const std::string& header,
+                                      const std::vector<CsvRow>& rows, const std::string& path,
+                                      char decimal, bool decimal_stated) {
+  std::optional<std::string> notice;
+  if (decimal == '.' && !decimal_stated && AllCommaNumbers(rows, c)) {
+    decimal = ',';
+    notice = "column " + std::to_string(c + 1) + " (" + Quoted(header) +
+             ") holds numbers with a decimal comma; they are read as numbers";
+  }
   std::size_t numbers = 0;
   std::size_t texts = 0;
-  const Row* first_number = nullptr;
-  const Row* first_text = nullptr;
+  const CsvRow* first_number = nullptr;
+  const CsvRow* first_text = nullptr;
   std::vector<std::optional<double>> parsed(rows.size());
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const std::string_view cell = rows[r].cells[c].text;
     if (IsMissingToken(cell)) continue;
-    parsed[r] = ParseNumber(cell);
+    parsed[r] = ParseCell(cell, decimal);
     if (parsed[r]) {
       if (variable.IsMissing(*parsed[r])) continue;
       if (numbers++ == 0) first_number = &rows[r];
@@ -233,8 +152,9 @@ void FillColumn(Variable& variable, std::size_t c, const std::string& header,
     for (std::size_t r = 0; r < rows.size(); ++r) {
       variable.values.push_back(parsed[r] ? *parsed[r] : variable.missing_code);
     }
-    return;
+    return notice;
   }
+  variable.from_texts = true;
   std::unordered_map<std::string, double> codes;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const std::string& cell = rows[r].cells[c].text;
@@ -253,17 +173,32 @@ void FillColumn(Variable& variable, std::size_t c, const std::string& header,
                             variable.value_labels[variable.missing_code] +
                             "'; choose another missing code");
   }
+  return notice;
 }
 
 }  // namespace
 
-ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sidecar* sidecar) {
-  if (text.starts_with(kByteOrderMark)) text.remove_prefix(kByteOrderMark.size());
-  Tokenizer tokenizer(text, path);
+ReadResult ReadCsvText(std::string_view raw, const std::string& path, const Sidecar* sidecar,
+                       const CsvOptions& options) {
+  ReadResult result;
+  if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
+  std::string decoded;
+  const bool windows =
+      options.encoding ? *options.encoding == CsvEncoding::kWindows1252 : !IsValidUtf8(raw);
+  if (windows) {
+    decoded = Windows1252ToUtf8(raw);
+    raw = decoded;
+    if (!options.encoding)
+      result.notices.push_back("the file is not UTF-8: it is read as Windows-1252");
+  }
+  const std::string_view text = raw;
+  const CsvDialect dialect = ChooseDialect(text, options, path);
+  for (const std::string& notice : dialect.notices) result.notices.push_back(notice);
+  CsvTokenizer tokenizer(text, path, dialect.delimiter);
   tokenizer.SkipPreamble();
   if (tokenizer.AtEnd()) throw DataFileError(path, 0, 0, "the file is empty: no header row");
-  const Row header_row = tokenizer.NextRow();
-  std::vector<Row> rows;
+  const CsvRow header_row = tokenizer.NextRow();
+  std::vector<CsvRow> rows;
   while (!tokenizer.AtEnd()) rows.push_back(tokenizer.NextRow());
   while (!rows.empty() && rows.back().IsBlank()) rows.pop_back();
 
@@ -273,7 +208,7 @@ ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sid
                         "the header has " + std::to_string(column_count) + " columns; at most " +
                             std::to_string(kMaxVariables) + " are read");
   }
-  for (const Row& row : rows) {
+  for (const CsvRow& row : rows) {
     if (row.cells.size() != column_count) {
       const int column = static_cast<int>(std::min(row.cells.size(), column_count)) + 1;
       throw DataFileError(path, row.line, column,
@@ -283,10 +218,9 @@ ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sid
   }
 
   std::vector<std::string> headers;
-  for (const Cell& cell : header_row.cells) headers.push_back(cell.text);
+  for (const CsvCell& cell : header_row.cells) headers.push_back(cell.text);
   const std::optional<std::size_t> case_column = CaseNameColumn(headers, rows, sidecar, path);
 
-  ReadResult result;
   result.data.source_path = path;
   NameRegistry registry;
   std::vector<std::string> names(column_count);
@@ -306,7 +240,7 @@ ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sid
 
   for (std::size_t c = 0; c < column_count; ++c) {
     if (c == case_column) {
-      for (const Row& row : rows) result.data.case_names.push_back(row.cells[c].text);
+      for (const CsvRow& row : rows) result.data.case_names.push_back(row.cells[c].text);
       continue;
     }
     Variable variable;
@@ -318,7 +252,10 @@ ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sid
       if (entry->long_name) variable.long_name = *entry->long_name;
       if (entry->missing_code) variable.missing_code = *entry->missing_code;
     }
-    FillColumn(variable, c, headers[c], rows, path);
+    if (auto notice = FillColumn(variable, c, headers[c], rows, path, dialect.decimal,
+                                 options.decimal.has_value()))
+      result.notices.push_back(std::move(*notice));
+
     if (entry != nullptr && entry->value_labels) {
       if (!variable.value_labels.empty()) {
         throw DataFileError(sidecar->path, 0, 0,
@@ -332,7 +269,7 @@ ReadResult ReadCsvText(std::string_view text, const std::string& path, const Sid
   return result;
 }
 
-ReadResult ReadCsvFile(const std::string& path) {
+ReadResult ReadCsvFile(const std::string& path, const CsvOptions& options) {
   RequireRegularFile(path);
   std::ifstream in(path, std::ios::binary);
   if (!in) throw DataFileError(path, 0, 0, "cannot open the file");
@@ -340,7 +277,7 @@ ReadResult ReadCsvFile(const std::string& path) {
   text << in.rdbuf();
   if (in.bad()) throw DataFileError(path, 0, 0, "cannot read the file");
   const std::optional<Sidecar> sidecar = ReadSidecarFor(path);
-  return ReadCsvText(text.str(), path, sidecar ? &*sidecar : nullptr);
+  return ReadCsvText(text.str(), path, sidecar ? &*sidecar : nullptr, options);
 }
 
 }  // namespace kpa::host::data

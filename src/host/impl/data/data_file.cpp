@@ -17,22 +17,23 @@ void RequireRegularFile(const std::string& path) {
   }
 }
 
-ReadResult ReadDataFile(const std::string& path) {
+ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv) {
   RequireRegularFile(path);
   std::string extension = std::filesystem::path(path).extension().string();
   for (char& c : extension) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
-  if (extension == ".csv" || extension == ".txt") return ReadCsvFile(path);
+  if (extension == ".csv" || extension == ".txt" || extension == ".tsv")
+    return ReadCsvFile(path, csv);
   if (extension == ".sav" || extension == ".zsav") return ReadSavFile(path);
   if (extension == ".dta") return ReadDtaFile(path);
   if (extension.empty()) {
-    throw DataFileError(path, 0, 0,
-                        "the file name has no extension; use .csv, .txt, .sav, .zsav or .dta");
+    throw DataFileError(
+        path, 0, 0, "the file name has no extension; use .csv, .txt, .tsv, .sav, .zsav or .dta");
   }
   throw DataFileError(
       path, 0, 0,
-      "unknown data file type '" + extension + "'; use .csv, .txt, .sav, .zsav or .dta");
+      "unknown data file type '" + extension + "'; use .csv, .txt, .tsv, .sav, .zsav or .dta");
 }
 
 }  // namespace kpa::host::data

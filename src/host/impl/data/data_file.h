@@ -1,16 +1,18 @@
 // Opening a data file of any supported kind, chosen by the file's extension (any letter case):
-// .csv and .txt are comma-separated text (csv_reader.h), .sav and .zsav SPSS, .dta Stata
+// .csv, .txt and .tsv are delimited text (csv_reader.h), .sav and .zsav SPSS, .dta Stata
 // (stat_file_reader.h).
 #pragma once
 
 #include <string>
 
+#include "host/impl/data/csv_dialect.h"
 #include "host/impl/data/data_set.h"
 
 namespace kpa::host::data {
 
 // Reads the data file at `path`. Throws DataFileError, also for an unknown extension.
-ReadResult ReadDataFile(const std::string& path);
+// `csv` states the dialect of a delimited text file; other kinds ignore it.
+ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv = {});
 
 // Throws DataFileError unless `path` names an existing regular file.
 void RequireRegularFile(const std::string& path);

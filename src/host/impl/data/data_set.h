@@ -24,6 +24,7 @@ struct Variable {
   double missing_code = kDefaultMissingCode;
   std::map<double, std::string> value_labels;  // code -> text
   std::vector<double> values;                  // one per case; missing cells hold missing_code
+  bool from_texts = false;  // codes the reader made from a column of texts, not measurements
 
   bool IsMissing(double value) const { return value == missing_code; }
   // The text of `code`, or std::nullopt when the code has no label.
