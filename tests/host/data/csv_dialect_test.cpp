@@ -27,7 +27,9 @@ TEST(CsvDialect, DetectedFromTheFile) {
     std::vector<double> second;  // the values of the second column
   };
   const std::vector<Row> rows = {
-      {"semicolon, decimal comma (French export)", "op;val\nA;1,5\nB;-2,25\nC;3\n", {1.5, -2.25, 3}},
+      {"semicolon, decimal comma (French export)",
+       "op;val\nA;1,5\nB;-2,25\nC;3\n",
+       {1.5, -2.25, 3}},
       {"semicolon with a BOM and CRLF", "\xEF\xBB\xBFop;val\r\nA;1,5\r\nB;2\r\n", {1.5, 2}},
       {"semicolon, decimal point", "op;val\nA;1.5\nB;2\n", {1.5, 2}},
       {"comma, decimal point", "op,val\nA,1.5\nB,2e-3\n", {1.5, 0.002}},
@@ -84,9 +86,13 @@ TEST(CsvDialect, UndecidableFilesAreRefusedNamingTheOption) {
   CsvOptions comma;
   comma.delimiter = ',';
   const std::vector<Row> rows = {
-      {"two delimiters split alike", "a;b,c\n1;2,5\n", {},
+      {"two delimiters split alike",
+       "a;b,c\n1;2,5\n",
+       {},
        "t.csv: the delimiter cannot be told: the first rows split into 2 columns on ','"},
-      {"both decimal marks", "a;b\n1,5;2\n3;2.5\n", {},
+      {"both decimal marks",
+       "a;b\n1,5;2\n3;2.5\n",
+       {},
        "t.csv:2: numbers are written with both decimal marks ('1,5' here, '2.5' on line 3)"},
       {"semicolon file stated as comma", "op;val\nA;1,5\nB;2\n", comma,
        "t.csv: with the delimiter comma the file has one column, but its rows split into 2 "

@@ -24,9 +24,12 @@ TEST(Names, AssignedInColumnOrder) {
       {"Diameter", "Diamet_2", true},  // clashes without regard to case
       {"diamet_2", "diamet_3", true},  // the suffixed name is taken too
       {"Durchmesser", "Durchmes", true},
-      {"Öl-Temp", "x_l_Temp", true},  // one '_' per character, not per UTF-8 byte
+      {"Öl-Temp", "Öl_Temp", true},     // accented letters stay letters
+      {"Opérateur", "Opérateu", true},  // 8 characters, not 8 bytes
+      {"2ème", "x2ème", true},
+      {"a→b", "a_b", true},  // one '_' per character, not per UTF-8 byte
       {"_id", "x_id", true},
-      {"", "var7", true},
+      {"", "var10", true},
       {"OR", "OR_", true},
       {"a1", "a1", false},
       {"A1", "A1_2", true},
@@ -84,6 +87,14 @@ TEST(DataSet, WeightOfAMissingCellIsZero) {
   EXPECT_EQ(CaseWeight(data, 1, 3), -1.0);  // passed on as it is
   EXPECT_THROW(CaseWeight(data, 1, 4), std::out_of_range);
   EXPECT_THROW(CaseWeight(data, 2, 1), std::out_of_range);
+}
+
+TEST(Names, AccentedLettersMatchWithoutRegardToCase) {
+  EXPECT_TRUE(SameName("OPÉRATEU", "opérateu"));
+  EXPECT_TRUE(SameName("Łódź", "łÓDŹ"));
+  EXPECT_FALSE(SameName("opérateu", "operateu"));  // an accent is not dropped
+  EXPECT_FALSE(IsUsableName("Opérateur"));         // 9 characters
+  EXPECT_TRUE(IsUsableName("Opérateu"));
 }
 
 }  // namespace

@@ -77,8 +77,8 @@ char ChooseDelimiter(std::string_view text, const CsvOptions& options, const std
                           "with the delimiter " + DelimiterName(given->delimiter) +
                               " the file has one column, but its rows split into " +
                               std::to_string(other.columns) + " columns on " +
-                              DelimiterShown(other.delimiter) + OptionHint() + "delimiter=" +
-                              DelimiterName(other.delimiter));
+                              DelimiterShown(other.delimiter) + OptionHint() +
+                              "delimiter=" + DelimiterName(other.delimiter));
     }
     return given->delimiter;
   }
@@ -88,8 +88,8 @@ char ChooseDelimiter(std::string_view text, const CsvOptions& options, const std
                             std::to_string(usable[0]->columns) + " columns on " +
                             DelimiterShown(usable[0]->delimiter) + " and into " +
                             std::to_string(usable[1]->columns) + " on " +
-                            DelimiterShown(usable[1]->delimiter) + OptionHint() + "delimiter=" +
-                            DelimiterName(usable[1]->delimiter));
+                            DelimiterShown(usable[1]->delimiter) + OptionHint() +
+                            "delimiter=" + DelimiterName(usable[1]->delimiter));
   return usable.empty() ? ',' : usable.front()->delimiter;
 }
 
@@ -120,9 +120,8 @@ char ChooseDecimal(const Split& split, const std::string& path) {
   if (comma != nullptr && point != nullptr)
     throw DataFileError(path, comma->line, 0,
                         "numbers are written with both decimal marks ('" + comma->text +
-                            "' here, '" + point->text + "' on line " +
-                            std::to_string(point->line) + ")" + OptionHint() +
-                            "decimal=comma or decimal=point");
+                            "' here, '" + point->text + "' on line " + std::to_string(point->line) +
+                            ")" + OptionHint() + "decimal=comma or decimal=point");
   return comma != nullptr ? ',' : '.';
 }
 
@@ -165,21 +164,34 @@ CsvOptions ParseCsvOptions(std::string_view text) {
       return std::invalid_argument("'" + std::string(item) + "': expected " + expected);
     };
     if (key == "delimiter") {
-      if (value == "comma") options.delimiter = ',';
-      else if (value == "semicolon") options.delimiter = ';';
-      else if (value == "tab") options.delimiter = '\t';
-      else if (value == "auto") options.delimiter.reset();
-      else throw bad("delimiter=comma, semicolon, tab or auto");
+      if (value == "comma")
+        options.delimiter = ',';
+      else if (value == "semicolon")
+        options.delimiter = ';';
+      else if (value == "tab")
+        options.delimiter = '\t';
+      else if (value == "auto")
+        options.delimiter.reset();
+      else
+        throw bad("delimiter=comma, semicolon, tab or auto");
     } else if (key == "decimal") {
-      if (value == "point") options.decimal = '.';
-      else if (value == "comma") options.decimal = ',';
-      else if (value == "auto") options.decimal.reset();
-      else throw bad("decimal=point, comma or auto");
+      if (value == "point")
+        options.decimal = '.';
+      else if (value == "comma")
+        options.decimal = ',';
+      else if (value == "auto")
+        options.decimal.reset();
+      else
+        throw bad("decimal=point, comma or auto");
     } else if (key == "encoding") {
-      if (value == "utf-8") options.encoding = CsvEncoding::kUtf8;
-      else if (value == "windows-1252") options.encoding = CsvEncoding::kWindows1252;
-      else if (value == "auto") options.encoding.reset();
-      else throw bad("encoding=utf-8, windows-1252 or auto");
+      if (value == "utf-8")
+        options.encoding = CsvEncoding::kUtf8;
+      else if (value == "windows-1252")
+        options.encoding = CsvEncoding::kWindows1252;
+      else if (value == "auto")
+        options.encoding.reset();
+      else
+        throw bad("encoding=utf-8, windows-1252 or auto");
     } else {
       throw bad("delimiter=..., decimal=... or encoding=...");
     }
@@ -188,12 +200,15 @@ CsvOptions ParseCsvOptions(std::string_view text) {
 }
 
 std::string FormatCsvOptions(const CsvOptions& options) {
-  std::string text = "delimiter=" + (options.delimiter ? DelimiterName(*options.delimiter) : "auto");
+  std::string text =
+      "delimiter=" + (options.delimiter ? DelimiterName(*options.delimiter) : "auto");
   text += " decimal=";
   text += options.decimal ? (*options.decimal == ',' ? "comma" : "point") : "auto";
   text += " encoding=";
-  if (!options.encoding) text += "auto";
-  else text += *options.encoding == CsvEncoding::kUtf8 ? "utf-8" : "windows-1252";
+  if (!options.encoding)
+    text += "auto";
+  else
+    text += *options.encoding == CsvEncoding::kUtf8 ? "utf-8" : "windows-1252";
   return text;
 }
 

@@ -40,8 +40,7 @@ struct CsvDialect {
 };
 
 // The dialect of UTF-8 `text`. Throws DataFileError when it cannot decide.
-CsvDialect ChooseDialect(std::string_view text, const CsvOptions& options,
-                         const std::string& path);
+CsvDialect ChooseDialect(std::string_view text, const CsvOptions& options, const std::string& path);
 
 // Windows-1252 text as UTF-8 (the five unassigned bytes become U+FFFD).
 std::string Windows1252ToUtf8(std::string_view text);

@@ -8,72 +8,129 @@ namespace {
 
 constexpr std::array<std::string_view, 3> kReservedWords = {"and", "or", "not"};
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsNameChar(char c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
-
-std::string LowerCopy(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower) c = Lower(c);
-  return lower;
+// The code points of UTF-8 `text`; a byte that starts no valid sequence stands for itself.
+std::u32string Decode(std::string_view text) {
+  std::u32string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+    char32_t code = extra == 0 ? byte : byte & (0x3F >> extra);
+    bool valid = i + static_cast<std::size_t>(extra) < text.size();
+    for (int k = 1; valid && k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) valid = false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (!valid) {
+      out += byte;
+      ++i;
+      continue;
+    }
+    out += code;
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
 }
 
-bool IsReserved(std::string_view name) {
-  for (std::string_view word : kReservedWords) {
-    if (SameName(name, word)) return true;
+std::string Encode(std::u32string_view text) {
+  std::string out;
+  for (const char32_t c : text) {
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
   }
+  return out;
+}
+
+// Letters of names: ASCII and the accented letters of Western European languages (the
+// Latin-1 Supplement and Latin Extended-A blocks, without the signs × and ÷).
+bool IsLetter(char32_t c) {
+  if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return true;
+  return c >= 0xC0 && c <= 0x17F && c != 0xD7 && c != 0xF7;
+}
+bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
+bool IsNameChar(char32_t c) { return IsLetter(c) || IsDigit(c) || c == '_'; }
+
+// Lower case for comparing names: ASCII, Latin-1 and the case pairs of Latin Extended-A.
+char32_t Fold(char32_t c) {
+  if (c >= 'A' && c <= 'Z') return c + ('a' - 'A');
+  if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return c + 0x20;
+  if (c == 0x178) return 0xFF;  // Ÿ
+  const bool odd_upper = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+  if (odd_upper) return c % 2 == 1 ? c + 1 : c;
+  if (c >= 0x100 && c <= 0x177 && c != 0x138 && c != 0x149) return c % 2 == 0 ? c + 1 : c;
+  return c;
+}
+
+std::u32string Folded(std::string_view text) {
+  std::u32string code = Decode(text);
+  for (char32_t& c : code) c = Fold(c);
+  return code;
+}
+
+bool IsReserved(std::u32string_view name) {
+  for (std::string_view word : kReservedWords)
+    if (Folded(Encode(name)) == Decode(word)) return true;
   return false;
 }
 
-// A UTF-8 continuation byte: part of the character before it.
-bool IsContinuationByte(char c) { return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u; }
-
 std::string Sanitize(std::string_view original, int position) {
-  std::string name;
-  for (char c : original) {
-    if (IsNameChar(c)) {
-      name += c;
-    } else if (!IsContinuationByte(c)) {
-      name += '_';
-    }
-  }
+  std::u32string name;
+  for (const char32_t c : Decode(original)) name += IsNameChar(c) ? c : U'_';
   if (name.empty()) return "var" + std::to_string(position);
-  if (!IsLetter(name.front())) name.insert(0, "x");
+  if (!IsLetter(name.front())) name = U"x" + name;
   if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
   // A reserved word is at most 3 characters, so the '_' always fits.
-  if (IsReserved(name)) name += '_';
-  return name;
+  if (IsReserved(name)) name += U'_';
+  return Encode(name);
 }
 
 }  // namespace
 
-bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
+bool SameName(std::string_view a, std::string_view b) { return Folded(a) == Folded(b); }
+
+std::size_t NameCharacterLength(std::string_view text, std::size_t pos, bool first) {
+  if (pos >= text.size()) return 0;
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
+  const std::u32string code = Decode(text.substr(pos, length));
+  if (code.size() != 1) return 0;
+  const bool ok = first ? IsLetter(code[0]) || code[0] == U'_' : IsNameChar(code[0]);
+  return ok ? length : 0;
 }
 
 bool IsUsableName(std::string_view name) {
-  if (name.empty() || name.size() > kMaxNameLength || !IsLetter(name.front())) return false;
-  for (char c : name) {
+  const std::u32string code = Decode(name);
+  if (code.empty() || code.size() > kMaxNameLength || !IsLetter(code.front())) return false;
+  for (const char32_t c : code)
     if (!IsNameChar(c)) return false;
-  }
-  return !IsReserved(name);
+  return !IsReserved(code);
 }
 
-bool NameRegistry::Taken(std::string_view name) const { return taken_.count(LowerCopy(name)) > 0; }
+bool NameRegistry::Taken(std::string_view name) const {
+  return taken_.count(Encode(Folded(name))) > 0;
+}
 
 AssignedName NameRegistry::Assign(std::string_view original, int position) {
-  const std::string base = Sanitize(original, position);
-  std::string name = base;
+  const std::u32string base = Decode(Sanitize(original, position));
+  std::string name = Encode(base);
   for (int suffix = 2; Taken(name); ++suffix) {
-    const std::string tail = "_" + std::to_string(suffix);
-    name = base.substr(0, kMaxNameLength - tail.size()) + tail;
+    const std::u32string tail = Decode("_" + std::to_string(suffix));
+    name = Encode(base.substr(0, kMaxNameLength - tail.size()) + tail);
   }
-  taken_.insert(LowerCopy(name));
+  taken_.insert(Encode(Folded(name)));
   return {name, name != original};
 }
 

@@ -1,7 +1,9 @@
-// Variable names of the substitute host. A name is at most 8 characters of ASCII letters,
-// digits and underscores, starts with a letter, is not one of the words of the selection
-// language (and, or, not), and is unique among the file's variables without regard to case.
-// Names read from files are made to follow these rules; each change is reported.
+// Variable names of the substitute host. A name is at most 8 characters (not bytes) of
+// letters, digits and underscores, starts with a letter, is not one of the words of the
+// selection language (and, or, not), and is unique among the file's variables without regard
+// to case. Letters are the ASCII ones and the accented letters of Western European languages
+// (Latin-1 Supplement and Latin Extended-A: "Opérateu", "Längen", "Ørsted"). Names read
+// from files are made to follow these rules; each change is reported.
 #pragma once
 
 #include <cstddef>
@@ -13,9 +15,12 @@ namespace kpa::host::data {
 
 inline constexpr std::size_t kMaxNameLength = 8;
 
-// True when `a` and `b` are the same name without regard to ASCII case.
+// True when `a` and `b` are the same name without regard to case ("OPÉRATEU" is "opérateu").
 bool SameName(std::string_view a, std::string_view b);
 bool IsUsableName(std::string_view name);
+// The bytes of the name character (letter, digit or '_') that starts at `pos` of UTF-8
+// `text`; 0 when none does. `first` asks for a character that may start a name.
+std::size_t NameCharacterLength(std::string_view text, std::size_t pos, bool first);
 
 struct AssignedName {
   std::string name;
@@ -26,7 +31,7 @@ struct AssignedName {
 class NameRegistry {
  public:
   // Makes `original` usable and unique: characters other than letters, digits and
-  // underscores become '_' (one per character, not per byte), a name not starting with a
+  // underscores become '_' (one per character), a name not starting with a
   // letter gets the prefix "x", an empty name becomes "var" and the 1-based `position`, a
   // reserved word gets a trailing '_', the result is cut to 8 characters, and a clash with an
   // earlier name gets the suffix "_2", "_3", ... with the stem shortened to keep 8 characters.

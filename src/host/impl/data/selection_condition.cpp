@@ -27,7 +27,6 @@ struct Token {
   int column = 0;  // 1-based character column
 };
 
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::vector<Token> Tokenize(std::string_view text) {
@@ -46,8 +45,8 @@ std::vector<Token> Tokenize(std::string_view text) {
     }
     const char c = text[i];
     const std::size_t start = i;
-    if (IsLetter(c) || c == '_') {
-      while (i < text.size() && (IsLetter(text[i]) || IsDigit(text[i]) || text[i] == '_')) ++i;
+    if (NameCharacterLength(text, i, true) > 0) {
+      while (const std::size_t length = NameCharacterLength(text, i, false)) i += length;
       token.text = std::string(text.substr(start, i - start));
       token.kind = SameName(token.text, "and")   ? TokenKind::kAnd
                    : SameName(token.text, "or")  ? TokenKind::kOr
