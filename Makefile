@@ -5,7 +5,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKPA_WERROR=ON
 
-.PHONY: all deps configure build test demo bench sanitize format format-check clean
+.PHONY: all deps configure build test demo bench sanitize release format format-check clean
 
 all: build
 
@@ -33,6 +33,11 @@ sanitize: deps
 	@cmake --build build-asan -j$(JOBS)
 	@ctest --test-dir build-asan -j$(JOBS) --output-on-failure
 
+# The build a user or packager makes: plain Release, warnings not turned into errors.
+release: deps
+	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build-release -j$(JOBS) --target kpa
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
@@ -40,4 +45,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 clean:
-	@rm -rf $(BUILD) build-asan demo-out
+	@rm -rf $(BUILD) build-asan build-release demo-out
