@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
   std::string data;
   std::string out_folder;
   std::string csv;
+  std::string formats = "svg";
   const std::string csv_help =
       "The dialect of CSV files, e.g. \"delimiter=semicolon decimal=comma\" (delimiter comma, "
       "semicolon, tab; decimal point, comma; encoding utf-8, windows-1252; each auto when "
@@ -49,6 +50,11 @@ int main(int argc, char** argv) {
   run_command->add_option("--out", out_folder,
                           "Write every output and report.html into this folder");
   run_command->add_option("--csv", csv, csv_help);
+  run_command
+      ->add_option("--formats", formats,
+                   "Chart files written with --out: svg, png, pdf, separated by commas "
+                   "(PNG at 300 dpi)")
+      ->capture_default_str();
   run_command->add_flag("--trace", run.trace, "Print each dialog transition to stderr");
   run_command->add_flag("--strict", run.strict,
                         "Stop at the first statement that fails (exit code 4)");
@@ -88,6 +94,13 @@ int main(int argc, char** argv) {
     csv_options = kpa::host::data::ParseCsvOptions(csv);
   } catch (const std::invalid_argument& error) {
     std::cerr << "kpa: --csv " << error.what() << '\n';
+    return kpa::cli::kExitUsage;
+  }
+
+  try {
+    run.images = kpa::host::ParseImageFormats(formats);
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "kpa: --formats: " << error.what() << '\n';
     return kpa::cli::kExitUsage;
   }
 

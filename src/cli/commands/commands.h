@@ -7,6 +7,7 @@
 #include <string>
 
 #include "host/impl/data/csv_dialect.h"
+#include "host/impl/output_log.h"
 
 namespace kpa::cli {
 
@@ -25,6 +26,7 @@ struct RunOptions {
   bool strict = false;
   bool progress_bar = false;
   host::data::CsvOptions csv;  // the dialect of delimited text files, unset parts detected
+  host::ImageFormats images;   // PNG and PDF beside each chart's SVG
 };
 
 // Runs a script file against an optional data file; returns the exit code.

@@ -34,6 +34,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   session_options.host.scripted = true;
   session_options.host.keyword_file = host::KeywordStore::DefaultFile();
   session_options.host.csv = options.csv;
+  session_options.host.images = options.images;
   session_options.trace = options.trace;
   session_options.base_folder = options.script.parent_path();
   script::Session session(session_options);
@@ -53,17 +54,24 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
     }
   }
 
+  // However the script ends, what it produced is written out whole (the workbook too).
+  const auto finish = [&session, &err](int code) {
+    session.Host().FinishOutputs();
+    for (const auto& problem : session.Host().Log().WriteErrors())
+      err << "kpa: " << problem << '\n';
+    return code;
+  };
   session.Start();
   int failures = 0;
   for (const auto& statement : parsed.statements) {
     const script::Outcome outcome = session.Execute(statement, name);
-    if (outcome == script::Outcome::kDataFileError) return kExitDataFile;
+    if (outcome == script::Outcome::kDataFileError) return finish(kExitDataFile);
     if (outcome == script::Outcome::kFailed) {
       ++failures;
-      if (options.strict) return kExitStrict;
+      if (options.strict) return finish(kExitStrict);
     }
   }
-  for (const auto& problem : session.Host().Log().WriteErrors()) err << "kpa: " << problem << '\n';
+  finish(kExitDone);
   if (failures > 0) {
     err << "kpa: " << failures << (failures == 1 ? " statement" : " statements") << " of " << name
         << " failed\n";

@@ -55,6 +55,10 @@ int RunShell(const std::optional<std::filesystem::path>& data, const host::data:
     }
   }
   session.Start();
+  const auto finish = [&session]() {
+    session.Host().FinishOutputs();
+    return kExitDone;
+  };
 
   const shell::CAnalysisModelessDialog* shown = nullptr;
   std::string line;
@@ -67,13 +71,13 @@ int RunShell(const std::optional<std::filesystem::path>& data, const host::data:
     }
     if (session.Process().Ended()) {
       out << "The analysis has ended.\n";
-      return kExitDone;
+      return finish();
     }
-    if (!ReadInputLine(in, interactive, line)) return kExitDone;
+    if (!ReadInputLine(in, interactive, line)) return finish();
     ++line_number;
     const auto first = line.find_first_not_of(" \t");
     const std::string word = first == std::string::npos ? "" : line.substr(first);
-    if (word == "quit" || word == "exit") return kExitDone;
+    if (word == "quit" || word == "exit") return finish();
     if (word == "help") {
       out << kShellHelp;
       continue;

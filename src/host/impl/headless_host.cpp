@@ -24,7 +24,9 @@ constexpr int kProgressBarWidth = 40;
 }  // namespace
 
 HeadlessHost::HeadlessHost(HeadlessOptions options)
-    : options_(std::move(options)), keywords_(options_.keyword_file), csv_options_(options_.csv) {}
+    : options_(std::move(options)), keywords_(options_.keyword_file), csv_options_(options_.csv) {
+  log_.SetImageFormats(options_.images);
+}
 
 HeadlessHost::~HeadlessHost() = default;
 

@@ -33,6 +33,7 @@ struct HeadlessOptions {
   bool scripted = true;                // the module runs from a script
   std::filesystem::path keyword_file;  // the keyword store; empty: kept in memory only
   data::CsvOptions csv;                // the dialect of delimited text files (--csv)
+  ImageFormats images;                 // PNG and PDF beside each chart's SVG (--formats)
 };
 
 class HeadlessHost : public Host {
@@ -72,6 +73,8 @@ class HeadlessHost : public Host {
   static bool CancelRequestedFromSignal();
 
   const OutputLog& Log() const { return log_; }
+  // The run is over: the outputs written once for all of it (the workbook) are written.
+  void FinishOutputs() { log_.Finish(); }
   const std::vector<std::string>& Messages() const { return messages_; }
   const std::string& StatusText() const { return status_text_; }
   const data::DataSet* Data() const { return data_.get(); }

@@ -2,13 +2,36 @@
 
 #include <cstdio>
 #include <fstream>
+#include <stdexcept>
 
 #include "host/impl/render/chart_render.h"
 #include "host/impl/render/diagram_render.h"
 #include "host/impl/render/report.h"
+#include "host/impl/render/svg_images.h"
 #include "host/impl/render/table_render.h"
+#include "host/impl/render/workbook.h"
 
 namespace kpa::host {
+
+ImageFormats ParseImageFormats(std::string_view text) {
+  ImageFormats formats;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find(',', start);
+    if (end == std::string_view::npos) end = text.size();
+    const std::string_view format = text.substr(start, end - start);
+    if (format == "png") {
+      formats.png = true;
+    } else if (format == "pdf") {
+      formats.pdf = true;
+    } else if (format != "svg" && !format.empty()) {
+      throw std::invalid_argument("unknown image format '" + std::string(format) +
+                                  "'; use svg, png and pdf, separated by commas");
+    }
+    start = end + 1;
+  }
+  return formats;
+}
 
 void OutputLog::SetFolder(const std::filesystem::path& folder) {
   std::filesystem::create_directories(folder);
@@ -42,7 +65,9 @@ int OutputLog::AddChart(const ChartSpec& chart) {
   if (!folder_.empty()) {
     const std::string stem = Stem(number);
     WriteFile(stem + ".json", render::RenderChartJson(chart));
-    WriteFile(stem + ".svg", render::RenderChartSvg(chart));
+    const std::string svg = render::RenderChartSvg(chart);
+    WriteFile(stem + ".svg", svg);
+    WriteImages(stem, svg);
     WriteReport();
   }
   return number;
@@ -54,7 +79,9 @@ int OutputLog::AddDiagram(const DiagramSpec& diagram) {
   if (!folder_.empty()) {
     const std::string stem = Stem(number);
     WriteFile(stem + ".json", render::RenderDiagramJson(diagram));
-    WriteFile(stem + ".svg", render::RenderDiagramSvg(diagram));
+    const std::string svg = render::RenderDiagramSvg(diagram);
+    WriteFile(stem + ".svg", svg);
+    WriteImages(stem, svg);
     WriteReport();
   }
   return number;
@@ -80,6 +107,26 @@ void OutputLog::AddMessage(const std::string& text) {
   out << text << '\n';
   if (!out) write_errors_.push_back("cannot write " + (folder_ / "messages.txt").string());
   WriteReport();
+}
+
+void OutputLog::Finish() {
+  if (folder_.empty()) return;
+  render::NumberedTables tables;
+  for (const OutputItem& item : items_)
+    if (const auto* table = std::get_if<TableSpec>(&item.content))
+      tables.emplace_back(item.number, table);
+  if (tables.empty()) return;
+  if (const auto problem = render::WriteWorkbook(folder_ / "results.xlsx", tables))
+    write_errors_.push_back(*problem);
+}
+
+void OutputLog::WriteImages(const std::string& stem, const std::string& svg) {
+  if (images_.png)
+    if (const auto problem = render::WriteSvgAsPng(svg, folder_ / (stem + ".png")))
+      write_errors_.push_back(*problem);
+  if (images_.pdf)
+    if (const auto problem = render::WriteSvgAsPdf(svg, folder_ / (stem + ".pdf")))
+      write_errors_.push_back(*problem);
 }
 
 void OutputLog::WriteFile(const std::string& name, const std::string& content) {

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -16,6 +17,16 @@
 #include "host/impl/render/report.h"
 
 namespace kpa::host {
+
+// The image files written beside each chart's and diagram's SVG.
+struct ImageFormats {
+  bool png = false;
+  bool pdf = false;
+};
+
+// "svg", "svg,png", "png,pdf", ...: the formats asked for (SVG is always written). Throws
+// std::invalid_argument naming an unknown format.
+ImageFormats ParseImageFormats(std::string_view text);
 
 struct OutputItem {
   int number = 0;  // tables and charts: 1, 2, ...; 0 for text and messages
@@ -27,6 +38,7 @@ class OutputLog {
   // Creates the folder if needed; throws std::filesystem::filesystem_error when it cannot.
   void SetFolder(const std::filesystem::path& folder);
   const std::filesystem::path& Folder() const { return folder_; }
+  void SetImageFormats(ImageFormats formats) { images_ = formats; }
 
   // Each returns the output's number (tables and charts) or 0.
   int AddTable(const TableSpec& table);
@@ -34,6 +46,10 @@ class OutputLog {
   int AddDiagram(const DiagramSpec& diagram);
   void AddTextLine(const std::string& line);
   void AddMessage(const std::string& text);
+
+  // Writes what is written once for the whole run (results.xlsx, every table as a sheet)
+  // when there is an output folder; call it when the run ends.
+  void Finish();
 
   const std::vector<OutputItem>& Items() const { return items_; }
   int OutputCount() const { return next_number_ - 1; }
@@ -44,9 +60,11 @@ class OutputLog {
 
  private:
   void WriteFile(const std::string& name, const std::string& content);
+  void WriteImages(const std::string& stem, const std::string& svg);
   void WriteReport();
 
   std::filesystem::path folder_;
+  ImageFormats images_;
   std::vector<OutputItem> items_;
   int next_number_ = 1;
   std::vector<std::string> write_errors_;

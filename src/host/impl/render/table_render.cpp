@@ -119,7 +119,12 @@ std::string RenderTableText(const TableSpec& table) {
 }
 
 std::string RenderTableCsv(const TableSpec& table) {
-  std::string out = CsvField(Trim(table.row_header));
+  // The title lines as comment lines, which kpa's own CSV reader skips, so that the files of
+  // several variables can be told apart and still read back.
+  std::string out;
+  for (const auto line : TitleLines(table))
+    if (!Trim(line).empty()) out += "# " + std::string(Trim(line)) + "\r\n";
+  out += CsvField(Trim(table.row_header));
   for (const auto& column : table.columns) out += "," + CsvField(Heading(column));
   out += "\r\n";
   for (std::size_t r = 0; r < table.RowCount(); ++r) {

@@ -16,9 +16,10 @@ namespace kpa::host::render {
 std::string RenderTableText(const TableSpec& table);
 
 // RFC 4180: CRLF line ends, fields quoted when they hold a comma, a quote or a line end.
-// The first record holds the row heading and the column headings ("upper name" when a
-// column has an upper line); values are written in the shortest form that reads back
-// exactly. Title lines are left out so that every record has the same fields.
+// The title lines come first as comment lines ("# " and the line), as kpa's CSV reader and
+// most others read them; then the record of the row heading and the column headings
+// ("upper name" when a column has an upper line); values are written in the shortest form
+// that reads back exactly.
 std::string RenderTableCsv(const TableSpec& table);
 
 // {"kind":"table","title":[...],"rowHeader":"...","columns":[{"name","upper","width",

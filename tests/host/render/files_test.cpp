@@ -1,0 +1,96 @@
+// The files written for people beside the text outputs: the workbook of every table (read
+// back from its sheet XML with unzip) and a chart as PNG at 300 dpi and as PDF.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/impl/render/chart_render.h"
+#include "host/impl/render/svg_images.h"
+#include "host/impl/render/workbook.h"
+#include "render_fixtures.h"
+
+namespace kpa::host::render {
+namespace {
+
+std::filesystem::path Folder(const std::string& name) {
+  const auto folder = std::filesystem::temp_directory_path() / ("kpa-render-" + name);
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  return folder;
+}
+
+// One member of a zip archive, through the unzip command.
+std::string ZipMember(const std::filesystem::path& archive, const std::string& member) {
+  const std::string command = "unzip -p '" + archive.string() + "' " + member;
+  std::string text;
+  if (FILE* pipe = popen(command.c_str(), "r")) {
+    std::array<char, 4096> buffer{};
+    while (const std::size_t read = fread(buffer.data(), 1, buffer.size(), pipe))
+      text.append(buffer.data(), read);
+    pclose(pipe);
+  }
+  return text;
+}
+
+std::string ReadBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(Workbook, OneSheetPerTableWithNumbersAsNumbers) {
+  const auto folder = Folder("workbook");
+  const TableSpec table = testing::FixtureTable();
+  const auto path = folder / "results.xlsx";
+  ASSERT_EQ(WriteWorkbook(path, {{1, &table}, {7, &table}}), std::nullopt);
+  const std::string workbook = ZipMember(path, "xl/workbook.xml");
+  EXPECT_NE(workbook.find("name=\"001 Capabilité du processus\""), std::string::npos) << workbook;
+  EXPECT_NE(workbook.find("name=\"007 Capabilité du processus\""), std::string::npos);
+  const std::string sheet = ZipMember(path, "xl/worksheets/sheet1.xml");
+  // The numbers of the CSV rendering, as numbers; the missing cell is left out.
+  for (const char* number : {"<v>10.01234</v>", "<v>9.9876</v>", "<v>0.02514</v>",
+                             "<v>123456789.5</v>"}) {
+    SCOPED_TRACE(number);
+    EXPECT_NE(sheet.find(number), std::string::npos);
+  }
+  // Two title lines, a blank row, two heading rows: the second data row is row 7.
+  EXPECT_NE(sheet.find("<c r=\"C7\""), std::string::npos);
+  EXPECT_EQ(sheet.find("<c r=\"D7\""), std::string::npos) << "the missing cell is empty";
+  const std::string styles = ZipMember(path, "xl/styles.xml");
+  EXPECT_NE(styles.find("formatCode=\"0.0000\""), std::string::npos);  // the column's decimals
+  const std::string strings = ZipMember(path, "xl/sharedStrings.xml");
+  for (const char* text : {"Variable : Diamètre extérieur (mm)", "Interv.", "Réduire"})
+    EXPECT_NE(strings.find(text), std::string::npos) << text;
+  std::filesystem::remove_all(folder);
+}
+
+TEST(SvgImages, ChartAsPngAtPrintResolutionAndAsPdf) {
+  const auto folder = Folder("images");
+  const std::string svg = RenderChartSvg(testing::FixtureChart());
+  ASSERT_EQ(WriteSvgAsPng(svg, folder / "chart.png"), std::nullopt);
+  ASSERT_EQ(WriteSvgAsPdf(svg, folder / "chart.pdf"), std::nullopt);
+  // The PNG header: its size in big-endian words at bytes 16 and 20. The fixture's SVG is
+  // 872.80 x 520 pixels of 1/96 inch; at 300 dpi that is 2728 x 1625.
+  const std::string png = ReadBytes(folder / "chart.png");
+  ASSERT_GE(png.size(), 24u);
+  EXPECT_EQ(png.substr(1, 3), "PNG");
+  const auto word = [&png](std::size_t at) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+      value = (value << 8) | static_cast<unsigned char>(png[at + i]);
+    return value;
+  };
+  EXPECT_EQ(word(16), static_cast<std::uint32_t>(std::ceil(872.80 * 300 / 96)));
+  EXPECT_EQ(word(20), static_cast<std::uint32_t>(std::ceil(520.0 * 300 / 96)));
+  EXPECT_EQ(ReadBytes(folder / "chart.pdf").substr(0, 5), "%PDF-");
+  EXPECT_NE(WriteSvgAsPng("not svg", folder / "bad.png"), std::nullopt);
+  std::filesystem::remove_all(folder);
+}
+
+}  // namespace
+}  // namespace kpa::host::render
