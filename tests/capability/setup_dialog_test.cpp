@@ -346,6 +346,23 @@ TEST_F(SetupDialogTest, AnUnreadableCaseStopsThePass) {
   EXPECT_EQ(Template(), kRawResults);
 }
 
+// Values a CSV reader made from texts are codes, not measurements: OK says so, variable by
+// variable, before the analysis runs on them.
+TEST_F(SetupDialogTest, TextCodesAreAnsweredWithAWarning) {
+  host_.variables = {Column("x", kTen), Column("t", kTen)};
+  host_.variables[1].from_texts = true;
+  OpenSetup();
+  NewMessages();
+  Set("Variables", std::string("x t"));
+  Set("ProcessSpecifications", std::string("x ( 5 5 Missing Missing ) t ( 5 5 Missing Missing )"));
+  Call("OK");
+  EXPECT_EQ(NewMessages(),
+            std::vector<std::string>{"Attention : les valeurs de cette variable sont les codes de "
+                                     "textes (1, 2, 3, ...), pas des mesures ; elles sont "
+                                     "analysées comme des nombres : t"});
+  EXPECT_EQ(Template(), kRawResults);
+}
+
 // A cancel during the reading leaves the setup dialog open with the cancel message and no
 // results; the next OK reads the data again.
 TEST_F(SetupDialogTest, CancelDuringThePass) {

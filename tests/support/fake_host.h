@@ -22,6 +22,7 @@ struct FakeVariable {
   std::optional<std::string> long_name;
   std::vector<host::ValueLabel> labels;
   double missing_code = -9999.0;
+  bool from_texts = false;
 };
 
 class FakeHost : public host::Host {
@@ -78,6 +79,7 @@ class FakeHost : public host::Host {
       if (label.code == code) return label.text;
     return std::nullopt;
   }
+  bool IsTextCoded(int variable) const override { return Var(variable).from_texts; }
   std::vector<host::ValueLabel> ValueLabels(int variable) const override {
     return Var(variable).labels;
   }

@@ -57,6 +57,9 @@ class Host {
   virtual std::optional<std::string> VariableLongName(int variable) const = 0;
   virtual std::optional<std::string> ValueLabelText(int variable, double code) const = 0;
   virtual std::vector<ValueLabel> ValueLabels(int variable) const = 0;
+  // Whether the host made the variable's values from a column of texts: codes 1, 2, 3, ...
+  // labelled with the texts, not measurements.
+  virtual bool IsTextCoded(int variable) const = 0;
   // Looks a variable up by name, without regard to case; 0 when none matches.
   virtual int FindVariable(const std::string& name) const = 0;
   virtual bool HasCaseNames() const = 0;

@@ -140,6 +140,10 @@ std::vector<ValueLabel> HeadlessHost::ValueLabels(int variable) const {
   return labels;
 }
 
+bool HeadlessHost::IsTextCoded(int variable) const {
+  return data_ && data_->HasVariable(variable) && data_->variable(variable).from_texts;
+}
+
 int HeadlessHost::FindVariable(const std::string& name) const {
   return data_ ? data_->FindVariable(name) : 0;
 }

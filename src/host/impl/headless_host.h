@@ -90,6 +90,7 @@ class HeadlessHost : public Host {
   std::optional<std::string> VariableLongName(int variable) const override;
   std::optional<std::string> ValueLabelText(int variable, double code) const override;
   std::vector<ValueLabel> ValueLabels(int variable) const override;
+  bool IsTextCoded(int variable) const override;
   int FindVariable(const std::string& name) const override;
   bool HasCaseNames() const override;
   std::string CaseName(std::int64_t case_number) const override;

@@ -53,8 +53,8 @@ TEST(Workbook, OneSheetPerTableWithNumbersAsNumbers) {
   EXPECT_NE(workbook.find("name=\"007 Capabilité du processus\""), std::string::npos);
   const std::string sheet = ZipMember(path, "xl/worksheets/sheet1.xml");
   // The numbers of the CSV rendering, as numbers; the missing cell is left out.
-  for (const char* number : {"<v>10.01234</v>", "<v>9.9876</v>", "<v>0.02514</v>",
-                             "<v>123456789.5</v>"}) {
+  for (const char* number :
+       {"<v>10.01234</v>", "<v>9.9876</v>", "<v>0.02514</v>", "<v>123456789.5</v>"}) {
     SCOPED_TRACE(number);
     EXPECT_NE(sheet.find(number), std::string::npos);
   }

@@ -42,8 +42,8 @@ struct Loaded {
 Loaded Load(std::string_view svg) {
   Loaded loaded;
   GError* error = nullptr;
-  loaded.handle.reset(rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()),
-                                                svg.size(), &error));
+  loaded.handle.reset(
+      rsvg_handle_new_from_data(reinterpret_cast<const guint8*>(svg.data()), svg.size(), &error));
   if (!loaded.handle) {
     loaded.error = TakeError(error);
     return loaded;
@@ -90,8 +90,8 @@ std::optional<std::string> WriteSvgAsPdf(std::string_view svg, const std::filesy
   const Loaded loaded = Load(svg);
   if (!loaded.handle) return Failed(path, loaded.error);
   const double scale = kPointsPerInch / kSvgPixelsPerInch;
-  const Surface surface(cairo_pdf_surface_create(path.string().c_str(), loaded.width * scale,
-                                                 loaded.height * scale));
+  const Surface surface(
+      cairo_pdf_surface_create(path.string().c_str(), loaded.width * scale, loaded.height * scale));
   const Context context(cairo_create(surface.get()));
   if (const auto problem = Draw(loaded, context.get(), scale)) return Failed(path, *problem);
   cairo_show_page(context.get());
