@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <optional>
+#include <vector>
 
 #include "automation/interface_members.h"
 #include "shell/steps.h"
@@ -205,6 +206,44 @@ const InterfaceDefinition* InterfaceOfTemplate(int template_number) {
     for (const int number : definition.templates)
       if (number == template_number) return &definition;
   return nullptr;
+}
+
+namespace {
+
+// Levenshtein's edit distance between two names, case not minded.
+std::size_t EditDistance(std::string_view a, std::string_view b) {
+  const auto lower = [](char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  };
+  std::vector<std::size_t> previous(b.size() + 1);
+  std::vector<std::size_t> current(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) previous[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    current[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      const std::size_t substitution =
+          previous[j - 1] + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1);
+      current[j] = std::min({previous[j] + 1, current[j - 1] + 1, substitution});
+    }
+    std::swap(previous, current);
+  }
+  return previous[b.size()];
+}
+
+}  // namespace
+
+std::string NearestMemberName(const InterfaceDefinition& interface_definition,
+                              std::string_view name) {
+  std::string nearest;
+  std::size_t best = name.size() / 3 + 1;
+  for (const BoundMember& bound : MembersOf(interface_definition)) {
+    const std::size_t distance = EditDistance(name, bound.row->member);
+    if (distance < best) {
+      best = distance;
+      nearest = std::string(bound.row->member);
+    }
+  }
+  return nearest;
 }
 
 std::vector<BoundMember> MembersOf(const InterfaceDefinition& interface_definition) {

@@ -109,6 +109,10 @@ const EnumValue* FindEnumerator(std::string_view name);
 const InterfaceDefinition* FindInterface(std::string_view name);  // without regard to case
 const InterfaceDefinition* InterfaceOfTemplate(int template_number);
 // A member of an interface or of the base interface, without regard to case.
+// The member whose name is nearest to a mistyped `name` (at most a third of its letters
+// away, case not minded), for a "did you mean" hint; empty when none is that near.
+std::string NearestMemberName(const InterfaceDefinition& interface_definition,
+                              std::string_view name);
 std::optional<BoundMember> FindMember(const InterfaceDefinition& interface_definition,
                                       std::string_view member);
 // Every member of an interface, base members first, with dispatch identifiers.

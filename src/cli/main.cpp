@@ -62,6 +62,8 @@ int main(int argc, char** argv) {
   auto* shell_command = app.add_subcommand("shell", "Drive the dialogs interactively");
   shell_command->add_option("--data", data, "A data file to open first");
   shell_command->add_option("--csv", csv, csv_help);
+  kpa::cli::ShellOptions shell;
+  shell_command->add_flag("--trace", shell.trace, "Print each dialog transition to stderr");
 
   std::string interface_name;
   auto* members_command =
@@ -113,10 +115,9 @@ int main(int argc, char** argv) {
     return kpa::cli::RunScript(run, std::cout, std::cerr);
   }
   if (*shell_command) {
-    std::optional<std::filesystem::path> file;
-    if (!data.empty()) file = data;
-    return kpa::cli::RunShell(file, csv_options, std::cin, std::cout, std::cerr,
-                              isatty(STDIN_FILENO) != 0);
+    if (!data.empty()) shell.data = data;
+    shell.csv = csv_options;
+    return kpa::cli::RunShell(shell, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
   }
   if (*members_command) {
     std::optional<std::string> name;

@@ -92,6 +92,24 @@ TEST(Commands, ExitCodesNameTheFailure) {
   std::filesystem::remove_all(folder);
 }
 
+// The shell shows captions as a person reads them (no style prefix, no accelerator marks)
+// and the controls tab by tab.
+TEST(Commands, ShellShowsReadableCaptionsTabByTab) {
+  std::istringstream in(
+      "ProStartup.TypeOfAnalysis = scProSamplingPlans\nProStartup.OK\n"
+      "ProSampling.OK\n");
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunShell(ShellOptions{}, in, out, err, false), kExitDone);
+  const std::string view = out.str();
+  EXPECT_NE(view.find("   1  button  \"OK\"  [OK]"), std::string::npos) << view;  // "g&OK"
+  EXPECT_NE(view.find("\"Synthèse :  Résultats du plan d'échantillonnage fixe\"  [Summary]"),
+            std::string::npos);  // "!249S&ynthèse :  ..."
+  EXPECT_NE(view.find("   -- tab Plan d'échantillonnage séquentiel (3180)\n"), std::string::npos);
+  EXPECT_EQ(view.find("\"&"), std::string::npos);         // no caption opens with a mark
+  EXPECT_EQ(err.str().find("step "), std::string::npos);  // transitions only with --trace
+}
+
 TEST(Commands, CalcSaysWhyItHasNoValue) {
   std::ostringstream out;
   std::ostringstream err;

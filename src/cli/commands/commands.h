@@ -33,8 +33,13 @@ struct RunOptions {
 int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err);
 
 // The interactive shell: reads statements (with line editing when `in` is a terminal).
-int RunShell(const std::optional<std::filesystem::path>& data, const host::data::CsvOptions& csv,
-             std::istream& in, std::ostream& out, std::ostream& err, bool interactive);
+struct ShellOptions {
+  std::optional<std::filesystem::path> data;
+  host::data::CsvOptions csv;
+  bool trace = false;  // print each dialog transition to stderr
+};
+int RunShell(const ShellOptions& given, std::istream& in, std::ostream& out, std::ostream& err,
+             bool interactive);
 
 // Lists the automation interfaces, or the members of one of them (help text of the library).
 int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,

@@ -1,6 +1,8 @@
 #include "cli/commands/dialog_view.h"
 
+#include <algorithm>
 #include <sstream>
+#include <string_view>
 
 #include "automation/type_library.h"
 #include "shell/dialogs/list_text.h"
@@ -48,6 +50,43 @@ std::string MembersOf(int control_id, const std::string& interface_name) {
   return names.empty() ? names : names + "]" + notes;
 }
 
+// A caption as a person reads it on screen: without the host's style prefix (a resource
+// icon "!246", or a lower-case letter or '`' in front of the text proper) and with the
+// accelerator marks taken out ("&&" is a shown '&').
+std::string ReadableCaption(std::string_view caption) {
+  if (caption.size() >= 4 && caption[0] == '!' &&
+      std::all_of(caption.begin() + 1, caption.begin() + 4,
+                  [](char c) { return c >= '0' && c <= '9'; }))
+    caption.remove_prefix(4);
+  else if (caption.size() >= 2 && ((caption[0] >= 'a' && caption[0] <= 'z') || caption[0] == '`') &&
+           (caption[1] == '&' || (caption[1] >= 'A' && caption[1] <= 'Z')))
+    caption.remove_prefix(1);
+  std::string text;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size() && caption[i + 1] == '&') {
+      text += '&';
+      ++i;
+    } else if (caption[i] != '&') {
+      text += caption[i];
+    }
+  }
+  return text;
+}
+
+void DescribeControl(const shell::Control& control, const std::string& interface_name,
+                     const host::Host& host, std::ostringstream& text) {
+  text << "   " << control.id << "  " << shell::ControlKindName(control.kind);
+  if (!control.caption.empty()) text << "  \"" << ReadableCaption(control.caption) << "\"";
+  const std::string value = ValueText(control, host);
+  if (!value.empty()) text << "  = " << value;
+  if (!control.enabled) text << "  (disabled)";
+  if (!control.visible) text << "  (hidden)";
+  text << MembersOf(control.id, interface_name) << '\n';
+  if (control.kind == shell::ControlKind::kListBox || control.kind == shell::ControlKind::kComboBox)
+    for (std::size_t i = 0; i < control.items.size(); ++i)
+      text << "        " << i << ": " << control.items[i] << '\n';
+}
+
 }  // namespace
 
 std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
@@ -62,18 +101,13 @@ std::string DescribeDialog(const shell::CAnalysisModelessDialog& dialog,
            << ")";
     text << '\n';
   }
-  for (const auto& control : dialog.Controls()) {
-    text << "   " << control.id << "  " << shell::ControlKindName(control.kind);
-    if (!control.caption.empty()) text << "  \"" << control.caption << "\"";
-    const std::string value = ValueText(control, host);
-    if (!value.empty()) text << "  = " << value;
-    if (!control.enabled) text << "  (disabled)";
-    if (!control.visible) text << "  (hidden)";
-    text << MembersOf(control.id, interface_name) << '\n';
-    if (control.kind == shell::ControlKind::kListBox ||
-        control.kind == shell::ControlKind::kComboBox)
-      for (std::size_t i = 0; i < control.items.size(); ++i)
-        text << "        " << i << ": " << control.items[i] << '\n';
+  // The dialog's frame first, then each tab with its controls, as a person pages through.
+  for (const auto& control : dialog.Controls())
+    if (control.page == 0) DescribeControl(control, interface_name, host, text);
+  for (const auto& tab : dialog.Tabs()) {
+    text << "   -- tab " << tab.caption << " (" << tab.number << ")\n";
+    for (const auto& control : dialog.Controls())
+      if (control.page == tab.number) DescribeControl(control, interface_name, host, text);
   }
   if (!dialog.StatusText().empty()) text << "   status: " << dialog.StatusText() << '\n';
   return text.str();

@@ -35,20 +35,20 @@ bool ReadInputLine(std::istream& in, bool interactive, std::string& line) {
 
 }  // namespace
 
-int RunShell(const std::optional<std::filesystem::path>& data, const host::data::CsvOptions& csv,
-             std::istream& in, std::ostream& out, std::ostream& err, bool interactive) {
+int RunShell(const ShellOptions& given, std::istream& in, std::ostream& out, std::ostream& err,
+             bool interactive) {
   script::SessionOptions options;
   options.host.out = &out;
   options.host.err = &err;
   options.host.progress_bar = interactive;
   options.host.scripted = false;
   options.host.keyword_file = host::KeywordStore::DefaultFile();
-  options.host.csv = csv;
-  options.trace = true;
+  options.host.csv = given.csv;
+  options.trace = given.trace;
   script::Session session(options);
-  if (data) {
+  if (given.data) {
     try {
-      session.Host().OpenDataFile(data->string());
+      session.Host().OpenDataFile(given.data->string());
     } catch (const host::data::DataFileError& error) {
       err << error.what() << '\n';
       return kExitDataFile;

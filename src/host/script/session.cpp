@@ -117,9 +117,14 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
 
   automation::DialogAutomation automation(dialog);
   const auto member = automation::FindMember(*automation.Interface(), statement.member);
-  if (!member)
-    return Fail(statement, file, open + " has no member " + statement.member,
+  if (!member) {
+    const std::string nearest =
+        automation::NearestMemberName(*automation.Interface(), statement.member);
+    return Fail(statement, file,
+                open + " has no member " + statement.member +
+                    (nearest.empty() ? "" : "; did you mean " + nearest + "?"),
                 statement.member_where);
+  }
 
   std::vector<automation::Variant> arguments;
   for (const auto& argument : statement.arguments) {
