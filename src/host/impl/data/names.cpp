@@ -14,7 +14,7 @@ std::u32string Decode(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     const auto byte = static_cast<unsigned char>(text[i]);
     const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    char32_t code = extra == 0 ? byte : byte & (0x3F >> extra);
+    auto code = static_cast<char32_t>(extra == 0 ? byte : byte & (0x3F >> extra));
     bool valid = i + static_cast<std::size_t>(extra) < text.size();
     for (int k = 1; valid && k <= extra; ++k) {
       const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
