@@ -35,9 +35,11 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   session_options.host.keyword_file = host::KeywordStore::DefaultFile();
   session_options.host.csv = options.csv;
   session_options.host.images = options.images;
+  session_options.host.program = std::string("kpa ") + KPA_VERSION;
   session_options.trace = options.trace;
   session_options.base_folder = options.script.parent_path();
   script::Session session(session_options);
+  session.Host().SetScriptPath(options.script.string());
 
   try {
     if (options.out_folder) session.Host().SetOutputFolder(*options.out_folder);

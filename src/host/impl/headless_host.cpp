@@ -4,12 +4,14 @@
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <ctime>
 #include <ostream>
 #include <stdexcept>
 
 #include "host/api/special_values.h"
 #include "host/impl/data/data_file.h"
 #include "host/impl/render/axis_scale.h"
+#include "host/impl/render/provenance.h"
 #include "host/impl/render/table_render.h"
 #include "resources/string_table.h"
 
@@ -26,6 +28,19 @@ constexpr int kProgressBarWidth = 40;
 HeadlessHost::HeadlessHost(HeadlessOptions options)
     : options_(std::move(options)), keywords_(options_.keyword_file), csv_options_(options_.csv) {
   log_.SetImageFormats(options_.images);
+  render::Provenance& provenance = log_.Provenance();
+  provenance.program = options_.program;
+  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  char started[32];
+  std::strftime(started, sizeof started, "%Y-%m-%d %H:%M:%S UTC", &utc);
+  provenance.started = started;
+}
+
+void HeadlessHost::RecordSelectionAndWeight() {
+  log_.Provenance().selection = SelectionConditionText();
+  log_.Provenance().weight = WeightVariableName();
 }
 
 HeadlessHost::~HeadlessHost() = default;
@@ -58,15 +73,20 @@ void HeadlessHost::OpenDataFile(const std::string& path) {
   selection_ = std::move(selection);
   weight_variable_ = weight;
   for (const auto& notice : result.notices) Notice(notice);
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  log_.Provenance().data_files.push_back({path, error ? 0 : size, render::FileSha256(path)});
+  RecordSelectionAndWeight();
 }
 
 void HeadlessHost::SetSelectionCondition(const std::string& text) {
   if (text.find_first_not_of(" \t") == std::string::npos) {
     selection_.reset();
-    return;
+  } else {
+    if (!data_) throw data::SelectionConditionError(1, "no data file is open");
+    selection_ = data::SelectionCondition::Parse(text, *data_);
   }
-  if (!data_) throw data::SelectionConditionError(1, "no data file is open");
-  selection_ = data::SelectionCondition::Parse(text, *data_);
+  RecordSelectionAndWeight();
 }
 
 std::string HeadlessHost::SelectionConditionText() const {
@@ -76,11 +96,12 @@ std::string HeadlessHost::SelectionConditionText() const {
 void HeadlessHost::SetWeightVariable(const std::string& name) {
   if (name.empty()) {
     weight_variable_ = 0;
-    return;
+  } else {
+    const int variable = data_ ? data_->FindVariable(name) : 0;
+    if (variable == 0) throw std::invalid_argument("no variable is named '" + name + "'");
+    weight_variable_ = variable;
   }
-  const int variable = data_ ? data_->FindVariable(name) : 0;
-  if (variable == 0) throw std::invalid_argument("no variable is named '" + name + "'");
-  weight_variable_ = variable;
+  RecordSelectionAndWeight();
 }
 
 std::string HeadlessHost::WeightVariableName() const {

@@ -34,6 +34,7 @@ struct HeadlessOptions {
   std::filesystem::path keyword_file;  // the keyword store; empty: kept in memory only
   data::CsvOptions csv;                // the dialect of delimited text files (--csv)
   ImageFormats images;                 // PNG and PDF beside each chart's SVG (--formats)
+  std::string program;                 // "kpa 0.1.0", for the report's provenance
 };
 
 class HeadlessHost : public Host {
@@ -46,6 +47,8 @@ class HeadlessHost : public Host {
   void OpenDataFile(const std::string& path);
   // The dialect of the delimited text files opened from now on (csv_dialect.h).
   void SetCsvOptions(const data::CsvOptions& options) { csv_options_ = options; }
+  // The script whose run the outputs belong to, for the report's provenance.
+  void SetScriptPath(const std::string& path) { log_.Provenance().script = path; }
   const data::CsvOptions& CsvDialectOptions() const { return csv_options_; }
   // "" clears the condition; throws data::SelectionConditionError for a bad condition.
   void SetSelectionCondition(const std::string& text);
@@ -152,6 +155,8 @@ class HeadlessHost : public Host {
   KeywordStore keywords_;
   OutputLog log_;
   data::CsvOptions csv_options_;
+
+  void RecordSelectionAndWeight();
 };
 
 }  // namespace kpa::host

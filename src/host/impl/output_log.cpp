@@ -139,7 +139,7 @@ void OutputLog::WriteReport() {
   std::vector<render::ReportItem> report;
   report.reserve(items_.size());
   for (const auto& item : items_) report.push_back(item.content);
-  WriteFile("report.html", render::RenderReportHtml(report, "Analyse de processus"));
+  WriteFile("report.html", render::RenderReportHtml(report, "Analyse de processus", &provenance_));
 }
 
 }  // namespace kpa::host

@@ -39,6 +39,8 @@ class OutputLog {
   void SetFolder(const std::filesystem::path& folder);
   const std::filesystem::path& Folder() const { return folder_; }
   void SetImageFormats(ImageFormats formats) { images_ = formats; }
+  // What the report opens with; kept up to date by the host.
+  render::Provenance& Provenance() { return provenance_; }
 
   // Each returns the output's number (tables and charts) or 0.
   int AddTable(const TableSpec& table);
@@ -65,6 +67,7 @@ class OutputLog {
 
   std::filesystem::path folder_;
   ImageFormats images_;
+  render::Provenance provenance_;
   std::vector<OutputItem> items_;
   int next_number_ = 1;
   std::vector<std::string> write_errors_;

@@ -1,5 +1,6 @@
 // The files written for people beside the text outputs: the workbook of every table (read
-// back from its sheet XML with unzip) and a chart as PNG at 300 dpi and as PDF.
+// back from its sheet XML with unzip), a chart as PNG at 300 dpi and as PDF, and the
+// provenance the report opens with.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -11,6 +12,7 @@
 #include <string>
 
 #include "host/impl/render/chart_render.h"
+#include "host/impl/render/provenance.h"
 #include "host/impl/render/svg_images.h"
 #include "host/impl/render/workbook.h"
 #include "render_fixtures.h"
@@ -89,6 +91,26 @@ TEST(SvgImages, ChartAsPngAtPrintResolutionAndAsPdf) {
   EXPECT_EQ(word(20), static_cast<std::uint32_t>(std::ceil(520.0 * 300 / 96)));
   EXPECT_EQ(ReadBytes(folder / "chart.pdf").substr(0, 5), "%PDF-");
   EXPECT_NE(WriteSvgAsPng("not svg", folder / "bad.png"), std::nullopt);
+  std::filesystem::remove_all(folder);
+}
+
+// The report's provenance: SHA-256 of the file's bytes (FIPS 180-4's example: "abc" is
+// ba7816bf...f20015ad) and the block that names it, escaped.
+TEST(Provenance, DigestAndBlock) {
+  const auto folder = Folder("provenance");
+  std::ofstream(folder / "abc.csv", std::ios::binary) << "abc";
+  EXPECT_EQ(FileSha256((folder / "abc.csv").string()),
+            "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad");
+  EXPECT_EQ(FileSha256((folder / "none.csv").string()), "");
+  Provenance provenance;
+  provenance.program = "kpa 0.1.0";
+  provenance.data_files = {{"a<b>.csv", 3, "ba78"}};
+  provenance.selection = "x > 1";
+  const std::string html = RenderProvenanceHtml(provenance);
+  EXPECT_NE(html.find("<dt>Programme</dt><dd>kpa 0.1.0</dd>"), std::string::npos) << html;
+  EXPECT_NE(html.find("a&lt;b&gt;.csv (3 octets, SHA-256 ba78)"), std::string::npos);
+  EXPECT_NE(html.find("<dd>x &gt; 1</dd>"), std::string::npos);
+  EXPECT_NE(html.find("<dt>Pondération</dt><dd>aucune</dd>"), std::string::npos);
   std::filesystem::remove_all(folder);
 }
 

@@ -33,16 +33,22 @@ pre.output { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 0.
   margin: 0; }
 div.message { border-left: 4px solid #d55e00; background: #fff6ef; padding: 8px 12px; }
 svg { display: block; max-width: 100%; height: auto; }
+section.provenance dl { display: grid; grid-template-columns: max-content auto; gap: 2px 16px;
+  margin: 0; font-size: 0.85em; }
+section.provenance dt { color: #666; }
+section.provenance dd { margin: 0; overflow-wrap: anywhere; }
 )";
 
 }  // namespace
 
-std::string RenderReportHtml(const std::vector<ReportItem>& items, std::string_view title) {
+std::string RenderReportHtml(const std::vector<ReportItem>& items, std::string_view title,
+                             const Provenance* provenance) {
   std::string out = "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"utf-8\">\n";
   out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
   out += fmt::format("<title>{}</title>\n", EscapeXml(title.empty() ? "kpa" : title));
   out += fmt::format("<style>\n{}</style>\n</head>\n<body>\n<main>\n", kStyle);
   if (!title.empty()) out += fmt::format("<h1>{}</h1>\n", EscapeXml(title));
+  if (provenance != nullptr) out += RenderProvenanceHtml(*provenance);
   int chart_number = 0;
   for (const auto& item : items) {
     out += "<section>\n";

@@ -11,6 +11,7 @@
 #include "host/api/chart_spec.h"
 #include "host/api/diagram_spec.h"
 #include "host/api/table_spec.h"
+#include "host/impl/render/provenance.h"
 
 namespace kpa::host::render {
 
@@ -23,7 +24,9 @@ struct TextBlock {
 using ReportItem = std::variant<TableSpec, ChartSpec, DiagramSpec, TextBlock>;
 
 // A complete HTML5 document (UTF-8) with a small style sheet; `title` names the document
-// in the browser (no heading is added for it when empty).
-std::string RenderReportHtml(const std::vector<ReportItem>& items, std::string_view title = "");
+// in the browser (no heading is added for it when empty); the provenance, when given, opens
+// the document.
+std::string RenderReportHtml(const std::vector<ReportItem>& items, std::string_view title = "",
+                             const Provenance* provenance = nullptr);
 
 }  // namespace kpa::host::render
