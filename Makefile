@@ -31,7 +31,7 @@ bench: configure
 sanitize: deps
 	@cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKPA_SANITIZE=ON -DKPA_WERROR=ON >/dev/null
 	@cmake --build build-asan -j$(JOBS)
-	@ctest --test-dir build-asan -j$(JOBS) --output-on-failure
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp ctest --test-dir build-asan -j$(JOBS) --output-on-failure
 
 # The build a user or packager makes: plain Release, warnings not turned into errors.
 release: deps
