@@ -1,6 +1,7 @@
 #include "host/impl/data/csv_dialect.h"
 
 #include <array>
+#include <memory>
 #include <stdexcept>
 
 #include "host/impl/data/csv_tokenizer.h"
@@ -33,22 +34,25 @@ struct Split {
   char delimiter = ',';
   bool consistent = false;  // every row has the header's number of cells
   std::size_t columns = 0;
-  std::vector<CsvRow> rows;  // the header, then the sample rows
+  std::unique_ptr<CsvTokenizer> tokenizer;  // owns the unescaped texts of the cells
+  CsvRows store;
+  std::vector<CsvRow> rows;  // the header, then the sample rows, without blank rows
 };
 
 Split SplitOn(std::string_view text, const std::string& path, char delimiter) {
   Split split;
   split.delimiter = delimiter;
   try {
-    CsvTokenizer tokenizer(text, path, delimiter);
-    tokenizer.SkipPreamble();
-    while (!tokenizer.AtEnd() && split.rows.size() <= kSampleRows) {
-      CsvRow row = tokenizer.NextRow();
-      if (!row.IsBlank()) split.rows.push_back(std::move(row));
-    }
+    split.tokenizer = std::make_unique<CsvTokenizer>(text, path, delimiter);
+    split.tokenizer->SkipPreamble();
+    while (!split.tokenizer->AtEnd() && split.store.ends.size() <= kSampleRows)
+      split.tokenizer->NextRow(split.store);
   } catch (const DataFileError&) {
     return split;  // an unclosed quote or text after one: not this delimiter
   }
+  split.store.Resolve();
+  for (const CsvRow& row : split.store.rows)
+    if (!row.IsBlank()) split.rows.push_back(row);
   if (split.rows.empty()) return split;
   split.columns = split.rows.front().cells.size();
   split.consistent = true;
@@ -119,9 +123,10 @@ char ChooseDecimal(const Split& split, const std::string& path) {
     }
   if (comma != nullptr && point != nullptr)
     throw DataFileError(path, comma->line, 0,
-                        "numbers are written with both decimal marks ('" + comma->text +
-                            "' here, '" + point->text + "' on line " + std::to_string(point->line) +
-                            ")" + OptionHint() + "decimal=comma or decimal=point");
+                        "numbers are written with both decimal marks ('" +
+                            std::string(comma->text) + "' here, '" + std::string(point->text) +
+                            "' on line " + std::to_string(point->line) + ")" + OptionHint() +
+                            "decimal=comma or decimal=point");
   return comma != nullptr ? ',' : '.';
 }
 

@@ -119,17 +119,18 @@ std::optional<std::string> FillColumn(Variable& variable, std::size_t c, const s
     notice = "column " + std::to_string(c + 1) + " (" + Quoted(header) +
              ") holds numbers with a decimal comma; they are read as numbers";
   }
+  // One pass reads the numbers into place; a text cell is marked as missing for now.
   std::size_t numbers = 0;
   std::size_t texts = 0;
   const CsvRow* first_number = nullptr;
   const CsvRow* first_text = nullptr;
-  std::vector<std::optional<double>> parsed(rows.size());
+  variable.values.assign(rows.size(), variable.missing_code);
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const std::string_view cell = rows[r].cells[c].text;
     if (IsMissingToken(cell)) continue;
-    parsed[r] = ParseCell(cell, decimal);
-    if (parsed[r]) {
-      if (variable.IsMissing(*parsed[r])) continue;
+    if (const std::optional<double> number = ParseCell(cell, decimal)) {
+      variable.values[r] = *number;
+      if (variable.IsMissing(*number)) continue;
       if (numbers++ == 0) first_number = &rows[r];
     } else if (texts++ == 0) {
       first_text = &rows[r];
@@ -139,32 +140,26 @@ std::optional<std::string> FillColumn(Variable& variable, std::size_t c, const s
   if (numbers > 0 && texts > 0) {
     if (numbers >= texts) {
       throw DataFileError(path, first_text->cells[c].line, column,
-                          "'" + first_text->cells[c].text + "' in column " + Quoted(header) +
+                          "'" + std::string(first_text->cells[c].text) + "' in column " +
+                              Quoted(header) +
                               " is not a number, but the column's other cells are numbers");
     }
     throw DataFileError(path, first_number->cells[c].line, column,
-                        "'" + first_number->cells[c].text + "' in column " + Quoted(header) +
+                        "'" + std::string(first_number->cells[c].text) + "' in column " +
+                            Quoted(header) +
                             " is a number, but the column's other cells are texts");
   }
 
-  variable.values.reserve(rows.size());
-  if (texts == 0) {
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      variable.values.push_back(parsed[r] ? *parsed[r] : variable.missing_code);
-    }
-    return notice;
-  }
+  if (texts == 0) return notice;
   variable.from_texts = true;
-  std::unordered_map<std::string, double> codes;
+  std::unordered_map<std::string_view, double> codes;
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    const std::string& cell = rows[r].cells[c].text;
-    if (IsMissingToken(cell) || parsed[r]) {  // a number here can only be the missing code
-      variable.values.push_back(variable.missing_code);
-      continue;
-    }
+    const std::string_view cell = rows[r].cells[c].text;
+    // A number here can only be the missing code, already in place.
+    if (IsMissingToken(cell) || ParseCell(cell, decimal)) continue;
     const auto [slot, added] = codes.emplace(cell, static_cast<double>(codes.size() + 1));
-    if (added) variable.value_labels.emplace(slot->second, cell);
-    variable.values.push_back(slot->second);
+    if (added) variable.value_labels.emplace(slot->second, std::string(cell));
+    variable.values[r] = slot->second;
   }
   if (variable.value_labels.count(variable.missing_code) > 0) {
     throw DataFileError(path, 0, 0,
@@ -183,8 +178,8 @@ ReadResult ReadCsvText(std::string_view raw, const std::string& path, const Side
   ReadResult result;
   if (raw.starts_with(kByteOrderMark)) raw.remove_prefix(kByteOrderMark.size());
   std::string decoded;
-  const bool windows =
-      options.encoding ? *options.encoding == CsvEncoding::kWindows1252 : !IsValidUtf8(raw);
+  const bool utf8 = IsValidUtf8(raw);
+  const bool windows = options.encoding ? *options.encoding == CsvEncoding::kWindows1252 : !utf8;
   if (windows) {
     decoded = Windows1252ToUtf8(raw);
     raw = decoded;
@@ -194,12 +189,21 @@ ReadResult ReadCsvText(std::string_view raw, const std::string& path, const Side
   const std::string_view text = raw;
   const CsvDialect dialect = ChooseDialect(text, options, path);
   for (const std::string& notice : dialect.notices) result.notices.push_back(notice);
-  CsvTokenizer tokenizer(text, path, dialect.delimiter);
+  // Windows-1252 decoded is valid UTF-8; text read as it stands is when it checked so.
+  CsvTokenizer tokenizer(text, path, dialect.delimiter, windows || utf8);
   tokenizer.SkipPreamble();
   if (tokenizer.AtEnd()) throw DataFileError(path, 0, 0, "the file is empty: no header row");
-  const CsvRow header_row = tokenizer.NextRow();
-  std::vector<CsvRow> rows;
-  while (!tokenizer.AtEnd()) rows.push_back(tokenizer.NextRow());
+  // Every cell ends at a delimiter or a line end (or the end of the text): their count bounds
+  // the cells, so the store is allocated once.
+  CsvRows store;
+  const auto ends = std::count_if(text.begin(), text.end(), [&dialect](char c) {
+    return c == dialect.delimiter || c == '\n' || c == '\r';
+  });
+  store.cells.reserve(static_cast<std::size_t>(ends) + 1);
+  while (!tokenizer.AtEnd()) tokenizer.NextRow(store);
+  store.Resolve();
+  const CsvRow header_row = store.rows.front();
+  std::vector<CsvRow> rows(store.rows.begin() + 1, store.rows.end());
   while (!rows.empty() && rows.back().IsBlank()) rows.pop_back();
 
   const std::size_t column_count = header_row.cells.size();
@@ -218,7 +222,7 @@ ReadResult ReadCsvText(std::string_view raw, const std::string& path, const Side
   }
 
   std::vector<std::string> headers;
-  for (const CsvCell& cell : header_row.cells) headers.push_back(cell.text);
+  for (const CsvCell& cell : header_row.cells) headers.emplace_back(cell.text);
   const std::optional<std::size_t> case_column = CaseNameColumn(headers, rows, sidecar, path);
 
   result.data.source_path = path;
@@ -240,7 +244,7 @@ ReadResult ReadCsvText(std::string_view raw, const std::string& path, const Side
 
   for (std::size_t c = 0; c < column_count; ++c) {
     if (c == case_column) {
-      for (const CsvRow& row : rows) result.data.case_names.push_back(row.cells[c].text);
+      for (const CsvRow& row : rows) result.data.case_names.emplace_back(row.cells[c].text);
       continue;
     }
     Variable variable;

@@ -5,8 +5,9 @@
 
 namespace kpa::host::data {
 
-CsvTokenizer::CsvTokenizer(std::string_view text, const std::string& path, char delimiter)
-    : text_(text), path_(path), delimiter_(delimiter) {}
+CsvTokenizer::CsvTokenizer(std::string_view text, const std::string& path, char delimiter,
+                           bool valid_utf8)
+    : text_(text), path_(path), delimiter_(delimiter), valid_utf8_(valid_utf8) {}
 
 void CsvTokenizer::SkipPreamble() {
   while (!AtEnd()) {
@@ -19,17 +20,28 @@ void CsvTokenizer::SkipPreamble() {
   }
 }
 
-CsvRow CsvTokenizer::NextRow() {
-  CsvRow row;
-  row.line = line_;
+void CsvRows::Resolve() {
+  rows.clear();
+  rows.reserve(ends.size());
+  std::size_t first = 0;
+  for (const auto& [line, end] : ends) {
+    rows.push_back({line, std::span<const CsvCell>(cells).subspan(first, end - first)});
+    first = end;
+  }
+}
+
+void CsvTokenizer::NextRow(CsvRows& store) {
+  const int line = line_;
+  int column = 1;
   while (true) {
-    row.cells.push_back(NextCell(static_cast<int>(row.cells.size()) + 1));
+    store.cells.push_back(NextCell(column++));
     if (!AtEnd() && text_[pos_] == delimiter_) {
       ++pos_;
       continue;
     }
     ConsumeLineEnd();
-    return row;
+    store.ends.emplace_back(line, store.cells.size());
+    return;
   }
 }
 
@@ -63,9 +75,9 @@ CsvCell CsvTokenizer::NextCell(int column) {
   } else {
     const std::size_t start = pos_;
     while (!AtLineEnd() && text_[pos_] != delimiter_) ++pos_;
-    cell.text = std::string(Trim(text_.substr(start, pos_ - start)));
+    cell.text = Trim(text_.substr(start, pos_ - start));
   }
-  if (!IsValidUtf8(cell.text)) {
+  if (!valid_utf8_ && !IsValidUtf8(cell.text)) {
     throw DataFileError(path_, cell.line, column, "the cell is not valid UTF-8 text");
   }
   return cell;
@@ -73,25 +85,39 @@ CsvCell CsvTokenizer::NextCell(int column) {
 
 void CsvTokenizer::ReadQuoted(CsvCell& cell, int column) {
   ++pos_;  // the opening quote
+  const std::size_t start = pos_;
+  // Most quoted cells are their bytes as they stand: a view. Only a doubled quote or a line
+  // break needs a copy of its own.
+  std::string copy;
+  bool copied = false;
   while (true) {
     if (AtEnd()) throw DataFileError(path_, cell.line, column, "a quoted cell is never closed");
     const char c = text_[pos_];
-    if (c == '"') {
-      if (pos_ + 1 < text_.size() && text_[pos_ + 1] == '"') {
-        cell.text += '"';
-        pos_ += 2;
-        continue;
+    const bool doubled_quote = c == '"' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '"';
+    if (c == '"' && !doubled_quote) {
+      if (copied) {
+        unescaped_.push_back(std::move(copy));
+        cell.text = unescaped_.back();
+      } else {
+        cell.text = text_.substr(start, pos_ - start);
       }
       ++pos_;
       return;
     }
-    if (c == '\r' || c == '\n') {
-      cell.text += '\n';  // a line break inside quotes is kept as one LF
-      ConsumeLineEnd();
-      continue;
+    if (!copied && (doubled_quote || c == '\r' || c == '\n')) {
+      copy.assign(text_.substr(start, pos_ - start));
+      copied = true;
     }
-    cell.text += c;
-    ++pos_;
+    if (doubled_quote) {
+      copy += '"';
+      pos_ += 2;
+    } else if (c == '\r' || c == '\n') {
+      copy += '\n';  // a line break inside quotes is kept as one LF
+      ConsumeLineEnd();
+    } else {
+      if (copied) copy += c;
+      ++pos_;
+    }
   }
 }
 
