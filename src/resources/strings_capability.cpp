@@ -220,9 +220,6 @@ constexpr StringEntry kCapabilityStrings[] = {
     {strings::kProcessTypeNominalUpper, "Nominal, Supérieur"},
     {strings::kGroupingNone, "aucun"},
     {strings::kGroupingConstant, "n constant"},
-    {strings::kTextCodedVariable,
-     "Attention : les valeurs de cette variable sont les codes de textes (1, 2, 3, ...), pas des "
-     "mesures ; elles sont analysées comme des nombres : "},
 };
 
 }  // namespace

@@ -25,6 +25,9 @@ constexpr StringEntry kShellStrings[] = {
     {shell::kProcedureNotAvailableString,
      "Cette procédure n'est pas encore disponible dans cette version."},
     {shell::kStringReadFailure, "Lecture des données impossible ; aucun résultat n'a été calculé."},
+    {shell::kStringTextCodes,
+     "Attention : les valeurs de cette variable sont les codes de textes (1, 2, 3, ...), pas des "
+     "mesures ; elles sont analysées comme des nombres : "},
     {shell::kStringRequestCancelled,
      "Lecture des données annulée ; aucun résultat n'a été calculé."},
 };

@@ -254,6 +254,16 @@ TEST_F(ResultsTest, ObservedDataInTheSequentialTable) {
   EXPECT_EQ(std::get<std::string>(Get("VariableContainingData")), "");
 }
 
+// A data variable whose values the reader made from texts is answered with a warning: its
+// codes are not measured means.
+TEST_F(ResultsTest, TextCodesAsDataAreWarnedOf) {
+  host_.variables = {{"op", {1.0, 2.0, 1.0}, std::nullopt, {{1, "Ann"}, {2, "Bob"}}}};
+  host_.variables[0].from_texts = true;
+  ASSERT_EQ(Put("VariableContainingData", std::string("op")), AutomationStatus::kOk);
+  ASSERT_EQ(host_.messages.size(), 1u);
+  EXPECT_EQ(host_.messages[0], host_.strings[shell::kStringTextCodes] + "op");
+}
+
 TEST_F(ResultsTest, GapInsideTheSeriesDrawsNothing) {
   host_.variables = {{"diam", {1.0, -9999.0, 3.0}, std::nullopt, {}}};
   Set("VariableContainingData", std::string("diam"));

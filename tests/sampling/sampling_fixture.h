@@ -16,7 +16,7 @@
 namespace kpa::sampling {
 
 inline void LoadModuleStrings(testing::FakeHost& host) {
-  for (const int number : {14165, 14166, 14197, 32069})
+  for (const int number : {14165, 14166, 14197, 30003, 32069})
     host.strings[number] = std::string(resources::ResourceText(number));
   for (int number = 12325; number <= 12330; ++number)
     host.strings[number] = std::string(resources::ResourceText(number));

@@ -126,7 +126,7 @@ bool SetupDialogBase::EditSpecifications() {
 void SetupDialogBase::WarnOfTextCodes(std::span<const int> variables) const {
   for (const int variable : variables)
     if (Host().IsTextCoded(variable))
-      Host().ShowMessage(Text(strings::kTextCodedVariable) + Host().VariableName(variable));
+      Host().ShowMessage(Text(shell::kStringTextCodes) + Host().VariableName(variable));
 }
 
 bool SetupDialogBase::SpecificationsComplete(std::span<const int> variables) {

@@ -173,6 +173,5 @@ inline constexpr int kProcessTypeLowerNominal = 32202;
 inline constexpr int kProcessTypeNominalUpper = 32203;
 inline constexpr int kGroupingNone = 32204;
 inline constexpr int kGroupingConstant = 32205;
-inline constexpr int kTextCodedVariable = 32206;  // followed by the variable's name
 
 }  // namespace kpa::capability::strings

@@ -77,6 +77,7 @@ inline constexpr int kStringHelpKey = 14166;      // "Pour l'Aide, touche F1"
 inline constexpr int kStringOutOfMemory = 14399;  // "Mémoire insuffisante pour ..."
 inline constexpr int kProcedureNotAvailableString = 30001;
 inline constexpr int kStringReadFailure = 30002;  // the host could not read the data
+inline constexpr int kStringTextCodes = 30003;    // followed by the variable's name
 inline constexpr int kStringRequestCancelled = 32069;
 
 }  // namespace kpa::shell
