@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <string>
@@ -109,6 +111,32 @@ TEST(StatFileReader, DamagedFileAndUnknownExtensionAreErrors) {
     } catch (const DataFileError& error) {
       EXPECT_EQ(error.file(), row.path);
       EXPECT_EQ(error.detail().substr(0, row.detail.size()), row.detail);
+    }
+  }
+}
+
+// Every single damaged byte of a small file gives a file that reads or a data-file error:
+// never a crash (a name ReadStat returned as none used to be copied).
+TEST(StatFileReader, EveryDamagedByteIsReadOrRefused) {
+  const testing::TempDir dir;
+  for (const StatFormat format : {StatFormat::kSav, StatFormat::kDta}) {
+    const bool sav = format == StatFormat::kSav;
+    SCOPED_TRACE(sav ? "sav" : "dta");
+    const std::string good = dir.Path(sav ? "good.sav" : "good.dta");
+    ASSERT_TRUE(testing::WriteStatFile(good, format, QualityColumns(format)));
+    std::ifstream in(good, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+      for (const char value : {'\x00', '\xFF'}) {
+        std::string damaged = bytes;
+        if (damaged[at] == value) continue;
+        damaged[at] = value;
+        const std::string path = dir.Write(sav ? "bad.sav" : "bad.dta", damaged);
+        try {
+          (void)ReadDataFile(path);
+        } catch (const DataFileError&) {
+        }
+      }
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -32,6 +33,14 @@ struct RawVariable {
   std::optional<double> first_missing_value;   // the first single user-defined missing value
   std::vector<std::optional<double>> numbers;  // std::nullopt: missing
   std::vector<std::optional<std::string>> texts;
+};
+
+// Variables are addressed by 16-bit numbers.
+constexpr int kMaxVariables = 32767;
+
+// What a damaged file makes ReadStat hand over; the path is filled in by the caller.
+struct DamagedFile : std::runtime_error {
+  using std::runtime_error::runtime_error;
 };
 
 struct ParseState {
@@ -62,11 +71,16 @@ std::string TrimTrailingBlanks(const char* text) {
 
 int OnVariable(int index, readstat_variable_t* variable, const char* label_set, void* context) {
   return Guarded(context, [&](ParseState& state) {
+    if (index < 0 || index >= kMaxVariables)
+      throw DamagedFile("a variable numbered " + std::to_string(index) + " (at most " +
+                        std::to_string(kMaxVariables) + " are read)");
     if (static_cast<std::size_t>(index) >= state.variables.size()) {
       state.variables.resize(static_cast<std::size_t>(index) + 1);
     }
     RawVariable& raw = state.variables[static_cast<std::size_t>(index)];
-    raw.name = readstat_variable_get_name(variable);
+    // A damaged file may leave a variable without a name: it is named by its position.
+    const char* name = readstat_variable_get_name(variable);
+    raw.name = name == nullptr ? "" : name;
     const char* label = readstat_variable_get_label(variable);
     raw.label = label == nullptr ? "" : label;
     raw.label_set = label_set == nullptr ? "" : label_set;
@@ -186,7 +200,13 @@ ReadResult ReadWithReadStat(const std::string& path, ParseFunction parse) {
   readstat_set_value_label_handler(parser.get(), &OnValueLabel);
   readstat_set_error_handler(parser.get(), &OnError);
   const readstat_error_t error = parse(parser.get(), path.c_str(), &state);
-  if (state.failure) std::rethrow_exception(state.failure);
+  if (state.failure) {
+    try {
+      std::rethrow_exception(state.failure);
+    } catch (const DamagedFile& damage) {
+      throw DataFileError(path, 0, 0, std::string("cannot read the file: ") + damage.what());
+    }
+  }
   if (error != READSTAT_OK) {
     std::string detail = "cannot read the file: ";
     detail += state.error_message.empty() ? readstat_error_message(error) : state.error_message;
