@@ -60,6 +60,7 @@ TEST(Sidecar, BadContentNamesTheSidecar) {
   };
   const std::vector<Row> rows = {
       {"not JSON", "{", "m.json: not valid JSON: "},
+      {"number beyond double", R"({"missing_code": 1e400})", "m.json: not valid JSON: "},
       {"not an object", "[1]", "m.json: the file must hold one JSON object { ... }"},
       {"misspelt member", R"({"missing": 1})",
        "m.json: unknown member \"missing\" (expected missing_code, case_names or variables)"},

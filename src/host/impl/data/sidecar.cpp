@@ -79,7 +79,8 @@ Sidecar ParseSidecar(std::string_view json_text, const std::string& path) {
   json root;
   try {
     root = json::parse(json_text);
-  } catch (const json::parse_error& error) {
+  } catch (const json::exception& error) {
+    // A syntax error, or a number beyond double ("1e400") that the parser refuses.
     Fail(path, "not valid JSON: " + WithoutExceptionTag(error.what()));
   }
   if (!root.is_object()) Fail(path, "the file must hold one JSON object { ... }");
