@@ -69,6 +69,34 @@ TEST(SelectionCondition, SelectsCases) {
   }
 }
 
+// The parser and the evaluation recurse: conditions nested or chained beyond any sensible
+// use are refused with a message instead of exhausting the stack.
+TEST(SelectionCondition, DepthAndLengthAreBounded) {
+  const DataSet data = Sample();
+  const auto repeat = [](const std::string& piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+  };
+  EXPECT_NO_THROW(SelectionCondition::Parse(repeat("(", 150) + "s > 1" + repeat(")", 150), data));
+  const struct {
+    std::string text;
+    const char* detail;
+  } refused[] = {
+      {repeat("(", 15000) + "s > 1" + repeat(")", 15000), "the condition nests too deeply"},
+      {repeat("not ", 50000) + "s > 1", "the condition nests too deeply"},
+      {"s > 1" + repeat(" and s > 1", 3000), "the condition has too many terms"},
+  };
+  for (const auto& r : refused) {
+    try {
+      SelectionCondition::Parse(r.text, data);
+      ADD_FAILURE() << "no error for " << r.text.substr(0, 20);
+    } catch (const SelectionConditionError& error) {
+      EXPECT_EQ(error.detail().rfind(r.detail, 0), 0u) << error.detail();
+    }
+  }
+}
+
 TEST(SelectionCondition, ErrorsGiveTheColumn) {
   const DataSet data = Sample();
   struct Row {

@@ -122,6 +122,11 @@ std::string Describe(const Token& token) {
 
 }  // namespace
 
+// The parser and the evaluation recurse: bounds that no sensible condition reaches keep
+// their depth far from the stack's limit.
+constexpr int kMaxNesting = 200;         // parentheses and 'not' inside one another
+constexpr std::size_t kMaxNodes = 4000;  // comparisons and the and/or/not joining them
+
 class SelectionParser {
  public:
   using Node = SelectionCondition::Node;
@@ -149,6 +154,9 @@ class SelectionParser {
   const Token& Take() { return tokens_[next_++]; }
 
   int Add(Node node) {
+    if (condition_.nodes_.size() >= kMaxNodes)
+      throw SelectionConditionError(Peek().column, "the condition has too many terms (at most " +
+                                                       std::to_string(kMaxNodes / 2) + ")");
     condition_.nodes_.push_back(std::move(node));
     return static_cast<int>(condition_.nodes_.size()) - 1;
   }
@@ -179,13 +187,33 @@ class SelectionParser {
     return left;
   }
 
+  // Counts one level of nesting for as long as it lives.
+  class Nested {
+   public:
+    explicit Nested(SelectionParser& parser) : parser_(parser) {
+      if (++parser_.depth_ > kMaxNesting)
+        throw SelectionConditionError(parser_.Peek().column,
+                                      "the condition nests too deeply (at most " +
+                                          std::to_string(kMaxNesting) +
+                                          " parentheses and 'not' inside one another)");
+    }
+    ~Nested() { --parser_.depth_; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+
+   private:
+    SelectionParser& parser_;
+  };
+
   int ParseNot() {
     if (Peek().kind == TokenKind::kNot) {
       Take();
+      const Nested nested(*this);
       return Join(Kind::kNot, ParseNot(), -1);
     }
     if (Peek().kind == TokenKind::kOpen) {
       const Token open = Take();
+      const Nested nested(*this);
       const int inner = ParseOr();
       if (Peek().kind != TokenKind::kClose) {
         throw SelectionConditionError(Peek().column, "expected ')' to close the '(' at column " +
@@ -332,6 +360,7 @@ class SelectionParser {
   const DataSet& data_;
   std::vector<Token> tokens_;
   std::size_t next_ = 0;
+  int depth_ = 0;
 };
 
 SelectionConditionError::SelectionConditionError(int column, std::string detail)
