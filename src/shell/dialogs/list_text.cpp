@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstddef>
 
 namespace kpa::shell {
@@ -63,7 +64,10 @@ ParsedList ParseListText(const std::string& text, ListKind kind, const host::Hos
         parsed.error = At(start) + ": the range '" + token + "' is too long";
         return parsed;
       }
-      for (double v = *low; v <= *high; v += 1.0) parsed.lists.back().push_back(v);
+      // Counted, not stepped: beyond 2^53 adding 1 changes nothing ("1e16-1e16").
+      const auto count = static_cast<std::int64_t>(*high - *low);
+      for (std::int64_t k = 0; k <= count; ++k)
+        parsed.lists.back().push_back(*low + static_cast<double>(k));
       continue;
     }
     if (const auto number = ParseNumber(token)) {
