@@ -110,6 +110,12 @@ TEST(SampleSizeFromBeta, LimitsOfTheSearch) {
   EXPECT_EQ(near.status, PlanStatus::kOk);
   EXPECT_EQ(near.n, 1.0);
   EXPECT_NEAR(near.upper, 1.959964, 1e-5);
+  // An alpha of 1e-320 leaves 1 - alpha/2 equal to 1: no quantile, no plan (not "N = 1").
+  PlanInputs tiny_alpha =
+      Inputs(SamplingDistribution::kNormalMeans, SamplingCriterion::kTwoTailed, 0.0, 1.0);
+  tiny_alpha.alpha = 1e-320;
+  EXPECT_EQ(SampleSizeFromBeta(tiny_alpha).status, PlanStatus::kNoQuantile);
+  EXPECT_EQ(BetaForSampleSize(tiny_alpha, 10.0).status, PlanStatus::kNoQuantile);
 }
 
 TEST(BetaForSampleSize, BothTailsForEveryCriterion) {

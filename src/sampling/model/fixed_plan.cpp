@@ -62,6 +62,12 @@ FixedPlan SampleSizeFromBeta(const PlanInputs& inputs) {
   FixedPlan plan;
   plan.sigma_used = basis.sigma_used;
   plan.beta = inputs.beta;
+  // Mended: an alpha so small that 1 - alpha' rounds to 1 has no normal quantile; the search
+  // would run on the library's fault answer and report a plan of N = 1.
+  if (basis.quantile_fault != 0) {
+    plan.status = PlanStatus::kNoQuantile;
+    return plan;
+  }
   double n = kStartSize;
   double step = kStartStep;
   bool reversed = false;
@@ -104,6 +110,11 @@ FixedPlan BetaForSampleSize(const PlanInputs& inputs, double n) {
   plan.sigma_used = basis.sigma_used;
   if (n <= 0.0) {
     plan.status = PlanStatus::kSizeNotPositive;
+    plan.beta = inputs.beta;
+    return plan;
+  }
+  if (basis.quantile_fault != 0) {
+    plan.status = PlanStatus::kNoQuantile;
     plan.beta = inputs.beta;
     return plan;
   }

@@ -44,6 +44,7 @@ enum class [[nodiscard]] PlanStatus : std::int16_t{
     kSizeNotPositive = 1,  // BetaForSampleSize with N <= 0: no limits
     kAboveLimit = 10,      // the search passed N = 10000: no limits
     kNotSettled = 11,      // the search did not settle within kMaxSearchSteps
+    kNoQuantile = 12,      // z of 1 - alpha' cannot be computed (alpha' too small): no plan
 };
 
 struct FixedPlan {

@@ -29,7 +29,7 @@ std::optional<int> ComputePlan(shell::SamplingSettings& s) {
 std::optional<int> ComputeCustomPlan(shell::SamplingSettings& s) {
   if (s.mode == shell::SampleSizeMode::kComputed) return std::nullopt;
   const FixedPlan plan = BetaForSampleSize(InputsFromSettings(s), s.custom_n);
-  if (plan.status == PlanStatus::kSizeNotPositive) {
+  if (plan.status == PlanStatus::kSizeNotPositive || plan.status == PlanStatus::kNoQuantile) {
     s.mode = shell::SampleSizeMode::kComputed;
     return strings::kBetaIncalculable;
   }

@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
 #include <cstddef>
+#include <cstdint>
 
 namespace kpa::shell {
 namespace {
