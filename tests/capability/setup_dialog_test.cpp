@@ -240,6 +240,36 @@ TEST_F(SetupDialogTest, WeightsAndSelectionInThePass) {
   EXPECT_DOUBLE_EQ(TableValue("Valeur Maximum"), 7.0);
 }
 
+// A weighted missing value counts its repeats at once: in samples of 4, a missing case of
+// weight 3 places the samples as three missing cases do, and a weight of 1e9 takes no time.
+TEST_F(SetupDialogTest, WeightedMissingValuesMoveThePositionAtOnce) {
+  const double m = -9999.0;
+  const auto sigma_of = [this](std::vector<double> x, std::vector<double> weights) {
+    host_.variables = {Column("x", std::move(x))};
+    host_.weights = std::move(weights);
+    OpenSetup();
+    Set("Variables", std::string("x"));
+    Set("ProcessSpecifications", std::string("x ( 4 4 Missing Missing )"));
+    Set("ConstantSampleSize", std::int64_t{1});
+    Set("ValueOfConstantSampleSize", std::int64_t{4});
+    Call("OK");
+    EXPECT_EQ(Template(), kRawResults);
+    Call("DescriptiveStatistics");
+    const double sigma = TableValue("Sigma-S (R-bar/d2)");
+    const double samples = TableValue("Nbre d'échantillons");
+    Call("Cancel");
+    Call("Cancel");  // back to the startup dialog
+    return std::make_pair(samples, sigma);
+  };
+  const std::vector<double> x = {1, 4, 2, m, 8, 5, 7, 3, 9, 6};
+  const auto weighted = sigma_of(x, {1, 1, 1, 3, 1, 1, 1, 1, 1, 1});
+  const auto explicit_missing =
+      sigma_of({1, 4, 2, m, m, m, 8, 5, 7, 3, 9, 6}, std::vector<double>(12, 1.0));
+  EXPECT_EQ(weighted, explicit_missing);
+  const auto heavy = sigma_of(x, {1, 1, 1, 1e9, 1, 1, 1, 1, 1, 1});
+  EXPECT_GT(heavy.first, 0.0);
+}
+
 // Failures of the pass keep the setup dialog open with their message; warnings are shown and
 // the results dialog opens.
 TEST_F(SetupDialogTest, PassFailuresAndWarnings) {

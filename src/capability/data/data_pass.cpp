@@ -104,6 +104,24 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
       grouped_sample = it->second;
     }
     const std::optional<double> value = c.values[0];
+    if (!value) {
+      // A missing value only moves the position in a sample of constant size: its repeats
+      // are counted at once rather than one by one (a weight of 1e9 would take minutes).
+      if (setup.grouping != GroupingMode::kConstantSampleSize) return shell::CaseAction::kContinue;
+      if (state.samples.empty()) state.samples.emplace_back();
+      if (position + c.repeats > size) {
+        if (current_has_value) {
+          if (state.samples.size() >= kMaxSamples) {
+            result.warnings |= kWarnTooManySamples;
+            return shell::CaseAction::kStop;
+          }
+          state.samples.emplace_back();
+        }
+        current_has_value = false;
+      }
+      position = (position + c.repeats - 1) % size + 1;
+      return shell::CaseAction::kContinue;
+    }
     for (std::int64_t repeat = c.repeats; repeat > 0; --repeat) {
       std::size_t sample = grouped_sample;
       if (setup.grouping == GroupingMode::kConstantSampleSize) {
@@ -122,7 +140,6 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
         }
         sample = state.samples.size() - 1;
       }
-      if (!value) continue;
       if (state.observations.size() >= kMaxValues) {
         result.warnings |= kWarnTooManyValues;
         return shell::CaseAction::kStop;
