@@ -84,6 +84,8 @@ TEST_F(SpecStringTest, ParsesEntriesAndAppliesTheEntryRules) {
       {"Y ( 10 1 )", SpecStringError::kUnknownVariable, std::nullopt},
       {"X 10 1", SpecStringError::kSyntax, std::nullopt},
       {"X ( 10 abc )", SpecStringError::kSyntax, std::nullopt},
+      {"X ( inf 1 )", SpecStringError::kSyntax, std::nullopt},  // no limit is infinite
+      {"X ( 10 nan )", SpecStringError::kSyntax, std::nullopt},
   };
   for (const auto& test : cases) {
     SCOPED_TRACE(test.text);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 
 namespace kpa::capability {
 namespace {
@@ -83,7 +84,8 @@ std::optional<double> Number(const std::string& word) {
   const char* last = word.data() + word.size();
   if (first != last && *first == '+') ++first;
   const auto result = std::from_chars(first, last, value);
-  if (result.ec != std::errc() || result.ptr != last) return std::nullopt;
+  // "inf" and "nan" spell no limit a process can have.
+  if (result.ec != std::errc() || result.ptr != last || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -20,6 +20,8 @@ std::optional<std::chrono::system_clock::time_point> ParseClock(const std::strin
                                &separator, &hour, &minute, &second);
   if (read != 3 && read != 7) return std::nullopt;
   if (read == 7 && separator != ' ' && separator != 'T') return std::nullopt;
+  // The clock counts nanoseconds in 64 bits: years outside 1678..2261 would wrap around.
+  if (year < 1678 || year > 2261) return std::nullopt;
   const std::chrono::year_month_day date{std::chrono::year{year},
                                          std::chrono::month{static_cast<unsigned>(month)},
                                          std::chrono::day{static_cast<unsigned>(day)}};
@@ -180,7 +182,7 @@ Outcome Session::ExecuteHost(const Statement& statement, const std::string& file
   }
   if (SameWord(member, "Clock")) {
     const auto when = TextOf(value) ? ParseClock(*TextOf(value)) : std::nullopt;
-    if (!when) return wrong("a time \"YYYY-MM-DD HH:MM:SS\"");
+    if (!when) return wrong("a time \"YYYY-MM-DD HH:MM:SS\" (UTC, years 1678 to 2261)");
     host_.SetClock(*when);
     return Outcome::kOk;
   }

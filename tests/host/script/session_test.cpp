@@ -77,6 +77,7 @@ TEST_F(SessionTest, RefusesWithAClearMessage) {
       {"Host.SelectionCondition = \"length >\"", "selection condition, column"},
       {"Host.WeightVariable = \"nothing\"", "no variable is named 'nothing'"},
       {"Host.Clock = \"2026-13-01\"", "YYYY-MM-DD HH:MM:SS"},
+      {"Host.Clock = \"1000-01-01\"", "YYYY-MM-DD HH:MM:SS"},  // the clock would wrap around
       {"Host.Fly(1)", "Host has no action Fly"},
   };
   ASSERT_EQ(Run("Host.OpenDataFile(\"d.csv\")"), Outcome::kOk);
