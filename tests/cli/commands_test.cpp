@@ -119,6 +119,14 @@ TEST(Commands, CalcSaysWhyItHasNoValue) {
   EXPECT_EQ(RunCalc({"d2", "26"}, std::nullopt, out, err), kExitOther);
   EXPECT_EQ(out.str(), "");  // never the error sentinel -8.88e-36
   EXPECT_EQ(err.str(), "kpa calc: no value: N must lie in 2..25\n");
+
+  // An answer that cannot be written to --out fails, saying which file.
+  const auto folder = TempFolder("calc-out");
+  std::filesystem::create_directories(folder / "001.txt");  // a folder where the file goes
+  err.str("");
+  EXPECT_EQ(RunCalc({"d2", "25"}, folder, out, err), kExitOther);
+  EXPECT_NE(err.str().find("cannot write"), std::string::npos) << err.str();
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

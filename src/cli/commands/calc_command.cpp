@@ -51,6 +51,10 @@ int RunCalc(const std::vector<std::string>& arguments,
       return kExitOther;
     }
     host.ShowTable(CalcTable(outcome, arguments));
+    host.FinishOutputs();
+    const auto& problems = host.Log().WriteErrors();
+    for (const auto& problem : problems) err << "kpa calc: " << problem << '\n';
+    if (!problems.empty()) return kExitOther;
   }
   return kExitDone;
 }

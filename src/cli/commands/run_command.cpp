@@ -57,11 +57,12 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   }
 
   // However the script ends, what it produced is written out whole (the workbook too).
+  // An output that could not be written fails the run, whatever the statements did.
   const auto finish = [&session, &err](int code) {
     session.Host().FinishOutputs();
-    for (const auto& problem : session.Host().Log().WriteErrors())
-      err << "kpa: " << problem << '\n';
-    return code;
+    const auto& problems = session.Host().Log().WriteErrors();
+    for (const auto& problem : problems) err << "kpa: " << problem << '\n';
+    return code == kExitDone && !problems.empty() ? kExitOther : code;
   };
   session.Start();
   int failures = 0;
@@ -73,13 +74,13 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
       if (options.strict) return finish(kExitStrict);
     }
   }
-  finish(kExitDone);
+  const int written = finish(kExitDone);
   if (failures > 0) {
     err << "kpa: " << failures << (failures == 1 ? " statement" : " statements") << " of " << name
         << " failed\n";
     return kExitOther;
   }
-  return kExitDone;
+  return written;
 }
 
 std::filesystem::path ExamplesFolder() {
