@@ -225,24 +225,7 @@ bool ResultsDialogBase::ValidateAndStore() {
     f.quantiles_horizontal = GetControl(c::kQuantilesHorizontal).IntValue() != 0;
     f.base_on_percent = GetControl(c::kBaseOnPercent).IntValue() != 0;
   }
-  shell::ProcessSpecRecord record;
-  record.type = v.type;
-  record.nominal = v.nominal;
-  switch (v.type) {
-    case ProcessType::kNominalDelta:
-      record.delta = v.delta;
-      break;
-    case ProcessType::kLowerNominalUpper:
-      record.lower = v.lower;
-      record.upper = v.upper;
-      break;
-    case ProcessType::kLowerNominal:
-      record.lower = v.lower;
-      break;
-    default:
-      record.upper = v.upper;
-      break;
-  }
+  shell::ProcessSpecRecord record = DefinedValues({v.type, v.nominal, v.lower, v.upper, v.delta});
   if (CompleteSpecRecord(record)) {
     settings.specifications[SpecificationVariable(settings, run)] = record;
     settings.specification_undefined = false;

@@ -123,12 +123,6 @@ bool SetupDialogBase::EditSpecifications() {
   return all;
 }
 
-void SetupDialogBase::WarnOfTextCodes(std::span<const int> variables) const {
-  for (const int variable : variables)
-    if (Host().IsTextCoded(variable))
-      Host().ShowMessage(Text(shell::kStringTextCodes) + Host().VariableName(variable));
-}
-
 bool SetupDialogBase::SpecificationsComplete(std::span<const int> variables) {
   const CapabilitySettings& settings = Capability();
   for (const int variable : variables) {
@@ -339,7 +333,7 @@ void RawSetupDialog::RunOk() {
     return;
   }
   if (!SpecificationsComplete(settings.variables)) return;
-  WarnOfTextCodes(settings.variables);
+  for (const int variable : settings.variables) WarnIfTextCoded(variable);
   const std::int64_t size = GetControl(c::kSampleSize).IntValue();
   if (settings.grouping == GroupingMode::kConstantSampleSize &&
       (size < 1 || size > kMaxSampleSize)) {
@@ -462,7 +456,7 @@ void AggregatedSetupDialog::RunOk() {
   if (!settings.specification_undefined &&
       !SpecificationsComplete(std::span(settings.aggregated_variables).first(1)))
     return;
-  WarnOfTextCodes(settings.aggregated_variables);
+  for (const int variable : settings.aggregated_variables) WarnIfTextCoded(variable);
   shell::CapabilityVariableRun run;
   run.variable = settings.aggregated_variables[0];
   shell::Request request = NewRequest();

@@ -44,9 +44,6 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
   // Whether every variable has a complete specification; otherwise the editor opens for a
   // person, and a script is answered "Spécifications du processus incorrectes.".
   bool SpecificationsComplete(std::span<const int> variables);
-  // Warns, variable by variable, where the data file made the values from texts: their
-  // codes would be analysed as if they were measurements.
-  void WarnOfTextCodes(std::span<const int> variables) const;
   void RefreshSpecificationDisplay();
   void SetRadio(int id);
   int CheckedRadio(std::initializer_list<int> ids) const;

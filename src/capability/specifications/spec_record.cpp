@@ -37,6 +37,30 @@ bool CompleteSpecRecord(ProcessSpecRecord& record) {
   return true;
 }
 
+ProcessSpecRecord DefinedValues(const ProcessSpecRecord& record) {
+  ProcessSpecRecord defined;
+  defined.type = record.type;
+  defined.nominal = record.nominal;
+  switch (record.type) {
+    case ProcessType::kNominalDelta:
+      defined.delta = record.delta;
+      break;
+    case ProcessType::kLowerNominalUpper:
+      defined.lower = record.lower;
+      defined.upper = record.upper;
+      break;
+    case ProcessType::kLowerNominal:
+      defined.lower = record.lower;
+      break;
+    case ProcessType::kNominalUpper:
+      defined.upper = record.upper;
+      break;
+    default:
+      break;
+  }
+  return defined;
+}
+
 bool IsCompleteSpecRecord(const ProcessSpecRecord& record) {
   if (record.type == ProcessType::kUndefined) return false;
   if (!record.nominal || !record.delta || !record.lower || !record.upper) return false;

@@ -23,6 +23,10 @@ using shell::ProcessType;
 // the type is none of these.
 [[nodiscard]] bool CompleteSpecRecord(ProcessSpecRecord& record);
 
+// The record with only the values its type defines (type 1: delta; 2: LSL and USL; 3: LSL;
+// 4: USL; besides the nominal), as the specification fields and texts show it.
+ProcessSpecRecord DefinedValues(const ProcessSpecRecord& record);
+
 // True when all four values are present with LSL < Nominal < USL and a positive delta, as a
 // completed record of any type has them.
 bool IsCompleteSpecRecord(const ProcessSpecRecord& record);

@@ -102,24 +102,8 @@ std::string FormatSpecificationString(std::span<const int> variables,
     std::string name(Trim(request.VariableName(variable)));
     if (NeedsQuotes(name)) name = "\"" + name + "\"";
     // Only the values that the type defines are written; the others read as MISSING.
-    SpecEntry shown{record.nominal, {}, {}, {}};
-    switch (record.type) {
-      case ProcessType::kNominalDelta:
-        shown.delta = record.delta;
-        break;
-      case ProcessType::kLowerNominalUpper:
-        shown.lower = record.lower;
-        shown.upper = record.upper;
-        break;
-      case ProcessType::kLowerNominal:
-        shown.lower = record.lower;
-        break;
-      case ProcessType::kNominalUpper:
-        shown.upper = record.upper;
-        break;
-      default:
-        break;
-    }
+    const ProcessSpecRecord defined = DefinedValues(record);
+    const SpecEntry shown{defined.nominal, defined.delta, defined.lower, defined.upper};
     if (!text.empty()) text += " \n ";
     text += name + " ( " + Item(shown.nominal) + " " + Item(shown.delta) + " " + Item(shown.lower) +
             " " + Item(shown.upper) + " ) ";

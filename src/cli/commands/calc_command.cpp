@@ -51,8 +51,7 @@ int RunCalc(const std::vector<std::string>& arguments,
       return kExitOther;
     }
     host.ShowTable(CalcTable(outcome, arguments));
-    host.FinishOutputs();
-    const auto& problems = host.Log().WriteErrors();
+    const auto& problems = host.FinishOutputs();
     for (const auto& problem : problems) err << "kpa calc: " << problem << '\n';
     if (!problems.empty()) return kExitOther;
   }

@@ -59,8 +59,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   // However the script ends, what it produced is written out whole (the workbook too).
   // An output that could not be written fails the run, whatever the statements did.
   const auto finish = [&session, &err](int code) {
-    session.Host().FinishOutputs();
-    const auto& problems = session.Host().Log().WriteErrors();
+    const auto& problems = session.Host().FinishOutputs();
     for (const auto& problem : problems) err << "kpa: " << problem << '\n';
     return code == kExitDone && !problems.empty() ? kExitOther : code;
   };

@@ -26,7 +26,7 @@ constexpr int kProgressBarWidth = 40;
 }  // namespace
 
 HeadlessHost::HeadlessHost(HeadlessOptions options)
-    : options_(std::move(options)), keywords_(options_.keyword_file), csv_options_(options_.csv) {
+    : options_(std::move(options)), keywords_(options_.keyword_file) {
   log_.SetImageFormats(options_.images);
   render::Provenance& provenance = log_.Provenance();
   provenance.program = options_.program;
@@ -52,7 +52,7 @@ void HeadlessHost::Notice(const std::string& text) {
 // --- Control of the host.
 
 void HeadlessHost::OpenDataFile(const std::string& path) {
-  data::ReadResult result = data::ReadDataFile(path, csv_options_);
+  data::ReadResult result = data::ReadDataFile(path, options_.csv);
   auto opened = std::make_unique<data::DataSet>(std::move(result.data));
   // The condition and the weight refer to the old file's variables: keep them only when
   // they still make sense in the new one.

@@ -46,10 +46,10 @@ class HeadlessHost : public Host {
   // Opens a data file; throws data::DataFileError and keeps the open file when it fails.
   void OpenDataFile(const std::string& path);
   // The dialect of the delimited text files opened from now on (csv_dialect.h).
-  void SetCsvOptions(const data::CsvOptions& options) { csv_options_ = options; }
+  void SetCsvOptions(const data::CsvOptions& options) { options_.csv = options; }
   // The script whose run the outputs belong to, for the report's provenance.
   void SetScriptPath(const std::string& path) { log_.Provenance().script = path; }
-  const data::CsvOptions& CsvDialectOptions() const { return csv_options_; }
+  const data::CsvOptions& CsvDialectOptions() const { return options_.csv; }
   // "" clears the condition; throws data::SelectionConditionError for a bad condition.
   void SetSelectionCondition(const std::string& text);
   std::string SelectionConditionText() const;
@@ -76,8 +76,9 @@ class HeadlessHost : public Host {
   static bool CancelRequestedFromSignal();
 
   const OutputLog& Log() const { return log_; }
-  // The run is over: the outputs written once for all of it (the workbook) are written.
-  void FinishOutputs() { log_.Finish(); }
+  // The run is over: the outputs written once for all of it (the workbook) are written;
+  // the problems met while writing any output of the run.
+  const std::vector<std::string>& FinishOutputs() { return log_.Finish(); }
   const std::vector<std::string>& Messages() const { return messages_; }
   const std::string& StatusText() const { return status_text_; }
   const data::DataSet* Data() const { return data_.get(); }
@@ -154,7 +155,6 @@ class HeadlessHost : public Host {
   std::vector<std::string> messages_;
   KeywordStore keywords_;
   OutputLog log_;
-  data::CsvOptions csv_options_;
 
   void RecordSelectionAndWeight();
 };

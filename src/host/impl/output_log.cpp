@@ -60,28 +60,27 @@ int OutputLog::AddTable(const TableSpec& table) {
 }
 
 int OutputLog::AddChart(const ChartSpec& chart) {
-  const int number = next_number_++;
-  items_.push_back({number, chart});
-  if (!folder_.empty()) {
-    const std::string stem = Stem(number);
-    WriteFile(stem + ".json", render::RenderChartJson(chart));
-    const std::string svg = render::RenderChartSvg(chart);
-    WriteFile(stem + ".svg", svg);
-    WriteImages(stem, svg);
-    WriteReport();
-  }
-  return number;
+  return AddDrawing(
+      chart, [&chart] { return render::RenderChartJson(chart); },
+      [&chart] { return render::RenderChartSvg(chart); });
 }
 
 int OutputLog::AddDiagram(const DiagramSpec& diagram) {
+  return AddDrawing(
+      diagram, [&diagram] { return render::RenderDiagramJson(diagram); },
+      [&diagram] { return render::RenderDiagramSvg(diagram); });
+}
+
+int OutputLog::AddDrawing(render::ReportItem item, const std::function<std::string()>& json,
+                          const std::function<std::string()>& svg) {
   const int number = next_number_++;
-  items_.push_back({number, diagram});
+  items_.push_back({number, std::move(item)});
   if (!folder_.empty()) {
     const std::string stem = Stem(number);
-    WriteFile(stem + ".json", render::RenderDiagramJson(diagram));
-    const std::string svg = render::RenderDiagramSvg(diagram);
-    WriteFile(stem + ".svg", svg);
-    WriteImages(stem, svg);
+    WriteFile(stem + ".json", json());
+    const std::string image = svg();
+    WriteFile(stem + ".svg", image);
+    WriteImages(stem, image);
     WriteReport();
   }
   return number;
@@ -109,15 +108,16 @@ void OutputLog::AddMessage(const std::string& text) {
   WriteReport();
 }
 
-void OutputLog::Finish() {
-  if (folder_.empty()) return;
+const std::vector<std::string>& OutputLog::Finish() {
+  if (folder_.empty()) return write_errors_;
   render::NumberedTables tables;
   for (const OutputItem& item : items_)
     if (const auto* table = std::get_if<TableSpec>(&item.content))
       tables.emplace_back(item.number, table);
-  if (tables.empty()) return;
+  if (tables.empty()) return write_errors_;
   if (const auto problem = render::WriteWorkbook(folder_ / "results.xlsx", tables))
     write_errors_.push_back(*problem);
+  return write_errors_;
 }
 
 void OutputLog::WriteImages(const std::string& stem, const std::string& svg) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -50,8 +51,9 @@ class OutputLog {
   void AddMessage(const std::string& text);
 
   // Writes what is written once for the whole run (results.xlsx, every table as a sheet)
-  // when there is an output folder; call it when the run ends.
-  void Finish();
+  // when there is an output folder; call it when the run ends. Returns every problem met
+  // while writing, over the whole run.
+  const std::vector<std::string>& Finish();
 
   const std::vector<OutputItem>& Items() const { return items_; }
   int OutputCount() const { return next_number_ - 1; }
@@ -61,6 +63,9 @@ class OutputLog {
   const std::vector<std::string>& WriteErrors() const { return write_errors_; }
 
  private:
+  // A chart or a diagram: its JSON, its SVG and the images asked for beside it.
+  int AddDrawing(render::ReportItem item, const std::function<std::string()>& json,
+                 const std::function<std::string()>& svg);
   void WriteFile(const std::string& name, const std::string& content);
   void WriteImages(const std::string& stem, const std::string& svg);
   void WriteReport();

@@ -245,8 +245,7 @@ void ResultsDialog::SelectDataVariable(int variable) {
   Sampling().data_variable = variable;
   // Means and frequencies are measured; codes made from texts are not (binomial data are
   // codes by nature).
-  if (!Binomial() && Host().IsTextCoded(variable))
-    Host().ShowMessage(Text(shell::kStringTextCodes) + Host().VariableName(variable));
+  if (!Binomial()) WarnIfTextCoded(variable);
   if (Binomial()) ProposeCodes();
   UseDataLength();
   ShowDataVariable();

@@ -111,6 +111,11 @@ void CAnalysisModelessDialog::ShowHostStatus(int string_number) const {
   NewRequest().Status(string_number);
 }
 
+void CAnalysisModelessDialog::WarnIfTextCoded(int variable) const {
+  if (Host().IsTextCoded(variable))
+    Host().ShowMessage(Text(kStringTextCodes) + Host().VariableName(variable));
+}
+
 void CAnalysisModelessDialog::RunPostedCommands() {
   while (!posted_commands_.empty() && !process_.ExitPending()) {
     const int id = posted_commands_.front();

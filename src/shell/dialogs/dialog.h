@@ -88,6 +88,9 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   void Message(int string_number) const;
   // Resource string `string_number`, cut to 80 characters, in the host's status line.
   void ShowHostStatus(int string_number) const;
+  // Warns when the data file made the variable's values from texts: codes, not measurements,
+  // about to be analysed as measurements.
+  void WarnIfTextCoded(int variable) const;
   void RecordRequestStatus(RequestStatus status) { last_request_status_ = status; }
 
  private:

@@ -3,56 +3,12 @@
 
 #include <array>
 
+#include "host/impl/data/text.h"
+
 namespace kpa::host::data {
 namespace {
 
 constexpr std::array<std::string_view, 3> kReservedWords = {"and", "or", "not"};
-
-// The code points of UTF-8 `text`; a byte that starts no valid sequence stands for itself.
-std::u32string Decode(std::string_view text) {
-  std::u32string out;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
-    auto code = static_cast<char32_t>(extra == 0 ? byte : byte & (0x3F >> extra));
-    bool valid = i + static_cast<std::size_t>(extra) < text.size();
-    for (int k = 1; valid && k <= extra; ++k) {
-      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
-      if ((next & 0xC0) != 0x80) valid = false;
-      code = (code << 6) | (next & 0x3F);
-    }
-    if (!valid) {
-      out += byte;
-      ++i;
-      continue;
-    }
-    out += code;
-    i += static_cast<std::size_t>(extra) + 1;
-  }
-  return out;
-}
-
-std::string Encode(std::u32string_view text) {
-  std::string out;
-  for (const char32_t c : text) {
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
 
 // Letters of names: ASCII and the accented letters of Western European languages (the
 // Latin-1 Supplement and Latin Extended-A blocks, without the signs × and ÷).
@@ -75,26 +31,28 @@ char32_t Fold(char32_t c) {
 }
 
 std::u32string Folded(std::string_view text) {
-  std::u32string code = Decode(text);
+  std::u32string code = DecodeUtf8(text);
   for (char32_t& c : code) c = Fold(c);
   return code;
 }
 
 bool IsReserved(std::u32string_view name) {
+  std::u32string folded(name);
+  for (char32_t& c : folded) c = Fold(c);
   for (std::string_view word : kReservedWords)
-    if (Folded(Encode(name)) == Decode(word)) return true;
+    if (folded == DecodeUtf8(word)) return true;
   return false;
 }
 
 std::string Sanitize(std::string_view original, int position) {
   std::u32string name;
-  for (const char32_t c : Decode(original)) name += IsNameChar(c) ? c : U'_';
+  for (const char32_t c : DecodeUtf8(original)) name += IsNameChar(c) ? c : U'_';
   if (name.empty()) return "var" + std::to_string(position);
   if (!IsLetter(name.front())) name = U"x" + name;
   if (name.size() > kMaxNameLength) name.resize(kMaxNameLength);
   // A reserved word is at most 3 characters, so the '_' always fits.
   if (IsReserved(name)) name += U'_';
-  return Encode(name);
+  return EncodeUtf8(name);
 }
 
 }  // namespace
@@ -105,14 +63,14 @@ std::size_t NameCharacterLength(std::string_view text, std::size_t pos, bool fir
   if (pos >= text.size()) return 0;
   const auto byte = static_cast<unsigned char>(text[pos]);
   const std::size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
-  const std::u32string code = Decode(text.substr(pos, length));
+  const std::u32string code = DecodeUtf8(text.substr(pos, length));
   if (code.size() != 1) return 0;
   const bool ok = first ? IsLetter(code[0]) || code[0] == U'_' : IsNameChar(code[0]);
   return ok ? length : 0;
 }
 
 bool IsUsableName(std::string_view name) {
-  const std::u32string code = Decode(name);
+  const std::u32string code = DecodeUtf8(name);
   if (code.empty() || code.size() > kMaxNameLength || !IsLetter(code.front())) return false;
   for (const char32_t c : code)
     if (!IsNameChar(c)) return false;
@@ -120,17 +78,17 @@ bool IsUsableName(std::string_view name) {
 }
 
 bool NameRegistry::Taken(std::string_view name) const {
-  return taken_.count(Encode(Folded(name))) > 0;
+  return taken_.count(EncodeUtf8(Folded(name))) > 0;
 }
 
 AssignedName NameRegistry::Assign(std::string_view original, int position) {
-  const std::u32string base = Decode(Sanitize(original, position));
-  std::string name = Encode(base);
+  const std::u32string base = DecodeUtf8(Sanitize(original, position));
+  std::string name = EncodeUtf8(base);
   for (int suffix = 2; Taken(name); ++suffix) {
-    const std::u32string tail = Decode("_" + std::to_string(suffix));
-    name = Encode(base.substr(0, kMaxNameLength - tail.size()) + tail);
+    const std::u32string tail = DecodeUtf8("_" + std::to_string(suffix));
+    name = EncodeUtf8(base.substr(0, kMaxNameLength - tail.size()) + tail);
   }
-  taken_.insert(Encode(Folded(name)));
+  taken_.insert(EncodeUtf8(Folded(name)));
   return {name, name != original};
 }
 

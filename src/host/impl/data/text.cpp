@@ -70,6 +70,53 @@ bool IsValidUtf8(std::string_view text) {
   return true;
 }
 
+std::u32string DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const int extra = byte >= 0xF0 ? 3 : byte >= 0xE0 ? 2 : byte >= 0xC0 ? 1 : 0;
+    auto code = static_cast<char32_t>(extra == 0 ? byte : byte & (0x3F >> extra));
+    bool valid = i + static_cast<std::size_t>(extra) < text.size();
+    for (int k = 1; valid && k <= extra; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      if ((next & 0xC0) != 0x80) valid = false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if (!valid) {
+      out += byte;
+      ++i;
+      continue;
+    }
+    out += code;
+    i += static_cast<std::size_t>(extra) + 1;
+  }
+  return out;
+}
+
+void AppendUtf8(char32_t code, std::string& out) {
+  if (code < 0x80) {
+    out += static_cast<char>(code);
+  } else if (code < 0x800) {
+    out += static_cast<char>(0xC0 | (code >> 6));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else if (code < 0x10000) {
+    out += static_cast<char>(0xE0 | (code >> 12));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (code >> 18));
+    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (code & 0x3F));
+  }
+}
+
+std::string EncodeUtf8(std::u32string_view text) {
+  std::string out;
+  for (const char32_t c : text) AppendUtf8(c, out);
+  return out;
+}
+
 std::size_t CharacterCount(std::string_view text, std::size_t bytes) {
   std::size_t count = 0;
   for (std::size_t i = 0; i < bytes && i < text.size(); ++i) {

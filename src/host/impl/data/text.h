@@ -23,6 +23,12 @@ std::string FormatNumber(double value);
 // U+10FFFF).
 bool IsValidUtf8(std::string_view text);
 
+// The code points of UTF-8 `text`; a byte that starts no valid sequence stands for itself.
+std::u32string DecodeUtf8(std::string_view text);
+// `code` written as UTF-8 at the end of `out`; and a whole text of code points.
+void AppendUtf8(char32_t code, std::string& out);
+std::string EncodeUtf8(std::u32string_view text);
+
 // The number of characters (code points) in the first `bytes` bytes of UTF-8 `text`.
 std::size_t CharacterCount(std::string_view text, std::size_t bytes);
 

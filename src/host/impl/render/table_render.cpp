@@ -34,19 +34,6 @@ std::string Heading(const TableColumn& column) {
   return std::string(upper) + " " + std::string(name);
 }
 
-bool HasUpperLine(const TableSpec& table) {
-  return std::any_of(table.columns.begin(), table.columns.end(),
-                     [](const TableColumn& c) { return !Trim(c.upper).empty(); });
-}
-
-// Title lines up to the last one that is not blank.
-std::vector<std::string_view> TitleLines(const TableSpec& table) {
-  std::vector<std::string_view> lines;
-  for (const auto& line : table.title) lines.push_back(TrimRight(line));
-  while (!lines.empty() && lines.back().empty()) lines.pop_back();
-  return lines;
-}
-
 std::string ShortestNumber(double value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -65,6 +52,18 @@ std::string CsvField(std::string_view text) {
 }
 
 }  // namespace
+
+bool HasUpperLine(const TableSpec& table) {
+  return std::any_of(table.columns.begin(), table.columns.end(),
+                     [](const TableColumn& c) { return !Trim(c.upper).empty(); });
+}
+
+std::vector<std::string_view> TitleLines(const TableSpec& table) {
+  std::vector<std::string_view> lines;
+  for (const auto& line : table.title) lines.push_back(TrimRight(line));
+  while (!lines.empty() && lines.back().empty()) lines.pop_back();
+  return lines;
+}
 
 std::string RenderTableText(const TableSpec& table) {
   const std::size_t rows = table.RowCount();

@@ -5,10 +5,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "host/api/table_spec.h"
 
 namespace kpa::host::render {
+
+// Whether any column has an upper heading line.
+bool HasUpperLine(const TableSpec& table);
+// The title lines, trimmed on the right, up to the last one that is not blank.
+std::vector<std::string_view> TitleLines(const TableSpec& table);
 
 // Title lines, the heading lines (upper line only when some column has one), a rule, then
 // one line per row: the label, then each value right-aligned with its column's decimals.

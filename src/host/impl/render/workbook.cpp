@@ -8,6 +8,7 @@
 #include <map>
 
 #include "host/api/special_values.h"
+#include "host/impl/render/table_render.h"
 #include "host/impl/render/text_util.h"
 
 namespace kpa::host::render {
@@ -42,15 +43,12 @@ class Sheet {
 
   void Write(const TableSpec& table) {
     lxw_row_t row = 0;
-    for (const auto& line : table.title) {
-      const std::string_view text = TrimRight(line);
-      if (text.empty()) continue;
-      worksheet_write_string(sheet_, row++, 0, std::string(text).c_str(), bold_);
+    for (const std::string_view line : TitleLines(table)) {
+      if (line.empty()) continue;
+      worksheet_write_string(sheet_, row++, 0, std::string(line).c_str(), bold_);
     }
     if (row > 0) ++row;
-    const bool upper = std::any_of(table.columns.begin(), table.columns.end(),
-                                   [](const TableColumn& c) { return !Trim(c.upper).empty(); });
-    if (upper) {
+    if (HasUpperLine(table)) {
       for (std::size_t c = 0; c < table.ColumnCount(); ++c)
         Text(row, c + 1, Trim(table.columns[c].upper), bold_);
       ++row;
