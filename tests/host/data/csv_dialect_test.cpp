@@ -56,6 +56,23 @@ TEST(CsvDialect, QuotedDecimalCommasInACommaFileAreNumbers) {
   EXPECT_NE(result.notices[0].find("decimal comma"), std::string::npos);
 }
 
+// A column that looked like decimal commas until a later cell is typed again as it stands:
+// its texts coded in first-appearance order, or the mixed column refused at its first text.
+TEST(CsvDialect, ACommaColumnBrokenLaterIsTypedAgain) {
+  const ReadResult texts = Read("t\n\"1,5\"\n\"2,5\"\nabc\n\"1,5\"\n");
+  EXPECT_EQ(Values(texts, 0), (std::vector<double>{1, 2, 3, 1}));
+  EXPECT_EQ(texts.data.variables[0].value_labels.at(3.0), "abc");
+  EXPECT_TRUE(texts.notices.empty());
+  try {
+    Read("x\n\"1,5\"\n2.5\n3.5\n");
+    ADD_FAILURE() << "no error";
+  } catch (const DataFileError& error) {
+    EXPECT_EQ(std::string(error.what()),
+              "t.csv:2:1: '1,5' in column \"x\" is not a number, but the column's other cells "
+              "are numbers");
+  }
+}
+
 TEST(CsvDialect, Windows1252TextIsReadAsIts) {
   // "opérateur;val" / "René;1,5" saved by a spreadsheet in Windows-1252; 0x80 is the euro sign.
   const ReadResult result = Read("op\xE9rateur;val\nRen\xE9 \x80;1,5\n");

@@ -30,6 +30,7 @@ TEST(CsvReader, CellsSplitAsWritten) {
       {"line break inside quotes", "part\r\n\"two\r\nlines\"\r\n", {"two\nlines"}, 1},
       {"spaces around cells", "part\n  a  \n \"b\" \n", {"a", "b"}, 2},
       {"trailing blank lines dropped", "part\na\n\n\r\n", {"a"}, 1},
+      {"blank line inside one column is a missing cell", "part\na\n\nb\n", {"a", "b"}, 3},
       {"comments and blank lines before the header", "# note\n\n#, two\npart\na\n", {"a"}, 1},
       {"first appearance orders codes", "part\nb\na\nb\nc\n", {"b", "a", "c"}, 4},
       {"texts are case-sensitive", "part\nok\nOK\n", {"ok", "OK"}, 2},

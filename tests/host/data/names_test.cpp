@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -75,6 +78,29 @@ TEST(Text, NumbersParseWithAPointOnly) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);
     EXPECT_EQ(ParseNumber(row.text), row.value);
+  }
+}
+
+// Short decimals take a fast path of their own: it must round exactly as strtod does, at every
+// length up to 15 digits and every position of the point (including digits that make long
+// integers and halfway cases such as 0.1 + 0.2 style fractions).
+TEST(Text, ShortDecimalsRoundAsStrtodDoes) {
+  std::uint64_t state = 88172645463325252ull;
+  for (int i = 0; i < 200000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    std::string digits = std::to_string(state % 1000000000000000ull);
+    digits.resize(1 + (state >> 50) % digits.size());
+    const std::size_t point = (state >> 40) % (digits.size() + 1);
+    std::string text = (state & 1 ? "-" : "") + digits.substr(0, point);
+    if (point < digits.size()) text += "." + digits.substr(point);
+    if (text.empty() || text == "-") continue;
+    SCOPED_TRACE(text);
+    const std::optional<double> parsed = ParseNumber(text);
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ(*parsed, std::strtod(text.c_str(), nullptr));
+    EXPECT_EQ(std::signbit(*parsed), text.front() == '-');
   }
 }
 

@@ -99,13 +99,7 @@ char ChooseDelimiter(std::string_view text, const CsvOptions& options, const std
 
 // A cell written as a number with a decimal comma ("1,5", "-0,25", "3,2e-4").
 bool IsCommaNumber(std::string_view cell) {
-  if (cell.find('.') != std::string_view::npos) return false;
-  const std::size_t comma = cell.find(',');
-  if (comma == std::string_view::npos || cell.find(',', comma + 1) != std::string_view::npos)
-    return false;
-  std::string pointed(cell);
-  pointed[comma] = '.';
-  return ParseNumber(pointed).has_value();
+  return cell.find(',') != std::string_view::npos && ParseNumber(cell, ',').has_value();
 }
 
 bool IsPointNumber(std::string_view cell) {

@@ -7,7 +7,11 @@ namespace kpa::host::data {
 
 CsvTokenizer::CsvTokenizer(std::string_view text, const std::string& path, char delimiter,
                            bool valid_utf8)
-    : text_(text), path_(path), delimiter_(delimiter), valid_utf8_(valid_utf8) {}
+    : text_(text), path_(path), delimiter_(delimiter), valid_utf8_(valid_utf8) {
+  stops_[static_cast<unsigned char>(delimiter)] = true;
+  stops_['\n'] = true;
+  stops_['\r'] = true;
+}
 
 void CsvTokenizer::SkipPreamble() {
   while (!AtEnd()) {
@@ -33,16 +37,17 @@ void CsvRows::Resolve() {
 void CsvTokenizer::NextRow(CsvRows& store) {
   const int line = line_;
   int column = 1;
-  while (true) {
-    store.cells.push_back(NextCell(column++));
-    if (!AtEnd() && text_[pos_] == delimiter_) {
-      ++pos_;
-      continue;
+  bool more = true;
+  while (more) {
+    CsvCell cell;
+    more = NextCell(cell, column++);
+    if (scratch_used_) {
+      unescaped_.push_back(scratch_);
+      cell.text = unescaped_.back();
     }
-    ConsumeLineEnd();
-    store.ends.emplace_back(line, store.cells.size());
-    return;
+    store.cells.push_back(cell);
   }
+  store.ends.emplace_back(line, store.cells.size());
 }
 
 bool CsvTokenizer::AtLineEnd() const {
@@ -61,9 +66,10 @@ void CsvTokenizer::SkipBlanks() {
   while (!AtEnd() && (text_[pos_] == ' ' || (text_[pos_] == '\t' && delimiter_ != '\t'))) ++pos_;
 }
 
-CsvCell CsvTokenizer::NextCell(int column) {
-  CsvCell cell;
+bool CsvTokenizer::NextCell(CsvCell& cell, int column) {
   cell.line = line_;
+  cell.quoted = false;
+  scratch_used_ = false;
   SkipBlanks();
   if (!AtEnd() && text_[pos_] == '"') {
     cell.quoted = true;
@@ -74,48 +80,47 @@ CsvCell CsvTokenizer::NextCell(int column) {
     }
   } else {
     const std::size_t start = pos_;
-    while (!AtLineEnd() && text_[pos_] != delimiter_) ++pos_;
+    const std::size_t size = text_.size();
+    while (pos_ < size && !stops_[static_cast<unsigned char>(text_[pos_])]) ++pos_;
     cell.text = Trim(text_.substr(start, pos_ - start));
   }
   if (!valid_utf8_ && !IsValidUtf8(cell.text)) {
     throw DataFileError(path_, cell.line, column, "the cell is not valid UTF-8 text");
   }
-  return cell;
+  if (!AtEnd() && text_[pos_] == delimiter_) {
+    ++pos_;
+    return true;
+  }
+  ConsumeLineEnd();
+  return false;
 }
 
 void CsvTokenizer::ReadQuoted(CsvCell& cell, int column) {
   ++pos_;  // the opening quote
   const std::size_t start = pos_;
   // Most quoted cells are their bytes as they stand: a view. Only a doubled quote or a line
-  // break needs a copy of its own.
-  std::string copy;
-  bool copied = false;
+  // break needs the scratch copy.
   while (true) {
     if (AtEnd()) throw DataFileError(path_, cell.line, column, "a quoted cell is never closed");
     const char c = text_[pos_];
     const bool doubled_quote = c == '"' && pos_ + 1 < text_.size() && text_[pos_ + 1] == '"';
     if (c == '"' && !doubled_quote) {
-      if (copied) {
-        unescaped_.push_back(std::move(copy));
-        cell.text = unescaped_.back();
-      } else {
-        cell.text = text_.substr(start, pos_ - start);
-      }
+      cell.text = scratch_used_ ? std::string_view(scratch_) : text_.substr(start, pos_ - start);
       ++pos_;
       return;
     }
-    if (!copied && (doubled_quote || c == '\r' || c == '\n')) {
-      copy.assign(text_.substr(start, pos_ - start));
-      copied = true;
+    if (!scratch_used_ && (doubled_quote || c == '\r' || c == '\n')) {
+      scratch_.assign(text_.substr(start, pos_ - start));
+      scratch_used_ = true;
     }
     if (doubled_quote) {
-      copy += '"';
+      scratch_ += '"';
       pos_ += 2;
     } else if (c == '\r' || c == '\n') {
-      copy += '\n';  // a line break inside quotes is kept as one LF
+      scratch_ += '\n';  // a line break inside quotes is kept as one LF
       ConsumeLineEnd();
     } else {
-      if (copied) copy += c;
+      if (scratch_used_) scratch_ += c;
       ++pos_;
     }
   }

@@ -1,7 +1,9 @@
 // Choosing the reader by extension.
 #include "host/impl/data/data_file.h"
 
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 
 #include "host/impl/data/csv_reader.h"
 #include "host/impl/data/stat_file_reader.h"
@@ -15,6 +17,23 @@ void RequireRegularFile(const std::string& path) {
   if (std::filesystem::is_directory(status)) {
     throw DataFileError(path, 0, 0, "this is a folder, not a data file");
   }
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                             &std::fclose);
+  if (!file) throw DataFileError(path, 0, 0, "cannot open the file");
+  // The size the file has now is read in one piece, straight into place; whatever a writer
+  // adds meanwhile is read after it.
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  std::string text(error ? 0 : static_cast<std::size_t>(size), '\0');
+  text.resize(std::fread(text.data(), 1, text.size(), file.get()));
+  char buffer[1 << 16];
+  while (const std::size_t read = std::fread(buffer, 1, sizeof buffer, file.get()))
+    text.append(buffer, read);
+  if (std::ferror(file.get())) throw DataFileError(path, 0, 0, "cannot read the file");
+  return text;
 }
 
 ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv) {

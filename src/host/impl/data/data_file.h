@@ -17,4 +17,8 @@ ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv = {});
 // Throws DataFileError unless `path` names an existing regular file.
 void RequireRegularFile(const std::string& path);
 
+// The bytes of the file at `path`, read in one piece. Throws DataFileError when it cannot be
+// opened or read (std::bad_alloc when it does not fit in memory).
+std::string ReadWholeFile(const std::string& path);
+
 }  // namespace kpa::host::data

@@ -3,11 +3,10 @@
 
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <nlohmann/json.hpp>
 
+#include "host/impl/data/data_file.h"
 #include "host/impl/data/data_set.h"
 #include "host/impl/data/text.h"
 
@@ -112,11 +111,7 @@ std::optional<Sidecar> ReadSidecarFor(const std::string& data_path) {
   const std::string path = SidecarPath(data_path);
   std::error_code error;
   if (!std::filesystem::exists(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) Fail(path, "cannot open the file");
-  std::ostringstream text;
-  text << in.rdbuf();
-  return ParseSidecar(text.str(), path);
+  return ParseSidecar(ReadWholeFile(path), path);
 }
 
 }  // namespace kpa::host::data

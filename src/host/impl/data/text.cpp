@@ -3,6 +3,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace kpa::host::data {
@@ -14,7 +16,41 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
-std::optional<double> ParseNumber(std::string_view text) {
+namespace {
+
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// Clinger's fast path (Clinger 1990, "How to read floating point numbers accurately"): a
+// decimal of at most 15 digits and no exponent is an integer below 2^53 divided by an exact
+// power of ten, so one IEEE division rounds it correctly. Plain data cells are nearly all of
+// this form; anything else is left to from_chars.
+std::optional<double> ParseShortDecimal(std::string_view text, char decimal_mark) {
+  std::size_t i = 0;
+  const bool negative = i < text.size() && text[i] == '-';
+  if (negative) ++i;
+  std::uint64_t mantissa = 0;
+  int digits = 0;
+  int fraction = -1;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      mantissa = mantissa * 10 + static_cast<unsigned>(c - '0');
+      ++digits;
+      if (fraction >= 0) ++fraction;
+    } else if (c == decimal_mark && fraction < 0) {
+      fraction = 0;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || digits > 15 || fraction == 0) return std::nullopt;
+  double value = static_cast<double>(mantissa);
+  if (fraction > 0) value /= kPowersOfTen[fraction];
+  return negative ? -value : value;
+}
+
+std::optional<double> ParseWithPoint(std::string_view text) {
   // from_chars takes no '+'; a second sign after it must still fail.
   if (!text.empty() && text.front() == '+') {
     text.remove_prefix(1);
@@ -28,6 +64,18 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
+}  // namespace
+
+std::optional<double> ParseNumber(std::string_view text, char decimal_mark) {
+  if (const std::optional<double> value = ParseShortDecimal(text, decimal_mark)) return value;
+  if (decimal_mark == '.') return ParseWithPoint(text);
+  if (text.find('.') != std::string_view::npos) return std::nullopt;
+  std::string pointed(text);
+  for (char& c : pointed)
+    if (c == ',') c = '.';
+  return ParseWithPoint(pointed);
+}
+
 std::string FormatNumber(double value) {
   char buffer[32];
   const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
@@ -37,6 +85,15 @@ std::string FormatNumber(double value) {
 bool IsValidUtf8(std::string_view text) {
   std::size_t i = 0;
   while (i < text.size()) {
+    // ASCII, eight bytes at a time: no byte has its high bit set.
+    std::uint64_t word = 0;
+    if (i + sizeof word <= text.size()) {
+      std::memcpy(&word, text.data() + i, sizeof word);
+      if ((word & 0x8080808080808080ull) == 0) {
+        i += sizeof word;
+        continue;
+      }
+    }
     const auto lead = static_cast<unsigned char>(text[i]);
     if (lead < 0x80) {
       ++i;

@@ -11,10 +11,11 @@ namespace kpa::host::data {
 // `text` without leading and trailing spaces and tabs.
 std::string_view Trim(std::string_view text);
 
-// The finite number spelled by all of `text` with '.' as the decimal point, whatever the
-// locale: an optional sign, digits, an optional fraction and exponent ("-1.5e3", "+2", ".5").
+// The finite number spelled by all of `text` with `decimal_mark` ('.' or ',') as the decimal
+// mark, whatever the locale: an optional sign, digits, an optional fraction and exponent
+// ("-1.5e3", "+2", ".5"; "1,5" with a decimal comma, where "1.5" is no number at all).
 // std::nullopt for anything else, including "inf", "nan", hexadecimal and out-of-range values.
-std::optional<double> ParseNumber(std::string_view text);
+std::optional<double> ParseNumber(std::string_view text, char decimal_mark = '.');
 
 // The shortest text that reads back as `value` ("74.03", "-9999", "1e-05").
 std::string FormatNumber(double value);
