@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "resources/ids/capability_strings.h"
-#include "shell/probability/sorting.h"
 
 namespace kpa::capability {
 namespace {
@@ -167,14 +166,14 @@ RequestStatus BeyondSpecifications(RequestContext& context) {
 RequestStatus Descriptive(RequestContext& context) {
   shell::CapabilityState& state = context.run.state;
   shell::Request& request = context.request;
-  if (!state.aggregated && state.sorted.size() != state.observations.size()) {
+  if (!state.aggregated && !state.quartiles_known) {
     request.StatusText(request.Text(strings::kStatusSorting));
-    state.sorted = state.observations;
-    probability::HeapSort(state.sorted, 'a');
-    const Quartiles quartiles = QuartilesOfSorted(state.sorted);
+    std::vector<double> values = state.observations;
+    const Quartiles quartiles = QuartilesBySelection(values);
     state.median = quartiles.median;
     state.q1 = quartiles.q1;
     state.q3 = quartiles.q3;
+    state.quartiles_known = !values.empty();
   }
   request.StatusText(request.Text(strings::kStatusDescriptive));
   shell::ResultTable table;

@@ -15,15 +15,16 @@
 
 namespace {
 
-// The first Ctrl-C cancels the running request; a second one before the request ends stops
-// the program as Ctrl-C usually does.
+// The first Ctrl-C (or SIGTERM) cancels the running request, and a script run stops after it
+// with its outputs written; a second one before the request ends stops the program as the
+// signal usually does.
 void OnInterrupt(int signal_number) {
   if (kpa::host::HeadlessHost::CancelRequestedFromSignal()) {
     std::signal(signal_number, SIG_DFL);
     std::raise(signal_number);
     return;
   }
-  kpa::host::HeadlessHost::RequestCancelFromSignal();
+  kpa::host::HeadlessHost::RequestCancelFromSignal(signal_number);
 }
 
 }  // namespace
@@ -107,6 +108,7 @@ int main(int argc, char** argv) {
   }
 
   std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
   if (*run_command) {
     run.csv = csv_options;
     if (!data.empty()) run.data = data;

@@ -2,7 +2,9 @@
 // published values.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "capability/model/indices.h"
@@ -218,6 +220,27 @@ TEST(QuartilesTest, ByRemainderOfNOverFour) {
     EXPECT_DOUBLE_EQ(q.median, test.median);
     EXPECT_DOUBLE_EQ(q.q1, test.q1);
     EXPECT_DOUBLE_EQ(q.q3, test.q3);
+  }
+}
+
+// Selection must read the same order statistics as a full sort, at every remainder of N
+// over 4 and with ties (values from a small set, in a shuffled order).
+TEST(QuartilesTest, SelectionAgreesWithTheSortedRule) {
+  std::uint32_t state = 12345;
+  for (std::size_t n = 1; n <= 64; ++n) {
+    std::vector<double> values(n);
+    for (double& value : values) {
+      state = state * 1664525u + 1013904223u;
+      value = static_cast<double>((state >> 16) % 7) - 3.0;
+    }
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    const Quartiles expected = QuartilesOfSorted(sorted);
+    const Quartiles selected = QuartilesBySelection(values);
+    SCOPED_TRACE(n);
+    EXPECT_EQ(selected.median, expected.median);
+    EXPECT_EQ(selected.q1, expected.q1);
+    EXPECT_EQ(selected.q3, expected.q3);
   }
 }
 

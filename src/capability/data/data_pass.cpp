@@ -88,7 +88,16 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
   std::int64_t position = 0;  // constant size: position within the current sample
   bool current_has_value = false;
 
-  MomentAccumulator moments;
+  // The arrays grow to the data's size once, not by doubling (at most the 5000-value limit).
+  const auto expected = static_cast<std::size_t>(
+      std::clamp<std::int64_t>(request.CaseCount(), 0, std::int64_t{kMaxValues}));
+  state.observations.reserve(expected);
+  state.case_numbers.reserve(expected);
+  if (setup.grouping == GroupingMode::kConstantSampleSize)
+    state.samples.reserve(std::min(expected / static_cast<std::size_t>(size) + 1, kMaxSamples));
+
+  std::vector<std::size_t> sample_of;  // grouped data: the sample of each observation
+  if (setup.grouping != GroupingMode::kNone) sample_of.reserve(expected);
   shell::CaseLoop loop;
   loop.variables = {setup.variable};
   if (by_code) loop.variables.push_back(setup.grouping_variable);
@@ -147,8 +156,7 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
       const double x = *value;
       state.observations.push_back(x);
       state.case_numbers.push_back(static_cast<double>(c.number));
-      moments.Add(x);
-      if (setup.grouping != GroupingMode::kNone) AddToSample(state.samples[sample], x);
+      if (setup.grouping != GroupingMode::kNone) sample_of.push_back(sample);
       current_has_value = true;
     }
     return shell::CaseAction::kContinue;
@@ -158,9 +166,17 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
     result.status = *ended;
     return result;
   }
+  // The sample statistics and the moments are updated value by value in the order the pass
+  // accepted the values, from the arrays it kept, rather than inside the case visitor, where
+  // each update would wait on memory.
+  for (std::size_t i = 0; i < sample_of.size(); ++i)
+    AddToSample(state.samples[sample_of[i]], state.observations[i]);
   if (setup.grouping == GroupingMode::kConstantSampleSize && !state.samples.empty() &&
       state.samples.back().count == 0.0)
     state.samples.pop_back();
+
+  MomentAccumulator moments;
+  for (const double x : state.observations) moments.Add(x);
 
   state.n = moments.Count();
   if (state.n < kMinimumN) {

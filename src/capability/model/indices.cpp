@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "shell/probability/normal.h"
+#include "shell/probability/selection.h"
 
 namespace kpa::capability {
 
@@ -78,6 +80,23 @@ Quartiles QuartilesOfSorted(std::span<const double> sorted) {
     result.q3 = x(n - i);
   }
   return result;
+}
+
+Quartiles QuartilesBySelection(std::span<double> values) {
+  const std::size_t n = values.size();
+  if (n == 0) return {};
+  // The 1-based positions QuartilesOfSorted reads, in ascending order.
+  const std::size_t i = n / 4;
+  std::vector<std::size_t> positions = n % 4 == 0
+                                           ? std::vector<std::size_t>{i, i + 1, n - i, n - i + 1}
+                                           : std::vector<std::size_t>{i + 1, n - i};
+  positions.push_back(n % 2 == 1 ? n / 2 + 1 : n / 2);
+  positions.push_back(n / 2 + 1);
+  std::sort(positions.begin(), positions.end());
+  positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+  for (std::size_t& position : positions) --position;  // 0-based
+  probability::SelectOrderStatistics(values, positions);
+  return QuartilesOfSorted(values);
 }
 
 }  // namespace kpa::capability

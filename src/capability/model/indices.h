@@ -63,5 +63,9 @@ struct Quartiles {
 };
 // Needs at least one value; an empty span gives zeros.
 Quartiles QuartilesOfSorted(std::span<const double> sorted);
+// The same of values in any order, found by selection of only the order statistics the rule
+// reads (shell/probability/selection.h): linear time rather than a sort. `values` is
+// reordered.
+Quartiles QuartilesBySelection(std::span<double> values);
 
 }  // namespace kpa::capability

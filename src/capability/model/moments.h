@@ -13,7 +13,22 @@ namespace kpa::capability {
 // 1.5; in the one-value form given by Terriberry (2007).
 class MomentAccumulator {
  public:
-  void Add(double x);
+  // Inline, so that a loop over stored values keeps the sums in registers.
+  void Add(double x) {
+    const auto n1 = static_cast<double>(n_);
+    ++n_;
+    const auto n = static_cast<double>(n_);
+    // The reciprocal of the count does not wait for the running mean, so the division runs
+    // beside the chain of updates instead of inside it.
+    const double delta = x - mean_;
+    const double delta_n = delta * (1.0 / n);
+    const double delta_n2 = delta_n * delta_n;
+    const double term1 = delta * delta_n * n1;
+    mean_ += delta_n;
+    m4_ += term1 * delta_n2 * (n * n - 3.0 * n + 3.0) + 6.0 * delta_n2 * m2_ - 4.0 * delta_n * m3_;
+    m3_ += term1 * delta_n * (n - 2.0) - 3.0 * delta_n * m2_;
+    m2_ += term1;
+  }
   std::int64_t Count() const { return n_; }
   double Mean() const { return mean_; }
   double M2() const { return m2_; }

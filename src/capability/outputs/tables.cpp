@@ -209,7 +209,7 @@ bool BuildDescriptiveTable(const shell::Request& request, const CapabilityVariab
   shell::SetTableTitle(table.Title(), 2, request.Text(strings::kNEquals) + std::to_string(state.n));
   table.SetColumnName(0, request.Text(strings::kValueColumnWide));
   // Aggregated data have no observations: order statistics and moments stay empty.
-  const bool observed = !state.aggregated && !state.sorted.empty();
+  const bool observed = !state.aggregated && state.quartiles_known;
   const auto when = [&](double value) { return observed ? value : host::kMissing; };
   struct Row {
     int label;

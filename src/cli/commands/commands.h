@@ -17,6 +17,8 @@ inline constexpr int kExitOther = 1;
 inline constexpr int kExitUsage = 2;  // usage or script syntax error
 inline constexpr int kExitDataFile = 3;
 inline constexpr int kExitStrict = 4;
+// Stopped by a signal: 128 plus its number (130 for Ctrl-C, 143 for SIGTERM), as shells do.
+inline constexpr int kExitInterrupted = 128;
 
 struct RunOptions {
   std::filesystem::path script;

@@ -66,12 +66,21 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   session.Start();
   int failures = 0;
   for (const auto& statement : parsed.statements) {
+    if (const int signal_number = host::HeadlessHost::InterruptingSignal()) {
+      err << "kpa: interrupted at line " << statement.where.line
+          << "; the outputs produced before are written\n";
+      return finish(kExitInterrupted + signal_number);
+    }
     const script::Outcome outcome = session.Execute(statement, name);
     if (outcome == script::Outcome::kDataFileError) return finish(kExitDataFile);
     if (outcome == script::Outcome::kFailed) {
       ++failures;
       if (options.strict) return finish(kExitStrict);
     }
+  }
+  if (const int signal_number = host::HeadlessHost::InterruptingSignal()) {
+    err << "kpa: interrupted; the outputs produced before are written\n";
+    return finish(kExitInterrupted + signal_number);
   }
   const int written = finish(kExitDone);
   if (failures > 0) {

@@ -18,10 +18,15 @@
 namespace kpa::host {
 namespace {
 
-// Set by the Ctrl-C handler; read and cleared by the host between requests.
-volatile std::sig_atomic_t signal_cancel = 0;
+// Set by the Ctrl-C handler; read and cleared by the host between requests. Lock-free atomics
+// are safe in a signal handler and from another thread alike.
+std::atomic<int> signal_cancel{0};
+// The signal that interrupted the run (0: none); never cleared.
+std::atomic<int> signal_interrupt{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 constexpr int kProgressBarWidth = 40;
+constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 
 }  // namespace
 
@@ -115,7 +120,12 @@ void HeadlessHost::BeginRequest() {
   signal_cancel = 0;
 }
 
-void HeadlessHost::RequestCancelFromSignal() { signal_cancel = 1; }
+void HeadlessHost::RequestCancelFromSignal(int signal_number) {
+  signal_cancel = 1;
+  signal_interrupt = signal_number;
+}
+
+int HeadlessHost::InterruptingSignal() { return signal_interrupt; }
 
 bool HeadlessHost::CancelRequestedFromSignal() { return signal_cancel != 0; }
 
@@ -278,12 +288,23 @@ void HeadlessHost::ProgressStart(std::int64_t total, const std::string& caption)
   progress_total_ = total;
   progress_done_ = 0;
   progress_caption_ = caption;
+  progress_percent_ = 0;
   DrawProgress();
 }
 
+// The bar is redrawn only when its percentage changes, and then at most ten times a second
+// (always at 100 %): a pass over a large file costs a hundred writes at most, not one per
+// case.
 void HeadlessHost::ProgressStep(std::int64_t done) {
   progress_done_ = done;
   if (cancel_at_step_ > 0 && done >= cancel_at_step_) cancelled_ = true;
+  if (!options_.progress_bar || progress_total_ <= 0) return;
+  const std::int64_t percent =
+      std::clamp<std::int64_t>(done, 0, progress_total_) * 100 / progress_total_;
+  if (percent == progress_percent_) return;
+  const auto now = std::chrono::steady_clock::now();
+  if (percent < 100 && now - progress_drawn_ < kProgressInterval) return;
+  progress_percent_ = percent;
   DrawProgress();
 }
 
@@ -302,6 +323,7 @@ void HeadlessHost::DrawProgress() {
   *options_.err << '\r' << progress_caption_ << " [" << std::string(filled, '#')
                 << std::string(width - filled, ' ') << "] " << static_cast<int>(fraction * 100)
                 << '%' << std::flush;
+  progress_drawn_ = std::chrono::steady_clock::now();
 }
 
 bool HeadlessHost::IsCancelled() {

@@ -70,10 +70,13 @@ class HeadlessHost : public Host {
   void SetAutoPrintLevel(int level) { auto_print_level_ = level; }
   // A new request starts: the cancel flag of the previous one is cleared.
   void BeginRequest();
-  // Ctrl-C: safe to call from a signal handler through the flag it sets. The second call
-  // within one request finds the flag already set (`CancelRequestedFromSignal`).
-  static void RequestCancelFromSignal();
+  // Ctrl-C (SIGINT) or SIGTERM: safe to call from a signal handler through the flags it
+  // sets. It cancels the running request; the second call within one request finds the flag
+  // already set (`CancelRequestedFromSignal`). `InterruptingSignal` keeps the signal for the
+  // rest of the run (0 when none came), so that a script run can stop after the request.
+  static void RequestCancelFromSignal(int signal_number);
   static bool CancelRequestedFromSignal();
+  static int InterruptingSignal();
 
   const OutputLog& Log() const { return log_; }
   // The run is over: the outputs written once for all of it (the workbook) are written;
@@ -151,6 +154,8 @@ class HeadlessHost : public Host {
   std::string status_text_;
   std::int64_t progress_total_ = 0;
   std::int64_t progress_done_ = 0;
+  std::int64_t progress_percent_ = 0;  // of the bar as last drawn
+  std::chrono::steady_clock::time_point progress_drawn_;
   std::string progress_caption_;
   std::vector<std::string> messages_;
   KeywordStore keywords_;

@@ -3,10 +3,19 @@
 // each output is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table; NNN.json
 // and NNN.svg for a chart or a diagram), messages go to messages.txt, and report.html shows
 // everything in order.
+//
+// Every file is written under a temporary name and renamed into place, so that a run stopped
+// at any moment leaves each file whole. The report is written when the folder is set, at most
+// once a second while outputs arrive (so that its cost stays linear in the number of outputs)
+// and once more when the run finishes. One run at a time holds a folder (a lock file); a
+// folder used before has the earlier run's outputs removed first, so that its files never mix
+// with the new ones (other files in it are left alone).
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -29,14 +38,16 @@ struct ImageFormats {
 // std::invalid_argument naming an unknown format.
 ImageFormats ParseImageFormats(std::string_view text);
 
-struct OutputItem {
-  int number = 0;  // tables and charts: 1, 2, ...; 0 for text and messages
-  render::ReportItem content;
-};
-
 class OutputLog {
  public:
-  // Creates the folder if needed; throws std::filesystem::filesystem_error when it cannot.
+  OutputLog() = default;
+  OutputLog(const OutputLog&) = delete;
+  OutputLog& operator=(const OutputLog&) = delete;
+  ~OutputLog();
+
+  // Creates the folder if needed, takes it for this run and clears the outputs an earlier run
+  // left there; throws std::runtime_error (std::filesystem::filesystem_error among them)
+  // when it cannot, or when another run holds the folder.
   void SetFolder(const std::filesystem::path& folder);
   const std::filesystem::path& Folder() const { return folder_; }
   void SetImageFormats(ImageFormats formats) { images_ = formats; }
@@ -50,12 +61,11 @@ class OutputLog {
   void AddTextLine(const std::string& line);
   void AddMessage(const std::string& text);
 
-  // Writes what is written once for the whole run (results.xlsx, every table as a sheet)
-  // when there is an output folder; call it when the run ends. Returns every problem met
-  // while writing, over the whole run.
+  // Writes what is written once for the whole run (results.xlsx, every table as a sheet, and
+  // the final report) when there is an output folder; call it when the run ends. Returns
+  // every problem met while writing, over the whole run.
   const std::vector<std::string>& Finish();
 
-  const std::vector<OutputItem>& Items() const { return items_; }
   int OutputCount() const { return next_number_ - 1; }
   // The file stem of an output number: 1 -> "001".
   static std::string Stem(int number);
@@ -66,15 +76,25 @@ class OutputLog {
   // A chart or a diagram: its JSON, its SVG and the images asked for beside it.
   int AddDrawing(render::ReportItem item, const std::function<std::string()>& json,
                  const std::function<std::string()>& svg);
+  // Writes `path` under its temporary name with `write` (which returns its problem, if any)
+  // and renames it into place.
+  using FileWriter = std::function<std::optional<std::string>(const std::filesystem::path&)>;
+  void WriteThroughPart(const std::filesystem::path& path, const FileWriter& write);
   void WriteFile(const std::string& name, const std::string& content);
   void WriteImages(const std::string& stem, const std::string& svg);
+  void Add(int number, render::ReportItem item);
+  // The report now, or when the last was written less than a second ago, later.
+  void ReportChanged();
   void WriteReport();
 
   std::filesystem::path folder_;
+  int lock_ = -1;  // the descriptor holding the folder's lock file
   ImageFormats images_;
   render::Provenance provenance_;
-  std::vector<OutputItem> items_;
+  std::vector<render::ReportItem> items_;
+  std::vector<int> numbers_;  // per item: tables and charts 1, 2, ...; 0 for text and messages
   int next_number_ = 1;
+  std::chrono::steady_clock::time_point report_written_;
   std::vector<std::string> write_errors_;
 };
 

@@ -48,6 +48,7 @@ class Request {
     return host_.ValueLabels(variable);
   }
   int VariableCount() const { return host_.VariableCount(); }
+  std::int64_t CaseCount() const { return host_.CaseCount(); }
   bool HasCaseNames() const { return host_.HasCaseNames(); }
   std::string CaseName(std::int64_t case_number) const { return host_.CaseName(case_number); }
   std::string RealToText(double value, int width, int decimals) const {

@@ -96,7 +96,7 @@ struct CapabilitySample {
 struct CapabilityState {
   std::vector<double> observations;
   std::vector<double> case_numbers;
-  std::vector<double> sorted;
+  bool quartiles_known = false;  // median and quartiles computed for these observations
   std::int64_t n = 0;
   double mean = 0.0;
   double sd = 0.0;

@@ -2,6 +2,7 @@
 // questions, cancel injection, the keyword store, and data files kept when a new one fails.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -76,6 +77,7 @@ TEST_F(HeadlessHostTest, OutputsAreNumberedAndWrittenInEveryFormat) {
   EXPECT_NE(json.find("\"kind\": \"table\""), std::string::npos) << json;
   EXPECT_NE(json.find("null"), std::string::npos) << "a missing cell is null: " << json;
   EXPECT_EQ(ReadFile(folder_ / "out" / "messages.txt"), "La probabilité alpha doit être > 0,0\n");
+  EXPECT_TRUE(host.FinishOutputs().empty());
   const std::string report = ReadFile(folder_ / "out" / "report.html");
   const auto table_at = report.find("Synthèse");
   const auto chart_at = report.find("<svg");
@@ -90,6 +92,34 @@ TEST_F(HeadlessHostTest, OutputsAreNumberedAndWrittenInEveryFormat) {
             std::string::npos);
   EXPECT_NE(out_.str().find("74.001"), std::string::npos) << "tables are printed: " << out_.str();
   EXPECT_NE(err_.str().find("message: La probabilité"), std::string::npos);
+}
+
+// A folder is one run's at a time; a later run clears the outputs an earlier one left there
+// (and nothing else), and no temporary file is left behind.
+TEST_F(HeadlessHostTest, AnOutputFolderHoldsOneRunsOutputs) {
+  const std::filesystem::path out = folder_ / "out";
+  {
+    HeadlessHost first = MakeHost();
+    first.SetOutputFolder(out);
+    first.ShowTable(SmallTable());
+    first.ShowTable(SmallTable());
+    first.ShowMessage("un message");
+    HeadlessHost second = MakeHost();
+    EXPECT_THROW(second.SetOutputFolder(out), std::runtime_error);
+    first.FinishOutputs();
+  }
+  std::ofstream(out / "notes.txt") << "mine";
+  HeadlessHost later = MakeHost();
+  later.SetOutputFolder(out);
+  later.ShowTable(SmallTable());
+  later.FinishOutputs();
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(out))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  const std::vector<std::string> expected = {".kpa-lock", "001.csv",     "001.json",    "001.txt",
+                                             "notes.txt", "report.html", "results.xlsx"};
+  EXPECT_EQ(names, expected);
 }
 
 TEST_F(HeadlessHostTest, QuestionsTakeQueuedAnswersElseTheDefault) {
@@ -114,9 +144,25 @@ TEST_F(HeadlessHostTest, CancelAtAProgressStepLastsForTheRequest) {
   EXPECT_TRUE(host.IsCancelled());
   host.BeginRequest();
   EXPECT_FALSE(host.IsCancelled());
-  HeadlessHost::RequestCancelFromSignal();  // Ctrl-C
+  HeadlessHost::RequestCancelFromSignal(SIGINT);  // Ctrl-C
   EXPECT_TRUE(host.IsCancelled());
   host.BeginRequest();
+}
+
+// One pass over a million cases draws the bar a hundred times at most, and ends it at 100 %.
+TEST_F(HeadlessHostTest, TheProgressBarIsDrawnWhenItsPercentageChanges) {
+  HeadlessOptions options;
+  options.err = &err_;
+  options.progress_bar = true;
+  HeadlessHost host(options);
+  constexpr std::int64_t kCases = 1'000'000;
+  host.ProgressStart(kCases, "Lecture");
+  for (std::int64_t done = 1; done <= kCases; ++done) host.ProgressStep(done);
+  const std::string drawn = err_.str();
+  const auto draws = std::count(drawn.begin(), drawn.end(), '\r');
+  EXPECT_GE(draws, 2);
+  EXPECT_LE(draws, 102);
+  EXPECT_TRUE(drawn.ends_with("] 100%")) << drawn.substr(drawn.size() - 60);
 }
 
 TEST_F(HeadlessHostTest, AFailedOpenKeepsTheOpenFileAndItsCondition) {

@@ -1,4 +1,4 @@
-// Heapsorts and Julian day numbers.
+// Heapsorts, selection of an order statistic and Julian day numbers.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/probability/julian_day.h"
+#include "shell/probability/selection.h"
 #include "shell/probability/sentinel.h"
 #include "shell/probability/sorting.h"
 
@@ -68,6 +69,73 @@ TEST(HeapSortTagged, MismatchedSizesLeaveBothUntouched) {
   HeapSortTagged(std::span<double>(keys), std::span<int>(tags));
   EXPECT_EQ(keys, (std::vector<double>{3.0, 1.0, 2.0}));
   EXPECT_EQ(tags, (std::vector<int>{0, 1}));
+}
+
+// Sizes on both sides of the sampling threshold, many ties, and every kind of position: the
+// selected value and the partition around it must match a full sort.
+TEST(SelectOrderStatistic, MatchesAFullSort) {
+  std::uint32_t state = 7;
+  for (const std::size_t n : {1u, 2u, 3u, 10u, 601u, 602u, 5000u, 20011u}) {
+    for (const std::uint32_t distinct : {3u, 1000000u}) {
+      std::vector<double> values(n);
+      for (double& value : values) {
+        state = state * 1664525u + 1013904223u;
+        value = static_cast<double>((state >> 8) % distinct);
+      }
+      std::vector<double> sorted = values;
+      std::sort(sorted.begin(), sorted.end());
+      for (const std::size_t k : {std::size_t{0}, n / 4, n / 2, n - 1}) {
+        SCOPED_TRACE(std::to_string(n) + " values, k " + std::to_string(k));
+        std::vector<double> selected = values;
+        SelectOrderStatistic(selected, k);
+        ASSERT_EQ(selected[k], sorted[k]);
+        EXPECT_TRUE(std::all_of(selected.begin(), selected.begin() + static_cast<std::ptrdiff_t>(k),
+                                [&](double x) { return x <= selected[k]; }));
+        EXPECT_TRUE(std::all_of(selected.begin() + static_cast<std::ptrdiff_t>(k), selected.end(),
+                                [&](double x) { return x >= selected[k]; }));
+        std::sort(selected.begin(), selected.end());
+        EXPECT_EQ(selected, sorted);  // a reordering, nothing lost
+      }
+    }
+  }
+}
+
+// Several positions at once, adjacent ones among them (the quartile rule reads pairs), on
+// values spread evenly, with ties, and crowded into one bucket by a far outlier.
+TEST(SelectOrderStatistics, EveryPositionMatchesAFullSort) {
+  std::uint32_t state = 11;
+  const auto next = [&state] {
+    state = state * 1664525u + 1013904223u;
+    return state >> 8;
+  };
+  std::vector<std::vector<double>> samples;
+  for (const std::size_t n : {5u, 255u, 256u, 1000u, 5000u}) {
+    std::vector<double> spread(n), ties(n), crowded(n);
+    for (std::size_t i = 0; i < n; ++i) {
+      spread[i] = 74.0 + 1e-6 * static_cast<double>(next() % 100000);
+      ties[i] = static_cast<double>(next() % 5);
+      crowded[i] = static_cast<double>(next() % 1000);
+    }
+    crowded[n / 2] = 1e12;
+    samples.insert(samples.end(), {spread, ties, crowded});
+  }
+  for (const std::vector<double>& values : samples) {
+    const std::size_t n = values.size();
+    std::vector<double> sorted = values;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<std::size_t> positions = {0, n / 4, n / 4 + 1, n / 2, n / 2 + 1, n - 1};
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    positions.erase(
+        std::remove_if(positions.begin(), positions.end(), [n](std::size_t k) { return k >= n; }),
+        positions.end());
+    std::vector<double> selected = values;
+    SelectOrderStatistics(selected, positions);
+    SCOPED_TRACE(n);
+    for (const std::size_t k : positions) EXPECT_EQ(selected[k], sorted[k]) << "position " << k;
+    std::sort(selected.begin(), selected.end());
+    EXPECT_EQ(selected, sorted);
+  }
 }
 
 TEST(JulianDay, KnownDayNumbers) {

@@ -58,11 +58,11 @@ void ColumnTyping::Finish(Variable& variable, const std::string& path, int colum
   if (numbers_ > 0 && texts_ > 0) {
     const bool text_out_of_line = numbers_ >= texts_;
     const FirstCell& odd = text_out_of_line ? *first_text_ : *first_number_;
-    throw DataFileError(path, odd.line, column,
-                        "'" + odd.text + "' in column " + Quoted(header) +
-                            (text_out_of_line
-                                 ? " is not a number, but the column's other cells are numbers"
-                                 : " is a number, but the column's other cells are texts"));
+    throw DataFileError(
+        path, odd.line, column,
+        "'" + odd.text + "' in column " + Quoted(header) +
+            (text_out_of_line ? " is not a number, but the column's other cells are numbers"
+                              : " is a number, but the column's other cells are texts"));
   }
   variable.values = std::move(values_);
   if (texts_ == 0) return;
