@@ -209,6 +209,8 @@ AutomationStatus DialogAutomation::PutBound(shell::CAnalysisModelessDialog& dial
       return AutomationStatus::kOk;
     }
     case MemberType::kEnum: {
+      // True and False are answers to a yes-or-no question, not values of an enumeration.
+      if (std::holds_alternative<bool>(value)) return mismatch(row.enum_name);
       std::optional<std::int64_t> number = WholeNumber(value);
       if (const auto* name = std::get_if<std::string>(&value))
         if (const EnumValue* enumerator = FindEnumerator(*name)) number = enumerator->value;

@@ -33,6 +33,12 @@ bool KeywordStore::Put(const std::string& section, const std::string& key,
 
 void KeywordStore::Load() {
   if (file_.empty()) return;
+  // Only a regular file of a sensible size is read: a FIFO or a device in its place would
+  // block or never end, and the store of a few settings is never large.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(file_, error)) return;
+  const auto size = std::filesystem::file_size(file_, error);
+  if (error || size > kMaxFileBytes) return;
   std::ifstream in(file_);
   std::string line;
   std::string section;
@@ -52,6 +58,8 @@ void KeywordStore::Load() {
 bool KeywordStore::Save() const {
   if (file_.empty()) return true;
   std::error_code error;
+  if (std::filesystem::exists(file_, error) && !std::filesystem::is_regular_file(file_, error))
+    return false;
   std::filesystem::create_directories(file_.parent_path(), error);
   // Write beside and rename, so that a failed write never loses the stored keywords.
   const std::filesystem::path temporary = file_.string() + ".tmp";

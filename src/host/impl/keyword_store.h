@@ -1,7 +1,10 @@
 // The host's keyword store: small settings kept across sessions, by section and key, in a
 // plain text file ("[section]" lines, then "key=value" lines), rewritten on every change.
+// Anything but a regular file of at most 1 MiB in its place is not read, and not written
+// over.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <map>
 #include <optional>
@@ -24,6 +27,8 @@ class KeywordStore {
   static std::filesystem::path DefaultFile();
 
  private:
+  static constexpr std::uintmax_t kMaxFileBytes = 1 << 20;
+
   void Load();
   bool Save() const;
 

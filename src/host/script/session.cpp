@@ -23,6 +23,26 @@ std::string EnumeratorName(const automation::MemberRow& row, const automation::V
   return automation::VariantToText(value);
 }
 
+// An enumerator written bare names its enumeration too: it is a value only of members of that
+// enumeration (scProTwotailed is 1, but not the ProDistribution value 1).
+std::optional<std::string> EnumeratorMismatch(const automation::MemberRow& row,
+                                              const Value& value) {
+  const auto* name = std::get_if<Name>(&value.content);
+  if (name == nullptr) return std::nullopt;
+  const automation::EnumDefinition* owner = nullptr;
+  for (const auto& enumeration : automation::Enumerations())
+    for (const auto& enumerator : enumeration.values)
+      if (automation::SameName(enumerator.name, name->text)) owner = &enumeration;
+  if (owner == nullptr) return std::nullopt;  // not an enumerator: ToVariant says so
+  if (row.type == automation::MemberType::kEnum) {
+    if (automation::SameName(owner->name, row.enum_name)) return std::nullopt;
+    return std::string(row.member) + " takes a " + std::string(row.enum_name) + " value; " +
+           name->text + " is a " + std::string(owner->name) + " value";
+  }
+  return std::string(row.member) + " takes " + std::string(automation::TypeName(row)) +
+         ", not the " + std::string(owner->name) + " value " + name->text;
+}
+
 }  // namespace
 
 Session::Session(SessionOptions options)
@@ -126,6 +146,9 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
                 statement.member_where);
   }
 
+  if (statement.kind == StatementKind::kAssign)
+    if (const auto problem = EnumeratorMismatch(*member->row, statement.arguments.front()))
+      return Fail(statement, file, *problem, statement.arguments.front().where);
   std::vector<automation::Variant> arguments;
   for (const auto& argument : statement.arguments) {
     automation::Variant converted;

@@ -1,6 +1,7 @@
 // The headless host: outputs numbered and written to the output folder, messages and
 // questions, cancel injection, the keyword store, and data files kept when a new one fails.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -194,6 +195,17 @@ TEST_F(HeadlessHostTest, KeywordStoreSurvivesASecondSession) {
   EXPECT_EQ(again.Get("Ishikawa", "TitleFont"), "14");
   EXPECT_EQ(again.Get("Autre", "x"), "é");
   EXPECT_EQ(again.Get("Ishikawa", "Missing"), std::nullopt);
+}
+
+// A FIFO in the store's place would block every run: it is neither read nor written over.
+TEST_F(HeadlessHostTest, KeywordStoreLeavesAFifoAlone) {
+  const auto file = folder_ / "keywords.ini";
+  ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+  KeywordStore store(file);
+  EXPECT_EQ(store.Get("Ishikawa", "TitleFont"), std::nullopt);
+  EXPECT_FALSE(store.Put("Ishikawa", "TitleFont", "14"));
+  EXPECT_EQ(store.Get("Ishikawa", "TitleFont"), "14");  // kept for the session
+  EXPECT_TRUE(std::filesystem::is_fifo(file));
 }
 
 }  // namespace
