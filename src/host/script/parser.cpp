@@ -257,6 +257,11 @@ std::vector<Statement> ParseLine(const std::string& line, const std::string& fil
   return LineParser(line, file, line_number).Parse();
 }
 
+// Longer lines are refused: no statement of the language needs one (the longest selection
+// condition accepted is a few tens of kilobytes), and one of 100 MB would hold several
+// copies of itself in memory while it is parsed.
+constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
+
 Script ParseScript(const std::string& text, const std::string& file) {
   Script script;
   script.file = file;
@@ -267,8 +272,12 @@ Script ParseScript(const std::string& text, const std::string& file) {
   while (start <= text.size()) {
     ++line_number;
     const std::size_t end = text.find('\n', start);
-    const std::string line =
-        text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    const std::size_t length = (end == std::string::npos ? text.size() : end) - start;
+    if (length > kMaxLineBytes)
+      throw ScriptSyntaxError(
+          file, Position{line_number, 1},
+          "the line is " + std::to_string(length) + " bytes long; a statement takes at most 1 MiB");
+    const std::string line = text.substr(start, length);
     for (auto& statement : ParseLine(line, file, line_number))
       script.statements.push_back(std::move(statement));
     if (end == std::string::npos) break;

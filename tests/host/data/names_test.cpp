@@ -54,6 +54,20 @@ TEST(Names, TenClashesStillFitEightCharacters) {
   EXPECT_EQ(last, "measu_12");
 }
 
+// Each clash takes the smallest free suffix, also past a name a column had of its own, and
+// 30 000 columns of one name are named at once (the search used to start again from _2).
+TEST(Names, ClashesTakeTheSmallestFreeSuffix) {
+  NameRegistry registry;
+  std::vector<std::string> names;
+  for (const char* header : {"x", "x_3", "X", "x", "x"})
+    names.push_back(registry.Assign(header, 1).name);
+  EXPECT_EQ(names, (std::vector<std::string>{"x", "x_3", "X_2", "x_4", "x_5"}));
+  NameRegistry many;
+  std::string last;
+  for (int i = 1; i <= 30000; ++i) last = many.Assign("x", i).name;
+  EXPECT_EQ(last, "x_30000");
+}
+
 TEST(Text, NumbersParseWithAPointOnly) {
   struct Row {
     const char* text;

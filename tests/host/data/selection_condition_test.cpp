@@ -125,6 +125,7 @@ TEST(SelectionCondition, ErrorsGiveTheColumn) {
       {"missing(1)", 9, "expected a variable inside missing( ), found '1'"},
       // Columns count characters: 'é' takes two bytes but one column.
       {"s = 'é' §", 9, "unexpected character '§'"},
+      {"s = 'é' or s = 'é' or s = 'é' or s = 'é' §", 42, "unexpected character '§'"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.text);

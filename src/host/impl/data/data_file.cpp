@@ -1,9 +1,13 @@
 // Choosing the reader by extension.
 #include "host/impl/data/data_file.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
+#include <optional>
 
 #include "host/impl/data/csv_reader.h"
 #include "host/impl/data/stat_file_reader.h"
@@ -36,8 +40,37 @@ std::string ReadWholeFile(const std::string& path) {
   return text;
 }
 
+std::optional<std::uintmax_t> AvailableMemoryBytes() {
+  std::optional<std::uintmax_t> available;
+  std::ifstream meminfo("/proc/meminfo");
+  std::string key;
+  std::uintmax_t kilobytes = 0;
+  std::string unit;
+  while (meminfo >> key >> kilobytes >> unit)
+    if (key == "MemAvailable:") available = kilobytes * 1024;
+  // Under a cgroup v2 memory limit, what is left of the limit counts too.
+  std::ifstream limit_file("/sys/fs/cgroup/memory.max");
+  std::ifstream current_file("/sys/fs/cgroup/memory.current");
+  std::uintmax_t limit = 0;
+  std::uintmax_t current = 0;
+  if (limit_file >> limit && current_file >> current) {
+    const std::uintmax_t left = limit > current ? limit - current : 0;
+    available = available ? std::min(*available, left) : left;
+  }
+  return available;
+}
+
 ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv) {
   RequireRegularFile(path);
+  // Reading holds the file's bytes and its values, about twice its size: a file that cannot
+  // fit is refused before the system runs out of memory.
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (const auto available = AvailableMemoryBytes(); !error && available && size > *available / 2)
+    throw DataFileError(path, 0, 0,
+                        "the file (" + std::to_string(size >> 20) +
+                            " MiB) is too large for the memory available (" +
+                            std::to_string(*available >> 20) + " MiB free)");
   std::string extension = std::filesystem::path(path).extension().string();
   for (char& c : extension) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');

@@ -3,6 +3,8 @@
 // (stat_file_reader.h).
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include "host/impl/data/csv_dialect.h"
@@ -13,6 +15,10 @@ namespace kpa::host::data {
 // Reads the data file at `path`. Throws DataFileError, also for an unknown extension.
 // `csv` states the dialect of a delimited text file; other kinds ignore it.
 ReadResult ReadDataFile(const std::string& path, const CsvOptions& csv = {});
+
+// The memory this process may still take, from /proc/meminfo and a cgroup v2 limit;
+// std::nullopt when neither can be read.
+std::optional<std::uintmax_t> AvailableMemoryBytes();
 
 // Throws DataFileError unless `path` names an existing regular file.
 void RequireRegularFile(const std::string& path);

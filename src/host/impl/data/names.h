@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <set>
 #include <string>
 #include <string_view>
@@ -39,7 +40,8 @@ class NameRegistry {
   bool Taken(std::string_view name) const;
 
  private:
-  std::set<std::string> taken_;  // lower-case
+  std::set<std::string> taken_;             // lower-case
+  std::map<std::string, int> next_suffix_;  // lower-case stem -> the suffix to try first
 };
 
 // The notice reporting that `original` at `where` (e.g. "column 3") became `name`.

@@ -32,8 +32,14 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 std::vector<Token> Tokenize(std::string_view text) {
   std::vector<Token> tokens;
   std::size_t i = 0;
+  // Columns count characters, from where the previous token's was counted (tokens only move
+  // forward), so that a long condition costs one count of its characters in all.
+  std::size_t counted_bytes = 0;
+  std::size_t counted_characters = 0;
   const auto column_at = [&](std::size_t byte) {
-    return static_cast<int>(CharacterCount(text, byte)) + 1;
+    counted_characters += CharacterCount(text.substr(counted_bytes), byte - counted_bytes);
+    counted_bytes = byte;
+    return static_cast<int>(counted_characters) + 1;
   };
   while (true) {
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
