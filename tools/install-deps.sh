@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libreadstat-dev libcli11-dev libfmt-dev nlohmann-json3-dev libreadline-dev
   libboost-math-dev librsvg2-bin libxlsxwriter-dev librsvg2-dev libcairo2-dev libssl-dev unzip
+  clang libclang-rt-dev
 )
 missing=()
 for p in "${packages[@]}"; do
