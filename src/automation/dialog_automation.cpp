@@ -103,6 +103,36 @@ AutomationStatus DialogAutomation::Call(std::string_view member, std::span<const
   }
 }
 
+AutomationStatus DialogAutomation::PressControl(int control_id) {
+  last_error_.clear();
+  const std::shared_ptr<shell::CAnalysisModelessDialog> dialog = dialog_.lock();
+  if (!dialog || dialog->IsClosed())
+    return Fail(AutomationStatus::kDialogClosed, "the dialog is closed");
+  const shell::Control* control = dialog->FindControl(control_id);
+  if (control == nullptr || control->kind != shell::ControlKind::kButton)
+    return Fail(AutomationStatus::kMemberNotFound,
+                "the dialog has no button " + std::to_string(control_id));
+  if (!control->enabled || !control->visible)
+    return Fail(
+        AutomationStatus::kControlDisabled,
+        "button " + std::to_string(control_id) + " is disabled in the current state of the dialog");
+  try {
+    dialog->Press(control_id);
+  } catch (const std::exception& error) {
+    return Fail(AutomationStatus::kFailure, error.what());
+  }
+  switch (dialog->LastRequestStatus()) {
+    case shell::RequestStatus::kDone:
+      return AutomationStatus::kOk;
+    case shell::RequestStatus::kFailed:
+      return Fail(AutomationStatus::kFailure, "no output was produced");
+    case shell::RequestStatus::kNotAvailable:
+      return Fail(AutomationStatus::kFailure,
+                  "button " + std::to_string(control_id) + " is not available yet");
+  }
+  return AutomationStatus::kOk;
+}
+
 // The member's control, which a person could use now: present, enabled and visible.
 AutomationStatus DialogAutomation::UsableControl(shell::CAnalysisModelessDialog& dialog,
                                                  const MemberRow& row,

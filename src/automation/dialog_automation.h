@@ -34,6 +34,10 @@ class DialogAutomation {
   // Calls a method or an action; `result` receives a method's return value.
   AutomationStatus Call(std::string_view member, std::span<const Variant> arguments,
                         Variant& result);
+  // Presses the button `control_id` of the dialog as a person would, for the buttons that
+  // no member names (the cause-and-effect defaults, say): kpa's own extension, written
+  // `Dialog.Press(460)` in scripts.
+  AutomationStatus PressControl(int control_id);
   const std::string& LastError() const { return last_error_; }
 
  private:

@@ -16,5 +16,6 @@ std::span<const MemberRow> CapabilityMembers();
 std::span<const MemberRow> CapabilityAggregatedMembers();
 std::span<const MemberRow> CapabilityResultsMembers();
 std::span<const MemberRow> CapabilitySpecsMembers();
+std::span<const MemberRow> CauseEffectMembers();
 
 }  // namespace kpa::automation

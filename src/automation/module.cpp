@@ -1,6 +1,7 @@
 #include "automation/module.h"
 
 #include "capability/registration.h"
+#include "cause_effect/registration.h"
 #include "sampling/registration.h"
 
 namespace kpa::automation {
@@ -10,6 +11,7 @@ const shell::DialogRegistry& ModuleDialogs() {
     shell::DialogRegistry made = shell::ShellDialogs();
     sampling::RegisterDialogs(made);
     capability::RegisterDialogs(made);
+    cause_effect::RegisterDialogs(made);
     return made;
   }();
   return registry;

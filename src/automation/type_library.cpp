@@ -167,10 +167,8 @@ const std::vector<InterfaceDefinition>& Interfaces() {
        {}},
       {"ProProcessCapabilitySpecs", "Process capability specifications dialog, aggregated data",
        kCapabilitySpecsTemplates, CapabilitySpecsMembers()},
-      {"ProCauseAndEffectDiagrams",
-       "Cause and effect diagrams (Ishikawa charts; Fishbone charts)",
-       kCauseEffectTemplates,
-       {}},
+      {"ProCauseAndEffectDiagrams", "Cause and effect diagrams (Ishikawa charts; Fishbone charts)",
+       kCauseEffectTemplates, CauseEffectMembers()},
   };
   return interfaces;
 }

@@ -119,11 +119,6 @@ constexpr DialogTemplate kTemplates[] = {
      "",
      {},
      kFrameControls},
-    {shell::templates::kCauseEffect,
-     "Diagrammes de Causes-et-Effets (Ishikawa) ",
-     "",
-     {},
-     kFrameControls},
 };
 
 }  // namespace

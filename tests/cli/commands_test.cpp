@@ -8,6 +8,7 @@
 
 #include "cli/commands/calc_command.h"
 #include "cli/commands/commands.h"
+#include "support/golden.h"
 
 namespace kpa::cli {
 namespace {
@@ -29,6 +30,23 @@ TEST(Commands, DemoRunsCleanAndWritesItsReport) {
   EXPECT_TRUE(std::filesystem::exists(folder / "report.html"));
   EXPECT_TRUE(std::filesystem::exists(folder / "001.txt"));
   EXPECT_EQ(err.str().find("message:"), std::string::npos) << err.str();
+  std::filesystem::remove_all(folder);
+}
+
+// The cause-and-effect example drawn end to end, its SVG compared with the reviewed one (six
+// bones with long names and long labels).
+TEST(Commands, CauseEffectExampleDrawsTheReviewedDiagram) {
+  const auto folder = TempFolder("cause-effect");
+  RunOptions options;
+  options.script = std::filesystem::path(KPA_SOURCE_DIR) / "examples" / "cause_effect_defects.kps";
+  options.out_folder = folder;
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(RunScript(options, out, err), kExitDone) << err.str();
+  std::ifstream svg(folder / "001.svg", std::ios::binary);
+  std::stringstream text;
+  text << svg.rdbuf();
+  testing::ExpectGoldenFile("tests/cli/golden", "cause_effect_defects.svg", text.str());
   std::filesystem::remove_all(folder);
 }
 

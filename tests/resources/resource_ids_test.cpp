@@ -62,7 +62,8 @@ TEST(ResourceTables, EachStringNumberHasOneText) {
   for (const auto& [number, count] : texts) EXPECT_EQ(count, 1) << "string " << number;
 
   // Every named string number (the shell's commands are its startup rows' texts).
-  for (const char* header : {"shell_ids.h", "sampling_strings.h", "capability_strings.h"}) {
+  for (const char* header :
+       {"shell_ids.h", "sampling_strings.h", "capability_strings.h", "cause_effect_strings.h"}) {
     auto ids = ReadIds(header);
     for (const char* group : {"shell", "strings"})
       for (const NamedNumber& id : ids[group])
@@ -90,7 +91,8 @@ TEST(ResourceTables, EachControlHasOneRowPerTemplate) {
     }
   }
 
-  for (const char* header : {"shell_ids.h", "sampling_controls.h", "capability_controls.h"}) {
+  for (const char* header :
+       {"shell_ids.h", "sampling_controls.h", "capability_controls.h", "cause_effect_controls.h"}) {
     auto ids = ReadIds(header);
     const std::regex page_name(R"((k\w+?)(First|Base)?Tab)");
     for (const NamedNumber& id : ids["controls"])

@@ -23,6 +23,9 @@ struct FakeVariable {
   std::vector<host::ValueLabel> labels;
   double missing_code = -9999.0;
   bool from_texts = false;
+  std::vector<host::ValueLabel> long_labels = {};
+  std::map<double, std::string> display_texts =
+      {};  // values shown in a display format of their own
 };
 
 class FakeHost : public host::Host {
@@ -78,6 +81,17 @@ class FakeHost : public host::Host {
     for (const auto& label : Var(variable).labels)
       if (label.code == code) return label.text;
     return std::nullopt;
+  }
+  std::optional<std::string> ValueLongLabel(int variable, double code) const override {
+    for (const auto& label : Var(variable).long_labels)
+      if (label.code == code) return label.text;
+    return std::nullopt;
+  }
+  std::optional<std::string> ValueInDisplayFormat(int variable, double value) const override {
+    const auto& texts = Var(variable).display_texts;
+    const auto found = texts.find(value);
+    if (found == texts.end()) return std::nullopt;
+    return found->second;
   }
   bool IsTextCoded(int variable) const override { return Var(variable).from_texts; }
   std::vector<host::ValueLabel> ValueLabels(int variable) const override {

@@ -56,7 +56,12 @@ class Host {
   // The long name (variable label); std::nullopt when the variable has none.
   virtual std::optional<std::string> VariableLongName(int variable) const = 0;
   virtual std::optional<std::string> ValueLabelText(int variable, double code) const = 0;
+  // The long label of a value (its description beside the label); std::nullopt when none.
+  virtual std::optional<std::string> ValueLongLabel(int variable, double code) const = 0;
   virtual std::vector<ValueLabel> ValueLabels(int variable) const = 0;
+  // The value written in the variable's display format when it has a special one (a date,
+  // a date and time); std::nullopt for a variable shown as plain numbers.
+  virtual std::optional<std::string> ValueInDisplayFormat(int variable, double value) const = 0;
   // Whether the host made the variable's values from a column of texts: codes 1, 2, 3, ...
   // labelled with the texts, not measurements.
   virtual bool IsTextCoded(int variable) const = 0;

@@ -10,6 +10,7 @@
 
 #include "host/api/special_values.h"
 #include "host/impl/data/data_file.h"
+#include "host/impl/data/date_format.h"
 #include "host/impl/render/axis_scale.h"
 #include "host/impl/render/provenance.h"
 #include "host/impl/render/table_render.h"
@@ -161,6 +162,21 @@ std::optional<std::string> HeadlessHost::VariableLongName(int variable) const {
 std::optional<std::string> HeadlessHost::ValueLabelText(int variable, double code) const {
   if (!data_ || !data_->HasVariable(variable)) return std::nullopt;
   return data_->variable(variable).LabelOf(code);
+}
+
+std::optional<std::string> HeadlessHost::ValueLongLabel(int variable, double code) const {
+  if (!data_ || !data_->HasVariable(variable)) return std::nullopt;
+  const auto& long_labels = data_->variable(variable).value_long_labels;
+  const auto found = long_labels.find(code);
+  if (found == long_labels.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::string> HeadlessHost::ValueInDisplayFormat(int variable, double value) const {
+  if (!data_ || !data_->HasVariable(variable)) return std::nullopt;
+  const auto& format = data_->variable(variable).date_format;
+  if (!format) return std::nullopt;
+  return data::FormatDate(*format, value);
 }
 
 std::vector<ValueLabel> HeadlessHost::ValueLabels(int variable) const {

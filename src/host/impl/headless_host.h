@@ -96,6 +96,8 @@ class HeadlessHost : public Host {
   std::string VariableName(int variable) const override;
   std::optional<std::string> VariableLongName(int variable) const override;
   std::optional<std::string> ValueLabelText(int variable, double code) const override;
+  std::optional<std::string> ValueLongLabel(int variable, double code) const override;
+  std::optional<std::string> ValueInDisplayFormat(int variable, double value) const override;
   std::vector<ValueLabel> ValueLabels(int variable) const override;
   bool IsTextCoded(int variable) const override;
   int FindVariable(const std::string& name) const override;

@@ -106,6 +106,21 @@ bool Session::ToVariant(const Value& value, automation::Variant& out, std::strin
   return std::visit(Visitor{out, error}, value.content);
 }
 
+Outcome Session::PressControl(automation::DialogAutomation& automation, const Statement& statement,
+                              const std::string& file) {
+  const auto* id = statement.arguments.size() == 1
+                       ? std::get_if<std::int64_t>(&statement.arguments.front().content)
+                       : nullptr;
+  if (id == nullptr)
+    return Fail(statement, file, "Press takes the number of one button, e.g. Dialog.Press(460)",
+                statement.member_where);
+  const auto status = automation.PressControl(static_cast<int>(*id));
+  if (status == automation::AutomationStatus::kOk) return Outcome::kOk;
+  std::string message = automation::StatusText(status);
+  if (!automation.LastError().empty()) message += ": " + automation.LastError();
+  return Fail(statement, file, message, statement.member_where);
+}
+
 Outcome Session::Execute(const Statement& statement, const std::string& file) {
   host_.BeginRequest();
   std::ostream* out = options_.host.out;
@@ -137,6 +152,8 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
 
   automation::DialogAutomation automation(dialog);
   const auto member = automation::FindMember(*automation.Interface(), statement.member);
+  if (!member && statement.kind == StatementKind::kCall && SameWord(statement.member, "Press"))
+    return PressControl(automation, statement, file);
   if (!member) {
     const std::string nearest =
         automation::NearestMemberName(*automation.Interface(), statement.member);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "automation/dialog_automation.h"
 #include "automation/variant.h"
 #include "host/impl/headless_host.h"
 #include "host/script/script.h"
@@ -43,6 +44,9 @@ class Session {
 
  private:
   Outcome ExecuteHost(const Statement& statement, const std::string& file);
+  // `Dialog.Press(N)`: the button N of the open dialog, for buttons no member names.
+  Outcome PressControl(automation::DialogAutomation& automation, const Statement& statement,
+                       const std::string& file);
   Outcome Fail(const Statement& statement, const std::string& file, const std::string& message,
                Position where);
   bool ToVariant(const Value& value, automation::Variant& out, std::string& error) const;

@@ -47,6 +47,15 @@ class Request {
   std::vector<host::ValueLabel> ValueLabels(int variable) const {
     return host_.ValueLabels(variable);
   }
+  std::optional<std::string> ValueLabelText(int variable, double code) const {
+    return host_.ValueLabelText(variable, code);
+  }
+  std::optional<std::string> ValueLongLabel(int variable, double code) const {
+    return host_.ValueLongLabel(variable, code);
+  }
+  std::optional<std::string> ValueInDisplayFormat(int variable, double value) const {
+    return host_.ValueInDisplayFormat(variable, value);
+  }
   int VariableCount() const { return host_.VariableCount(); }
   std::int64_t CaseCount() const { return host_.CaseCount(); }
   bool HasCaseNames() const { return host_.HasCaseNames(); }

@@ -10,6 +10,7 @@
 
 #include "resources/ids/shell_ids.h"
 #include "shell/settings/capability_settings.h"
+#include "shell/settings/cause_effect_settings.h"
 #include "shell/settings/gage_settings.h"
 #include "shell/settings/sampling_settings.h"
 #include "shell/settings/weibull_settings.h"
@@ -30,6 +31,7 @@ struct SettingsBlock {
   CapabilitySettings capability;
   GageSettings gage;
   WeibullSettings weibull;
+  CauseEffectSettings cause_effect;
 };
 
 // The block and the result states saved from it (one copy per slot), module-wide.

@@ -23,7 +23,9 @@ TEST(Sidecar, FoundNextToTheFileAndApplied) {
     "case_names": "id",
     "variables": {
       "Inner diameter": { "long_name": "Inside diameter (mm)" },
-      "GRADE": { "missing_code": 0, "value_labels": { "1": "good", "2.0": "scrap" } }
+      "GRADE": { "missing_code": 0, "value_labels": { "1": "good", "2.0": "scrap" },
+                 "value_long_labels": { "2": "scrapped at final inspection" },
+                 "display_format": "date" }
     }
   })json");
   const ReadResult result = ReadDataFile(csv);
@@ -41,6 +43,8 @@ TEST(Sidecar, FoundNextToTheFileAndApplied) {
   EXPECT_TRUE(data.IsMissing(2, 3));
   EXPECT_EQ(data.variable(2).value_labels,
             (std::map<double, std::string>{{1.0, "good"}, {2.0, "scrap"}}));
+  EXPECT_EQ(data.variable(2).value_long_labels.at(2.0), "scrapped at final inspection");
+  EXPECT_EQ(FormatDate(*data.variable(2).date_format, 45366.0), "2024-03-15");
   // A text column codes its texts around the file-wide missing code.
   EXPECT_EQ(data.variable(3).values, (std::vector<double>{1.0, -1.0, 2.0}));
 }
@@ -71,8 +75,10 @@ TEST(Sidecar, BadContentNamesTheSidecar) {
       {"label text not a string", R"({"variables": {"x": {"value_labels": {"1": 2}}}})",
        "m.json: variable \"x\" value_labels \"1\" must be a text in quotes"},
       {"unknown variable member", R"({"variables": {"x": {"label": "a"}}})",
-       "m.json: variable \"x\": unknown member \"label\" (expected long_name, missing_code or "
-       "value_labels)"},
+       "m.json: variable \"x\": unknown member \"label\" (expected long_name, missing_code, "
+       "value_labels, value_long_labels or display_format)"},
+      {"display format other than date", R"({"variables": {"x": {"display_format": "time"}}})",
+       "m.json: variable \"x\" display_format must be \"date\" (spreadsheet day numbers)"},
       {"unknown column", R"({"variables": {"y": {}}})",
        "m.json: variables names column \"y\", which is not a variable of the data file"},
       {"unknown case-name column", R"({"case_names": "id"})",

@@ -41,7 +41,13 @@ std::vector<FixtureColumn> QualityColumns(StatFormat format) {
   FixtureColumn reading;
   reading.name = "reading";
   reading.numbers = {-9999.0, 1.0, 2.0, 3.0, 4.0};
-  return {diameter, op, shift, reading};
+  // 2024-03-15 in each format's own count: seconds from 1582-10-14, days from 1960-01-01.
+  FixtureColumn made;
+  made.name = "made";
+  made.format = format == StatFormat::kSav ? "DATE11" : "%td";
+  const double day = format == StatFormat::kSav ? 13929840000.0 : 23450.0;
+  made.numbers = {day, day, day, day, day};
+  return {diameter, op, shift, reading, made};
 }
 
 TEST(StatFileReader, LabelsMissingValuesAndStringsSurviveARoundTrip) {
@@ -53,7 +59,7 @@ TEST(StatFileReader, LabelsMissingValuesAndStringsSurviveARoundTrip) {
     ASSERT_TRUE(testing::WriteStatFile(path, format, QualityColumns(format)));
     const ReadResult result = ReadDataFile(path);
     const DataSet& data = result.data;
-    ASSERT_EQ(data.VariableCount(), 4);
+    ASSERT_EQ(data.VariableCount(), 5);
     ASSERT_EQ(data.CaseCount(), 5);
 
     // SPSS: the user-defined missing value 99 becomes the code; system missing reads as it.
@@ -79,6 +85,11 @@ TEST(StatFileReader, LabelsMissingValuesAndStringsSurviveARoundTrip) {
     // -9999 is a value here, so missing cells need another code.
     EXPECT_EQ(data.variable(4).missing_code, -99999.0);
     EXPECT_FALSE(data.IsMissing(4, 1));
+
+    // A date format is kept: the values read as the day they count.
+    ASSERT_TRUE(data.variable(5).date_format.has_value());
+    EXPECT_EQ(FormatDate(*data.variable(5).date_format, data.Value(5, 1)), "2024-03-15");
+    EXPECT_FALSE(data.variable(1).date_format.has_value());
 
     const std::vector<std::string> notices = {
         "variable 2: name 'Operator_Name' changed to 'Operator'",

@@ -45,6 +45,7 @@ bool WriteStatFile(const std::string& path, StatFormat format,
                                writer.get(), column.name.c_str(),
                                column.value_labels.empty() ? READSTAT_TYPE_DOUBLE : number_type, 0);
     if (!column.label.empty()) readstat_variable_set_label(variable, column.label.c_str());
+    if (!column.format.empty()) readstat_variable_set_format(variable, column.format.c_str());
     if (!column.value_labels.empty()) {
       readstat_label_set_t* set =
           readstat_add_label_set(writer.get(), number_type, (column.name + "_lbl").c_str());

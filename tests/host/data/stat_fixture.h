@@ -21,6 +21,7 @@ struct FixtureColumn {
   std::vector<std::pair<double, std::string>> value_labels;
   std::optional<double> user_missing;  // SPSS only: a user-defined missing value
   char tagged_missing = 0;             // Stata only: cases with std::nullopt get .a etc.
+  std::string format = {};             // display format ("%td", "DATE11"); "" for the default
 };
 
 // Writes `columns` to `path`; fails the current test (and returns false) on a writer error.

@@ -273,6 +273,10 @@ ReadResult ReadDecodedText(const CsvSource& source, const Sidecar* sidecar,
       }
       variable.value_labels = *entry->value_labels;
     }
+    if (entry != nullptr && entry->value_long_labels)
+      variable.value_long_labels = *entry->value_long_labels;
+    if (entry != nullptr && entry->dates && !variable.from_texts)
+      variable.date_format = SpreadsheetDates();
     result.data.variables.push_back(std::move(variable));
   }
   return result;

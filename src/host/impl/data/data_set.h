@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "host/impl/data/date_format.h"
+
 namespace kpa::host::data {
 
 // Missing-data code given to a variable when its file names none. The same code marks
@@ -22,8 +24,10 @@ struct Variable {
   std::string name;                      // at most 8 characters, see names.h
   std::optional<std::string> long_name;  // the variable label
   double missing_code = kDefaultMissingCode;
-  std::map<double, std::string> value_labels;  // code -> text
-  std::vector<double> values;                  // one per case; missing cells hold missing_code
+  std::map<double, std::string> value_labels;       // code -> text
+  std::map<double, std::string> value_long_labels;  // code -> description beside the label
+  std::optional<DateFormat> date_format;            // shown as dates rather than numbers
+  std::vector<double> values;                       // one per case; missing cells hold missing_code
   bool from_texts = false;  // codes the reader made from a column of texts, not measurements
 
   bool IsMissing(double value) const { return value == missing_code; }

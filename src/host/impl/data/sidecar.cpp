@@ -55,9 +55,16 @@ SidecarVariable ReadVariable(const json& entry, const std::string& path, const s
       variable.missing_code = ReadCode(value, path, where + " missing_code");
     } else if (key == "value_labels") {
       variable.value_labels = ReadLabels(value, path, where + " value_labels");
+    } else if (key == "value_long_labels") {
+      variable.value_long_labels = ReadLabels(value, path, where + " value_long_labels");
+    } else if (key == "display_format") {
+      if (ReadText(value, path, where + " display_format") != "date")
+        Fail(path, where + " display_format must be \"date\" (spreadsheet day numbers)");
+      variable.dates = true;
     } else {
       Fail(path, where + ": unknown member \"" + key +
-                     "\" (expected long_name, missing_code or value_labels)");
+                     "\" (expected long_name, missing_code, value_labels, value_long_labels or "
+                     "display_format)");
     }
   }
   return variable;

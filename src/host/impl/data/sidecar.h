@@ -10,7 +10,9 @@
 //       "diameter": {                 // short name the variable receives
 //         "long_name": "Inside diameter (mm)",
 //         "missing_code": 0,
-//         "value_labels": { "1": "good", "2": "scrap" }
+//         "value_labels": { "1": "good", "2": "scrap" },
+//         "value_long_labels": { "2": "scrapped at final inspection" },
+//         "display_format": "date"    // the numbers are spreadsheet day numbers
 //       }
 //     }
 //   }
@@ -31,6 +33,8 @@ struct SidecarVariable {
   std::optional<std::string> long_name;
   std::optional<double> missing_code;
   std::optional<std::map<double, std::string>> value_labels;
+  std::optional<std::map<double, std::string>> value_long_labels;
+  bool dates = false;  // display_format "date": spreadsheet day numbers
 };
 
 // What "case_names" asks for: the automatic rule, no case names, or a column by header.

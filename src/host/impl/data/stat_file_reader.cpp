@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "host/impl/data/data_file.h"
+#include "host/impl/data/date_format.h"
 #include "host/impl/data/names.h"
 #include "host/impl/data/text.h"
 
@@ -30,6 +31,7 @@ struct RawVariable {
   std::string label;
   std::string label_set;
   bool is_string = false;
+  std::optional<DateFormat> date_format;       // a date or date-and-time display format
   std::optional<double> first_missing_value;   // the first single user-defined missing value
   std::vector<std::optional<double>> numbers;  // std::nullopt: missing
   std::vector<std::optional<std::string>> texts;
@@ -86,6 +88,8 @@ int OnVariable(int index, readstat_variable_t* variable, const char* label_set, 
     raw.label_set = label_set == nullptr ? "" : label_set;
     raw.is_string = readstat_variable_get_type_class(variable) == READSTAT_TYPE_CLASS_STRING;
     if (raw.is_string) return;
+    if (const char* format = readstat_variable_get_format(variable); format != nullptr)
+      raw.date_format = DateFormatOfStatFile(format);
     const int ranges = readstat_variable_get_missing_ranges_count(variable);
     for (int i = 0; i < ranges && !raw.first_missing_value; ++i) {
       const double lo = readstat_double_value(readstat_variable_get_missing_range_lo(variable, i));
@@ -237,6 +241,7 @@ ReadResult ReadWithReadStat(const std::string& path, ParseFunction parse) {
     const auto set = state.label_sets.find(raw.label_set);
     const LabelSet* labels =
         raw.label_set.empty() || set == state.label_sets.end() ? nullptr : &set->second;
+    variable.date_format = raw.date_format;
     if (raw.is_string) {
       BuildCoded(raw, labels, case_count, variable);
     } else {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "host/impl/render/chart_style.h"
 #include "host/impl/render/text_util.h"
@@ -69,32 +70,54 @@ void PaintArrow(const DiagramArrow& arrow, const PageMapping& page, std::string&
                      Px(by - ux * half_width), colour);
 }
 
-void PaintText(const DiagramText& text, const PageMapping& page, std::string& out) {
-  if (!Drawable(text.at) || Trim(text.text).empty()) return;
-  const double font = text.font_size * kPixelsPerPoint;
-  double x = page.X(text.at.x);
-  double y = page.Y(text.at.y) + font * 0.35;  // the point at the text's middle
+// Where a text lands on the page: its anchor point, the SVG anchoring, and the horizontal
+// extent it covers (estimated from the font's average advance).
+struct TextPlacement {
+  double x = 0;
+  double y = 0;
   std::string_view anchor = "middle";
+  double left = 0;
+  double right = 0;
+};
+
+TextPlacement Place(const DiagramText& text, const PageMapping& page) {
+  const double font = text.font_size * kPixelsPerPoint;
+  TextPlacement placed;
+  placed.x = page.X(text.at.x);
+  placed.y = page.Y(text.at.y) + font * 0.35;  // the point at the text's middle
   switch (text.anchor) {
     case TextAnchor::kCentred:
       break;
     case TextAnchor::kStart:
-      anchor = "start";
-      x += 3;
+      placed.anchor = "start";
+      placed.x += 3;
       break;
     case TextAnchor::kEnd:
-      anchor = "end";
-      x -= 3;
+      placed.anchor = "end";
+      placed.x -= 3;
       break;
     case TextAnchor::kBelow:
-      y += font * 0.65 + 2;
+      placed.y += font * 0.65 + 2;
       break;
     case TextAnchor::kAbove:
-      y -= font * 0.65 + 2;
+      placed.y -= font * 0.65 + 2;
       break;
   }
-  out += Text(x, y, TrimRight(text.text), font, anchor,
-              fmt::format(" fill=\"{}\"", Colour(text.colour)));
+  const double width = TextWidth(TrimRight(text.text), font);
+  placed.left = placed.anchor == "start" ? placed.x
+                : placed.anchor == "end" ? placed.x - width
+                                         : placed.x - width / 2;
+  placed.right = placed.left + width;
+  return placed;
+}
+
+bool Shown(const DiagramText& text) { return Drawable(text.at) && !Trim(text.text).empty(); }
+
+void PaintText(const DiagramText& text, const PageMapping& page, std::string& out) {
+  if (!Shown(text)) return;
+  const TextPlacement placed = Place(text, page);
+  out += Text(placed.x, placed.y, TrimRight(text.text), text.font_size * kPixelsPerPoint,
+              placed.anchor, fmt::format(" fill=\"{}\"", Colour(text.colour)));
 }
 
 }  // namespace
@@ -131,26 +154,44 @@ std::string RenderDiagramJson(const DiagramSpec& diagram) {
 }
 
 std::string RenderDiagramSvgElement(const DiagramSpec& diagram) {
+  struct TitleLine {
+    std::string_view text;
+    double font;
+    double y;
+  };
   double top = kMargin;
-  std::string titles;
+  std::vector<TitleLine> title_lines;
   for (const auto& line : diagram.title) {
     const std::string_view text = Trim(line.text);
     if (text.empty()) continue;
     const double font = line.font_size * kPixelsPerPoint;
     top += font * 1.3;
-    titles += Text(kPageWidth / 2, top - font * 0.3, text, font, "middle", " font-weight=\"bold\"");
+    title_lines.push_back({text, font, top - font * 0.3});
   }
   top += 12;
   const PageMapping page{diagram, top};
   const bool usable_space =
       diagram.x_maximum > diagram.x_minimum && diagram.y_maximum > diagram.y_minimum;
   const double height = top + kDrawingHeight + kMargin;
+  // The page widens to the left or right rather than cut off a long label.
+  double left = 0;
+  double right = kPageWidth;
+  if (usable_space)
+    for (const auto& text : diagram.texts)
+      if (Shown(text)) {
+        const TextPlacement placed = Place(text, page);
+        left = std::min(left, placed.left - kMargin);
+        right = std::max(right, placed.right + kMargin);
+      }
   std::string out = fmt::format(
       "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"{0}\" height=\"{1}\" "
-      "viewBox=\"0 0 {0} {1}\" font-family=\"{2}\" fill=\"#222222\">\n",
-      Px(kPageWidth), Px(height), kFontFamily);
-  out += "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-  out += titles;
+      "viewBox=\"{3} 0 {0} {1}\" font-family=\"{2}\" fill=\"#222222\">\n",
+      Px(right - left), Px(height), kFontFamily, Px(left));
+  out += fmt::format("<rect x=\"{}\" width=\"{}\" height=\"100%\" fill=\"#ffffff\"/>\n", Px(left),
+                     Px(right - left));
+  for (const TitleLine& line : title_lines)
+    out +=
+        Text((left + right) / 2, line.y, line.text, line.font, "middle", " font-weight=\"bold\"");
   if (usable_space) {
     for (const auto& arrow : diagram.arrows) PaintArrow(arrow, page, out);
     for (const auto& text : diagram.texts) PaintText(text, page, out);

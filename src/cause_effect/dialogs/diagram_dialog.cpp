@@ -1,0 +1,183 @@
+#include "cause_effect/dialogs/diagram_dialog.h"
+
+#include <string>
+#include <vector>
+
+#include "cause_effect/dialogs/setting_fields.h"
+#include "cause_effect/requests.h"
+#include "resources/ids/cause_effect_controls.h"
+#include "resources/ids/cause_effect_strings.h"
+#include "shell/dialogs/list_text.h"
+#include "shell/settings/settings_block.h"
+
+namespace kpa::cause_effect {
+namespace {
+
+// The angle field takes typing from 30 degrees; OK refuses what is below 40.
+constexpr double kAngleTypingMinimum = 30.0;
+constexpr double kAngleTypingMaximum = 90.0;
+
+shell::CauseEffectSettings& Settings() { return shell::Settings().cause_effect; }
+
+std::optional<double> NumberOf(const shell::Control& field) {
+  if (const auto* real = std::get_if<double>(&field.value)) return *real;
+  if (const auto* whole = std::get_if<std::int64_t>(&field.value))
+    return static_cast<double>(*whole);
+  return std::nullopt;
+}
+
+std::vector<int> ListAt(const shell::Control& control, std::size_t index) {
+  const auto* lists = std::get_if<shell::NumberLists>(&control.value);
+  std::vector<int> variables;
+  if (lists == nullptr || lists->size() <= index) return variables;
+  for (const double v : (*lists)[index]) variables.push_back(static_cast<int>(v));
+  return variables;
+}
+
+}  // namespace
+
+DiagramDialog::DiagramDialog(shell::CProcess& process, int template_number)
+    : CAnalysisModelessDialog(process, template_number) {}
+
+void DiagramDialog::OnInitDialog() {
+  shell::Control& angle = GetControl(controls::kAngle);
+  angle.minimum = kAngleTypingMinimum;
+  angle.maximum = kAngleTypingMaximum;
+  ShowSettings();
+}
+
+void DiagramDialog::ShowSettings() {
+  const shell::CauseEffectSettings& settings = Settings();
+  for (const SettingField& field : SettingFields()) {
+    const double value = field.get(settings);
+    shell::Control& control = GetControl(field.control);
+    if (field.kind == FieldKind::kReal)
+      control.value = value;
+    else
+      control.value = static_cast<std::int64_t>(value);
+  }
+  shell::NumberLists lists(2);
+  for (const int v : settings.above) lists[0].push_back(v);
+  for (const int v : settings.below) lists[1].push_back(v);
+  GetControl(controls::kVariables).value = lists;
+  ShowVariableNames();
+}
+
+void DiagramDialog::ShowVariableNames() {
+  const shell::Control& list = GetControl(controls::kVariables);
+  const auto names = [this](const std::vector<int>& variables) {
+    std::string text;
+    for (const int v : variables) text += (text.empty() ? "" : " ") + Host().VariableName(v);
+    return text;
+  };
+  GetControl(controls::kAboveNames).value = names(ListAt(list, 0));
+  GetControl(controls::kBelowNames).value = names(ListAt(list, 1));
+}
+
+void DiagramDialog::OnControlChanged(int id) {
+  if (id == controls::kVariables) ShowVariableNames();
+}
+
+void DiagramDialog::OnCommand(int id, int /*notification*/) {
+  switch (id) {
+    case controls::kSummary:
+    case shell::controls::kOk:
+      Draw();
+      break;
+    case shell::controls::kCancel:
+      ExitDialog(shell::Step::kStartup, shell::ExitMode::kBack);
+      break;
+    case controls::kStoreDefaults:
+      StoreDefaults();
+      break;
+    case controls::kRestoreDefaults:
+      RestoreDefaults();
+      break;
+    case controls::kSystemDefaults:
+      SystemDefaults();
+      break;
+    case shell::controls::kSelectionConditions:
+      Host().DefineSelectionCondition();
+      break;
+    case shell::controls::kCaseWeights:
+      Host().DefineWeight();
+      break;
+    default:
+      break;
+  }
+}
+
+void DiagramDialog::ReadFields() {
+  shell::CauseEffectSettings& settings = Settings();
+  for (const SettingField& field : SettingFields()) {
+    shell::Control& control = GetControl(field.control);
+    const std::optional<double> value = NumberOf(control);
+    if (value && InRange(field, *value)) {
+      field.set(settings, *value);
+      continue;
+    }
+    if (field.message != 0) Message(field.message);
+    const double previous = field.get(settings);
+    if (field.kind == FieldKind::kReal)
+      control.value = previous;
+    else
+      control.value = static_cast<std::int64_t>(previous);
+  }
+  const shell::Control& list = GetControl(controls::kVariables);
+  settings.above = ListAt(list, 0);
+  settings.below = ListAt(list, 1);
+}
+
+void DiagramDialog::Draw() {
+  ReadFields();
+  const shell::CauseEffectSettings& settings = Settings();
+  // The desktop host opens its two-list variable dialog here; without one, the choice is
+  // asked for.
+  if (settings.above.empty() && settings.below.empty()) {
+    Message(strings::kChooseVariables);
+    RecordRequestStatus(shell::RequestStatus::kFailed);
+    return;
+  }
+  shell::Request request = NewRequest();
+  RecordRequestStatus(RunCauseEffectRequest(CauseEffectRequest::kDraw, request, settings));
+}
+
+void DiagramDialog::StoreDefaults() {
+  ReadFields();
+  const shell::CauseEffectSettings& settings = Settings();
+  for (const SettingField& field : SettingFields())
+    Host().PutInitKeyword(std::string(kKeywordSection), std::string(field.key),
+                          StoredText(field, field.get(settings)));
+}
+
+void DiagramDialog::RestoreDefaults() {
+  shell::CauseEffectSettings& settings = Settings();
+  const shell::CauseEffectSettings system;
+  std::string refused;
+  for (const SettingField& field : SettingFields()) {
+    const auto text = Host().GetInitKeyword(std::string(kKeywordSection), std::string(field.key));
+    const std::optional<double> value = text ? StoredValue(field, *text) : std::nullopt;
+    if (value) {
+      field.set(settings, *value);
+    } else {
+      field.set(settings, field.get(system));
+      refused += (refused.empty() ? "" : ", ") + std::string(field.key);
+    }
+  }
+  if (!refused.empty()) {
+    std::string message = Text(strings::kStoredSettingRefused);
+    if (const auto at = message.find("%s"); at != std::string::npos)
+      message.replace(at, 2, refused);
+    Host().ShowMessage(message);
+  }
+  ShowSettings();
+}
+
+void DiagramDialog::SystemDefaults() {
+  shell::CauseEffectSettings& settings = Settings();
+  const shell::CauseEffectSettings system;
+  for (const SettingField& field : SettingFields()) field.set(settings, field.get(system));
+  ShowSettings();
+}
+
+}  // namespace kpa::cause_effect
