@@ -17,7 +17,8 @@ namespace ids = cause_effect::controls;
 AutomationStatus SetVariables(shell::CAnalysisModelessDialog& dialog, const Variant& value) {
   const auto* text = std::get_if<std::string>(&value);
   if (text == nullptr) return AutomationStatus::kTypeMismatch;
-  shell::ParsedList parsed = shell::ParseListText(*text, shell::ListKind::kVariables, dialog.Host());
+  shell::ParsedList parsed =
+      shell::ParseListText(*text, shell::ListKind::kVariables, dialog.Host());
   if (!parsed.error.empty()) throw AutomationException("Variables: " + parsed.error);
   if (parsed.lists.size() > 2)
     throw AutomationException(
@@ -26,10 +27,9 @@ AutomationStatus SetVariables(shell::CAnalysisModelessDialog& dialog, const Vari
   std::size_t count = 0;
   for (const auto& list : parsed.lists) count += list.size();
   if (count > shell::kMaxBones)
-    throw AutomationException("Variables: " + std::to_string(count) +
-                              " variables given; a diagram has at most " +
-                              std::to_string(shell::kMaxBones) +
-                              " bones above and below the centre arrow together");
+    throw AutomationException(
+        "Variables: " + std::to_string(count) + " variables given; a diagram has at most " +
+        std::to_string(shell::kMaxBones) + " bones above and below the centre arrow together");
   dialog.SetValue(ids::kVariables, std::move(parsed.lists));
   return AutomationStatus::kOk;
 }
@@ -56,8 +56,8 @@ constexpr MemberRow kCauseEffectMembers[] = {
      0,
      "\"above | below\": the variables drawn above the centre arrow, then those below it, 8 "
      "in all at most"},
-    {"DisplayLongVariableNames", MemberType::kInteger, Access::kReadWrite,
-     ids::kLongVariableNames, "Display long variable names to label major causes (categories)"},
+    {"DisplayLongVariableNames", MemberType::kInteger, Access::kReadWrite, ids::kLongVariableNames,
+     "Display long variable names to label major causes (categories)"},
     {"DisplayLongValueLabels", MemberType::kInteger, Access::kReadWrite, ids::kLongValueLabels,
      "Display long value labels to label causes"},
     {"ThicknessOfCenterArrow", MemberType::kDouble, Access::kReadWrite, ids::kCenterThickness,

@@ -36,7 +36,8 @@ void RegisterDialogs(shell::DialogRegistry& registry) {
       .on_init =
           [](shell::SettingsBlock& settings, const std::string& data_file) {
             SetDefaultTitle(settings.cause_effect);
-            if (settings.cause_effect.data_file != data_file) ForgetVariables(settings.cause_effect);
+            if (settings.cause_effect.data_file != data_file)
+              ForgetVariables(settings.cause_effect);
             settings.cause_effect.data_file = data_file;
           },
       .on_procedure_reset = nullptr,

@@ -20,7 +20,8 @@ constexpr StringEntry kCauseEffectStrings[] = {
     {strings::kBadMajorFont,
      "Taille de police des causes principales (catégories) incorrecte ; valeur précédente "
      "rétablie."},
-    {strings::kBadCauseFont, "Taille de police des causes incorrecte ; valeur précédente rétablie."},
+    {strings::kBadCauseFont,
+     "Taille de police des causes incorrecte ; valeur précédente rétablie."},
     {strings::kDefaultTitle, "Diagrammes de Causes-Effets "},
     {strings::kVariablesDialogTitle, "Variables des causes principales ('Arêtes de poisson')"},
     {strings::kAboveListCaption, "Causes au dessus de la droite centrale :"},

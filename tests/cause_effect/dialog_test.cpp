@@ -31,7 +31,7 @@ TEST_F(DiagramTest, BonesAndCausesWithTheirLabels) {
   EXPECT_DOUBLE_EQ(diagram.arrows[0].head.x, 0.9);
   EXPECT_DOUBLE_EQ(diagram.arrows[1].width, 0.75);
   // Bone labels first (above: anchored over the tail; below: under it), then the causes.
-  const std::vector<std::string> expected = {"machine", "x",        "Usure", "Jeu",
+  const std::vector<std::string> expected = {"machine", "x",        "Usure",    "Jeu",
                                              "12",      "74.01235", "12345678", "45366"};
   EXPECT_EQ(Texts(diagram), expected);
   EXPECT_EQ(diagram.texts[0].anchor, host::TextAnchor::kAbove);
@@ -43,9 +43,14 @@ TEST_F(DiagramTest, BonesAndCausesWithTheirLabels) {
   Set("DisplayLongVariableNames", std::int64_t{1});
   Set("DisplayLongValueLabels", std::int64_t{1});
   ASSERT_EQ(Call("Summary"), AutomationStatus::kOk);
-  const std::vector<std::string> long_texts = {
-      "machine: Machines et outillage", "x", "Usure", "Jeu: palier avant", "12", "74.01235",
-      "12345678", "2024-03-15"};
+  const std::vector<std::string> long_texts = {"machine: Machines et outillage",
+                                               "x",
+                                               "Usure",
+                                               "Jeu: palier avant",
+                                               "12",
+                                               "74.01235",
+                                               "12345678",
+                                               "2024-03-15"};
   EXPECT_EQ(Texts(host_.diagrams[1]), long_texts);
 }
 

@@ -81,10 +81,10 @@ host::DiagramSpec BuildDiagram(const shell::Request& request,
                               settings.bone_thickness, kArrowheadLength, kArrowheadWidth, kBlack});
   }
   for (std::size_t b = 0; b < places.size(); ++b)
-    diagram.texts.push_back(
-        {ToHost(bones[b].tail), BoneLabel(request, variables[b], settings.long_variable_names),
-         places[b].below ? host::TextAnchor::kBelow : host::TextAnchor::kAbove,
-         static_cast<double>(settings.major_font), kBlack});
+    diagram.texts.push_back({ToHost(bones[b].tail),
+                             BoneLabel(request, variables[b], settings.long_variable_names),
+                             places[b].below ? host::TextAnchor::kBelow : host::TextAnchor::kAbove,
+                             static_cast<double>(settings.major_font), kBlack});
   for (std::size_t b = 0; b < places.size() && b < causes.size(); ++b) {
     const std::vector<double>& values = causes[b];
     for (std::size_t j = 0; j < values.size(); ++j)

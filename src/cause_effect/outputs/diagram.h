@@ -17,9 +17,9 @@ std::string BoneLabel(const shell::Request& request, int variable, bool long_nam
 
 // The label of a cause: the value's label; else the value in the variable's display format
 // (dates); else a whole number below 9999999 in magnitude as an integer, any other number in
-// 8 characters (as many decimals as fit). With long labels asked for, ": " and the value's long label when it has one.
-std::string CauseLabel(const shell::Request& request, int variable, double value,
-                       bool long_labels);
+// 8 characters (as many decimals as fit). With long labels asked for, ": " and the value's long
+// label when it has one.
+std::string CauseLabel(const shell::Request& request, int variable, double value, bool long_labels);
 
 // The diagram of the bones (the variables above the centre arrow, then those below) and
 // their causes, one list per bone.

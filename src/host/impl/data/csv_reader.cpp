@@ -136,12 +136,16 @@ std::vector<ColumnTyping> TypeColumns(const CsvSource& source, const ColumnPlan&
                                       const std::vector<bool>& comma_allowed,
                                       std::vector<std::string>* case_names) {
   const std::size_t column_count = plan.variables.size();
+  // A row of n cells takes at least n bytes (its delimiters and its line end): a wide header
+  // over many blank lines reserves for the rows there can be, not for the lines.
+  const std::size_t expected_rows = std::min(
+      source.expected_rows, source.text.size() / std::max<std::size_t>(column_count, 1) + 1);
   std::vector<ColumnTyping> columns;
   columns.reserve(column_count);
   for (std::size_t c = 0; c < column_count; ++c) {
     const bool typed = c != plan.case_column;
     columns.emplace_back(plan.variables[c].missing_code, decimal, comma_allowed[c],
-                         typed ? source.expected_rows : 0);
+                         typed ? expected_rows : 0);
   }
   if (case_names != nullptr) case_names->clear();
   const auto add = [&](std::size_t c, const CsvCell& cell) {

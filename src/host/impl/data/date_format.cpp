@@ -30,8 +30,8 @@ std::optional<DateFormat> DateFormatOfStatFile(std::string_view format) {
     return DateFormat{kStataOriginDays, 1.0, false};
   if (StartsWith(format, "DATETIME") || StartsWith(format, "YMDHMS"))
     return DateFormat{kSpssOriginDays, kSecondsPerDay, true};
-  for (const std::string_view date : {"DATE", "ADATE", "EDATE", "JDATE", "SDATE", "MOYR", "QYR",
-                                      "WKYR"})
+  for (const std::string_view date :
+       {"DATE", "ADATE", "EDATE", "JDATE", "SDATE", "MOYR", "QYR", "WKYR"})
     if (StartsWith(format, date)) return DateFormat{kSpssOriginDays, kSecondsPerDay, false};
   return std::nullopt;
 }
@@ -46,9 +46,9 @@ std::string FormatDate(const DateFormat& format, double value) {
   const std::chrono::year_month_day date{
       std::chrono::sys_days{std::chrono::days{static_cast<int>(whole_days)}}};
   char text[32];
-  int length = std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
-                             static_cast<unsigned>(date.month()),
-                             static_cast<unsigned>(date.day()));
+  int length =
+      std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(date.year()),
+                    static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
   if (format.with_time) {
     const auto seconds = static_cast<long>(std::llround((days - whole_days) * kSecondsPerDay));
     const long clamped = seconds >= 86400 ? 86399 : seconds;
