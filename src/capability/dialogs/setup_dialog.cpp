@@ -36,14 +36,6 @@ constexpr int kOffsetFields[] = {c::kBetaOffset,      c::kExponentialOffset, c::
 
 CapabilitySettings& Capability() { return shell::Settings().capability; }
 
-std::vector<int> ListAt(const shell::Control& control, std::size_t index) {
-  std::vector<int> variables;
-  const auto* lists = std::get_if<shell::NumberLists>(&control.value);
-  if (lists == nullptr || lists->size() <= index) return variables;
-  for (const double v : (*lists)[index]) variables.push_back(static_cast<int>(v));
-  return variables;
-}
-
 }  // namespace
 
 // --- Specifications, shared by both setup dialogs.
@@ -196,7 +188,7 @@ void SetupDialogBase::ShowSigmaMethod(SigmaMethod method) {
 
 std::vector<int> RawSetupDialog::SpecificationVariables() const {
   const shell::Control* list = FindControl(c::kVariables);
-  return list ? ListAt(*list, 0) : std::vector<int>{};
+  return list ? list->VariablesAt(0) : std::vector<int>{};
 }
 
 void RawSetupDialog::OnInitDialog() {
@@ -266,8 +258,8 @@ void RawSetupDialog::StoreControls() {
   CapabilitySettings& settings = Capability();
   settings.input_mode = shell::CapabilityInputMode::kRawData;
   const shell::Control& list = GetControl(c::kVariables);
-  settings.variables = ListAt(list, 0);
-  const std::vector<int> grouping = ListAt(list, 1);
+  settings.variables = list.VariablesAt(0);
+  const std::vector<int> grouping = list.VariablesAt(1);
   settings.grouping_variable = grouping.empty() ? 0 : grouping.front();
   switch (CheckedRadio({c::kNoGrouping, c::kConstantSampleSize, c::kGroupingVariable})) {
     case c::kConstantSampleSize:
@@ -407,7 +399,7 @@ void RawSetupDialog::RunOk() {
 std::vector<int> AggregatedSetupDialog::SpecificationVariables() const {
   const shell::Control* list = FindControl(c::kVariables);
   if (list == nullptr) return {};
-  const std::vector<int> means = ListAt(*list, 0);
+  const std::vector<int> means = list->VariablesAt(0);
   return means.empty() ? std::vector<int>{} : std::vector<int>{means.front()};
 }
 
@@ -437,7 +429,7 @@ void AggregatedSetupDialog::StoreControls() {
   settings.input_mode = shell::CapabilityInputMode::kAggregatedData;
   const shell::Control& list = GetControl(c::kVariables);
   for (std::size_t i = 0; i < 3; ++i) {
-    const std::vector<int> chosen = ListAt(list, i);
+    const std::vector<int> chosen = list.VariablesAt(i);
     settings.aggregated_variables[i] = chosen.empty() ? 0 : chosen.front();
   }
   settings.aggregated_sigma_method = SigmaMethodFromRadios();

@@ -19,21 +19,6 @@ constexpr double kAngleTypingMaximum = 90.0;
 
 shell::CauseEffectSettings& Settings() { return shell::Settings().cause_effect; }
 
-std::optional<double> NumberOf(const shell::Control& field) {
-  if (const auto* real = std::get_if<double>(&field.value)) return *real;
-  if (const auto* whole = std::get_if<std::int64_t>(&field.value))
-    return static_cast<double>(*whole);
-  return std::nullopt;
-}
-
-std::vector<int> ListAt(const shell::Control& control, std::size_t index) {
-  const auto* lists = std::get_if<shell::NumberLists>(&control.value);
-  std::vector<int> variables;
-  if (lists == nullptr || lists->size() <= index) return variables;
-  for (const double v : (*lists)[index]) variables.push_back(static_cast<int>(v));
-  return variables;
-}
-
 }  // namespace
 
 DiagramDialog::DiagramDialog(shell::CProcess& process, int template_number)
@@ -70,8 +55,8 @@ void DiagramDialog::ShowVariableNames() {
     for (const int v : variables) text += (text.empty() ? "" : " ") + Host().VariableName(v);
     return text;
   };
-  GetControl(controls::kAboveNames).value = names(ListAt(list, 0));
-  GetControl(controls::kBelowNames).value = names(ListAt(list, 1));
+  GetControl(controls::kAboveNames).value = names(list.VariablesAt(0));
+  GetControl(controls::kBelowNames).value = names(list.VariablesAt(1));
 }
 
 void DiagramDialog::OnControlChanged(int id) {
@@ -111,7 +96,7 @@ void DiagramDialog::ReadFields() {
   shell::CauseEffectSettings& settings = Settings();
   for (const SettingField& field : SettingFields()) {
     shell::Control& control = GetControl(field.control);
-    const std::optional<double> value = NumberOf(control);
+    const std::optional<double> value = control.NumberValue();
     if (value && InRange(field, *value)) {
       field.set(settings, *value);
       continue;
@@ -124,8 +109,8 @@ void DiagramDialog::ReadFields() {
       control.value = static_cast<std::int64_t>(previous);
   }
   const shell::Control& list = GetControl(controls::kVariables);
-  settings.above = ListAt(list, 0);
-  settings.below = ListAt(list, 1);
+  settings.above = list.VariablesAt(0);
+  settings.below = list.VariablesAt(1);
 }
 
 void DiagramDialog::Draw() {

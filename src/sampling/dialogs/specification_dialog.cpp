@@ -20,13 +20,6 @@ using shell::SamplingDistribution;
 
 constexpr double kLargestSigma = 1e10;
 
-std::optional<double> NumberOf(const shell::Control& field) {
-  if (const auto* real = std::get_if<double>(&field.value)) return *real;
-  if (const auto* whole = std::get_if<std::int64_t>(&field.value))
-    return static_cast<double>(*whole);
-  return std::nullopt;
-}
-
 }  // namespace
 
 SpecificationDialog::SpecificationDialog(shell::CProcess& process, int template_number)
@@ -111,7 +104,7 @@ bool SpecificationDialog::ReadEntries() {
     if (entry.field == SamplingField::kSigma &&
         s.distribution != SamplingDistribution::kNormalMeans)
       break;
-    const std::optional<double> value = NumberOf(GetControl(entry.control));
+    const std::optional<double> value = GetControl(entry.control).NumberValue();
     // Not a number: no message, the field shows the last accepted value again.
     if (!value) return false;
     if (const auto message = CheckEntry(entry.field, *value, InputsFromSettings(s))) {

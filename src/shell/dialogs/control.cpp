@@ -14,6 +14,20 @@ double Control::RealValue() const {
   return 0.0;
 }
 
+std::optional<double> Control::NumberValue() const {
+  if (const auto* real = std::get_if<double>(&value)) return *real;
+  if (const auto* whole = std::get_if<std::int64_t>(&value)) return static_cast<double>(*whole);
+  return std::nullopt;
+}
+
+std::vector<int> Control::VariablesAt(std::size_t index) const {
+  std::vector<int> variables;
+  const auto* lists = std::get_if<NumberLists>(&value);
+  if (lists == nullptr || lists->size() <= index) return variables;
+  for (const double v : (*lists)[index]) variables.push_back(static_cast<int>(v));
+  return variables;
+}
+
 std::string Control::TextValue() const {
   if (const auto* text = std::get_if<std::string>(&value)) return *text;
   return {};

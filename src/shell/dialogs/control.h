@@ -36,7 +36,11 @@ struct Control {
 
   std::int64_t IntValue() const;
   double RealValue() const;  // whole numbers widen; no value reads as 0
+  // The number the control holds (whole numbers widen); std::nullopt when it holds none.
+  std::optional<double> NumberValue() const;
   std::string TextValue() const;
+  // The variable numbers of list `index` of a variable-list control; empty when it has none.
+  std::vector<int> VariablesAt(std::size_t index) const;
 };
 
 const char* ControlKindName(ControlKind kind);
