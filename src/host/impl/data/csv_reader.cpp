@@ -3,8 +3,6 @@
 #include "host/impl/data/csv_reader.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
 #include <new>
 #include <utility>
 #include <vector>
