@@ -121,16 +121,7 @@ AutomationStatus DialogAutomation::PressControl(int control_id) {
   } catch (const std::exception& error) {
     return Fail(AutomationStatus::kFailure, error.what());
   }
-  switch (dialog->LastRequestStatus()) {
-    case shell::RequestStatus::kDone:
-      return AutomationStatus::kOk;
-    case shell::RequestStatus::kFailed:
-      return Fail(AutomationStatus::kFailure, "no output was produced");
-    case shell::RequestStatus::kNotAvailable:
-      return Fail(AutomationStatus::kFailure,
-                  "button " + std::to_string(control_id) + " is not available yet");
-  }
-  return AutomationStatus::kOk;
+  return PressOutcome(*dialog, "button " + std::to_string(control_id));
 }
 
 // The member's control, which a person could use now: present, enabled and visible.
@@ -305,20 +296,26 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
     return status;
   dialog.Press(row.control_id);
   if (bound.dispatch_id == kOkId) result = std::int64_t{dialog.IsClosed() ? 1 : 0};
+  // An action answers with what it produced: the titles of its outputs, one a line.
+  if (dialog.LastRequestStatus() == shell::RequestStatus::kDone && bound.dispatch_id != kOkId &&
+      !dialog.LastPressOutputs().empty()) {
+    std::string titles;
+    for (const std::string& title : dialog.LastPressOutputs())
+      titles += (titles.empty() ? "" : "\n") + title;
+    result = titles;
+  }
+  return PressOutcome(dialog, std::string(row.member));
+}
+
+AutomationStatus DialogAutomation::PressOutcome(const shell::CAnalysisModelessDialog& dialog,
+                                                const std::string& pressed) {
   switch (dialog.LastRequestStatus()) {
     case shell::RequestStatus::kDone:
-      // An action answers with what it produced: the titles of its outputs, one a line.
-      if (bound.dispatch_id != kOkId && !dialog.LastPressOutputs().empty()) {
-        std::string titles;
-        for (const std::string& title : dialog.LastPressOutputs())
-          titles += (titles.empty() ? "" : "\n") + title;
-        result = titles;
-      }
       return AutomationStatus::kOk;
     case shell::RequestStatus::kFailed:
       return Fail(AutomationStatus::kFailure, "no output was produced");
     case shell::RequestStatus::kNotAvailable:
-      return Fail(AutomationStatus::kFailure, std::string(row.member) + " is not available yet");
+      return Fail(AutomationStatus::kFailure, pressed + " is not available yet");
   }
   return AutomationStatus::kOk;
 }

@@ -52,6 +52,9 @@ class DialogAutomation {
                             const Variant& value);
   AutomationStatus CallBound(shell::CAnalysisModelessDialog& dialog, const BoundMember& bound,
                              std::span<const Variant> arguments, Variant& result);
+  // How the request of a press ended, as a status; `pressed` names the button in errors.
+  AutomationStatus PressOutcome(const shell::CAnalysisModelessDialog& dialog,
+                                const std::string& pressed);
 
   std::weak_ptr<shell::CAnalysisModelessDialog> dialog_;
   const InterfaceDefinition* interface_;

@@ -7,6 +7,7 @@
 #include "cause_effect/data/causes.h"
 #include "cause_effect/outputs/diagram.h"
 #include "resources/ids/cause_effect_strings.h"
+#include "shell/results/fixed_text.h"
 
 namespace kpa::cause_effect {
 namespace {
@@ -16,11 +17,9 @@ using shell::RequestStatus;
 RequestStatus Draw(CauseEffectContext& context) {
   shell::Request& request = context.request;
   const shell::CauseEffectSettings& settings = context.settings;
-  std::vector<int> variables = settings.above;
-  variables.insert(variables.end(), settings.below.begin(), settings.below.end());
   Causes causes;
   try {
-    causes = ReadCauses(request, variables);
+    causes = ReadCauses(request, settings.Bones());
   } catch (const std::bad_alloc&) {
     request.Message(strings::kNoMemory);
     return RequestStatus::kFailed;
@@ -34,12 +33,9 @@ RequestStatus Draw(CauseEffectContext& context) {
     case CausesStatus::kRead:
       break;
   }
-  if (causes.dropped) {
-    std::string text = request.Text(strings::kTooManyCauses);
-    if (const auto at = text.find("%d"); at != std::string::npos)
-      text.replace(at, 2, std::to_string(kMaxCauses));
-    request.MessageText(text);
-  }
+  if (causes.dropped)
+    request.MessageText(
+        shell::WithPlaceholder(request.Text(strings::kTooManyCauses), std::to_string(kMaxCauses)));
   if (!request.Show(BuildDiagram(request, settings, causes.values))) {
     request.Message(strings::kGraphNotCreated);
     return RequestStatus::kFailed;

@@ -7,7 +7,7 @@
 #include "cause_effect/requests.h"
 #include "resources/ids/cause_effect_controls.h"
 #include "resources/ids/cause_effect_strings.h"
-#include "shell/dialogs/list_text.h"
+#include "shell/results/fixed_text.h"
 #include "shell/settings/settings_block.h"
 
 namespace kpa::cause_effect {
@@ -18,6 +18,14 @@ constexpr double kAngleTypingMinimum = 30.0;
 constexpr double kAngleTypingMaximum = 90.0;
 
 shell::CauseEffectSettings& Settings() { return shell::Settings().cause_effect; }
+
+// A real field shows a double, the others a whole number.
+void ShowValue(shell::Control& control, const SettingField& field, double value) {
+  if (field.kind == FieldKind::kReal)
+    control.value = value;
+  else
+    control.value = static_cast<std::int64_t>(value);
+}
 
 }  // namespace
 
@@ -33,14 +41,8 @@ void DiagramDialog::OnInitDialog() {
 
 void DiagramDialog::ShowSettings() {
   const shell::CauseEffectSettings& settings = Settings();
-  for (const SettingField& field : SettingFields()) {
-    const double value = field.get(settings);
-    shell::Control& control = GetControl(field.control);
-    if (field.kind == FieldKind::kReal)
-      control.value = value;
-    else
-      control.value = static_cast<std::int64_t>(value);
-  }
+  for (const SettingField& field : SettingFields())
+    ShowValue(GetControl(field.control), field, field.get(settings));
   shell::NumberLists lists(2);
   for (const int v : settings.above) lists[0].push_back(v);
   for (const int v : settings.below) lists[1].push_back(v);
@@ -102,11 +104,7 @@ void DiagramDialog::ReadFields() {
       continue;
     }
     if (field.message != 0) Message(field.message);
-    const double previous = field.get(settings);
-    if (field.kind == FieldKind::kReal)
-      control.value = previous;
-    else
-      control.value = static_cast<std::int64_t>(previous);
+    ShowValue(control, field, field.get(settings));
   }
   const shell::Control& list = GetControl(controls::kVariables);
   settings.above = list.VariablesAt(0);
@@ -149,12 +147,8 @@ void DiagramDialog::RestoreDefaults() {
       refused += (refused.empty() ? "" : ", ") + std::string(field.key);
     }
   }
-  if (!refused.empty()) {
-    std::string message = Text(strings::kStoredSettingRefused);
-    if (const auto at = message.find("%s"); at != std::string::npos)
-      message.replace(at, 2, refused);
-    Host().ShowMessage(message);
-  }
+  if (!refused.empty())
+    Host().ShowMessage(shell::WithPlaceholder(Text(strings::kStoredSettingRefused), refused));
   ShowSettings();
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cause_effect/model/layout.h"
+#include "shell/results/fixed_text.h"
 
 namespace kpa::cause_effect {
 namespace {
@@ -23,12 +24,6 @@ int DecimalsFitting(double value, int width) {
   const double magnitude = std::fabs(value);
   const int digits = magnitude < 1.0 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
   return std::max(0, width - digits - 1 - (value < 0 ? 1 : 0));
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -51,7 +46,8 @@ std::string CauseLabel(const shell::Request& request, int variable, double value
   } else if (value == std::round(value) && std::fabs(value) < kLargestInteger) {
     label = std::to_string(static_cast<long long>(value));
   } else {
-    label = Trimmed(request.RealToText(value, kRealWidth, DecimalsFitting(value, kRealWidth)));
+    label = shell::TrimBlanks(
+        request.RealToText(value, kRealWidth, DecimalsFitting(value, kRealWidth)));
   }
   if (long_labels)
     if (const auto long_label = request.ValueLongLabel(variable, value);
@@ -70,8 +66,7 @@ host::DiagramSpec BuildDiagram(const shell::Request& request,
                             settings.center_thickness, kArrowheadLength, kArrowheadWidth,
                             kCenterArrowColour});
 
-  std::vector<int> variables = settings.above;
-  variables.insert(variables.end(), settings.below.begin(), settings.below.end());
+  const std::vector<int> variables = settings.Bones();
   const std::vector<BonePlace> places = PlaceBones(settings.above.size(), settings.below.size());
   const LayoutSettings layout{settings.center_thickness, settings.angle, settings.length};
   std::vector<BoneGeometry> bones;

@@ -23,6 +23,14 @@ std::string EnumeratorName(const automation::MemberRow& row, const automation::V
   return automation::VariantToText(value);
 }
 
+// What a failed member access says: its status and the accessor's own error text.
+std::string FailureText(const automation::DialogAutomation& automation,
+                        automation::AutomationStatus status) {
+  std::string message = automation::StatusText(status);
+  if (!automation.LastError().empty()) message += ": " + automation.LastError();
+  return message;
+}
+
 // An enumerator written bare names its enumeration too: it is a value only of members of that
 // enumeration (scProTwotailed is 1, but not the ProDistribution value 1).
 std::optional<std::string> EnumeratorMismatch(const automation::MemberRow& row,
@@ -116,9 +124,7 @@ Outcome Session::PressControl(automation::DialogAutomation& automation, const St
                 statement.member_where);
   const auto status = automation.PressControl(static_cast<int>(*id));
   if (status == automation::AutomationStatus::kOk) return Outcome::kOk;
-  std::string message = automation::StatusText(status);
-  if (!automation.LastError().empty()) message += ": " + automation.LastError();
-  return Fail(statement, file, message, statement.member_where);
+  return Fail(statement, file, FailureText(automation, status), statement.member_where);
 }
 
 Outcome Session::Execute(const Statement& statement, const std::string& file) {
@@ -218,11 +224,8 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
     case StatementKind::kPrintText:
       break;
   }
-  if (status != automation::AutomationStatus::kOk) {
-    std::string message = automation::StatusText(status);
-    if (!automation.LastError().empty()) message += ": " + automation.LastError();
-    return Fail(statement, file, message, statement.member_where);
-  }
+  if (status != automation::AutomationStatus::kOk)
+    return Fail(statement, file, FailureText(automation, status), statement.member_where);
   return Outcome::kOk;
 }
 

@@ -116,6 +116,15 @@ std::string_view TrimBlanks(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
+std::string WithPlaceholder(std::string_view text, std::string_view value) {
+  std::string filled(text);
+  const auto d = filled.find("%d");
+  const auto s = filled.find("%s");
+  const auto at = std::min(d, s);
+  if (at != std::string::npos) filled.replace(at, 2, value);
+  return filled;
+}
+
 std::string_view TrimTrailingBlanks(std::string_view text) {
   const auto last = text.find_last_not_of(' ');
   return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);

@@ -20,6 +20,8 @@ std::string FitText(std::string_view text, int width);
 // `text` without its leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
+// A message text with its first placeholder ("%d" or "%s") replaced by `value`.
+std::string WithPlaceholder(std::string_view text, std::string_view value);
 
 // 1-based position of the last non-blank character of the field; 0 for an all-blank field.
 int LastNonBlank(std::string_view text, int length);

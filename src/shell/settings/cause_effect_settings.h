@@ -27,6 +27,13 @@ struct CauseEffectSettings {
   // Up to 128 characters each; the first is set from its string when the procedure starts.
   std::array<std::string, kDiagramTitleLines> title;
   std::string data_file;  // the file whose variables the lists name
+
+  // The variables drawn as bones: those above the centre arrow, then those below.
+  std::vector<int> Bones() const {
+    std::vector<int> bones = above;
+    bones.insert(bones.end(), below.begin(), below.end());
+    return bones;
+  }
 };
 
 }  // namespace kpa::shell

@@ -5,12 +5,6 @@
 #include "host/impl/data/text.h"
 
 namespace kpa::host::data {
-namespace {
-
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
-}  // namespace
-
 bool IsMissingToken(std::string_view cell) { return cell.empty() || cell == "NA" || cell == "."; }
 
 ColumnTyping::ColumnTyping(double missing_code, char decimal, bool comma_allowed,

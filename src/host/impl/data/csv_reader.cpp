@@ -24,8 +24,6 @@ std::string CellCount(std::size_t count) {
   return std::to_string(count) + (count == 1 ? " cell" : " cells");
 }
 
-std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
-
 // The text being read, with what the reader knows of it once the header is in.
 struct CsvSource {
   std::string_view text;

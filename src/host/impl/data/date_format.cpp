@@ -17,22 +17,18 @@ constexpr double kSecondsPerDay = 86400.0;
 constexpr double kFirstDay = -719162.0;
 constexpr double kLastDay = 2932896.0;
 
-bool StartsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 }  // namespace
 
 std::optional<DateFormat> DateFormatOfStatFile(std::string_view format) {
-  if (StartsWith(format, "%tc") || StartsWith(format, "%tC"))
+  if (format.starts_with("%tc") || format.starts_with("%tC"))
     return DateFormat{kStataOriginDays, kSecondsPerDay * 1000.0, true};
-  if (StartsWith(format, "%td") || StartsWith(format, "%d"))
+  if (format.starts_with("%td") || format.starts_with("%d"))
     return DateFormat{kStataOriginDays, 1.0, false};
-  if (StartsWith(format, "DATETIME") || StartsWith(format, "YMDHMS"))
+  if (format.starts_with("DATETIME") || format.starts_with("YMDHMS"))
     return DateFormat{kSpssOriginDays, kSecondsPerDay, true};
   for (const std::string_view date :
        {"DATE", "ADATE", "EDATE", "JDATE", "SDATE", "MOYR", "QYR", "WKYR"})
-    if (StartsWith(format, date)) return DateFormat{kSpssOriginDays, kSecondsPerDay, false};
+    if (format.starts_with(date)) return DateFormat{kSpssOriginDays, kSecondsPerDay, false};
   return std::nullopt;
 }
 

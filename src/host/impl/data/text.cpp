@@ -16,6 +16,8 @@ std::string_view Trim(std::string_view text) {
   return text.substr(first, last - first + 1);
 }
 
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
+
 namespace {
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,

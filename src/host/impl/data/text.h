@@ -11,6 +11,9 @@ namespace kpa::host::data {
 // `text` without leading and trailing spaces and tabs.
 std::string_view Trim(std::string_view text);
 
+// `text` in double quotes, as messages name a header or a column.
+std::string Quoted(std::string_view text);
+
 // The finite number spelled by all of `text` with `decimal_mark` ('.' or ',') as the decimal
 // mark, whatever the locale: an optional sign, digits, an optional fraction and exponent
 // ("-1.5e3", "+2", ".5"; "1,5" with a decimal comma, where "1.5" is no number at all).
