@@ -8,6 +8,7 @@ std::span<const ResourceArea> ResourceAreas() {
   static const std::vector<ResourceArea> areas = {
       {SamplingStrings(), SamplingDialogTemplates()},
       {CapabilityStrings(), CapabilityDialogTemplates()},
+      {GageStrings(), GageDialogTemplates()},
       {CauseEffectStrings(), CauseEffectDialogTemplates()},
       {ShellStrings(), ShellDialogTemplates()},
   };

@@ -22,6 +22,8 @@ std::span<const StringEntry> SamplingStrings();
 std::span<const DialogTemplate> SamplingDialogTemplates();
 std::span<const StringEntry> CapabilityStrings();
 std::span<const DialogTemplate> CapabilityDialogTemplates();
+std::span<const StringEntry> GageStrings();
+std::span<const DialogTemplate> GageDialogTemplates();
 std::span<const StringEntry> CauseEffectStrings();
 std::span<const DialogTemplate> CauseEffectDialogTemplates();
 std::span<const StringEntry> ShellStrings();
