@@ -16,6 +16,7 @@ constexpr std::uint32_t kNameId = 0;
 constexpr std::uint32_t kApplicationId = 1;
 constexpr std::uint32_t kParentId = 2;
 constexpr std::uint32_t kOkId = 3;
+constexpr std::uint32_t kResultsSaveFileNameId = 10;
 constexpr std::uint32_t kLastBaseId = 12;
 
 bool IsBase(const BoundMember& bound) { return bound.dispatch_id <= kLastBaseId; }
@@ -195,6 +196,13 @@ AutomationStatus DialogAutomation::PutBound(shell::CAnalysisModelessDialog& dial
   if (row.access != Access::kWrite && row.access != Access::kReadWrite)
     return Fail(AutomationStatus::kAccessDenied,
                 std::string(row.member) + " can be read but not written");
+  if (bound.dispatch_id == kResultsSaveFileNameId) {
+    const auto* name = std::get_if<std::string>(&value);
+    if (name == nullptr)
+      return Fail(AutomationStatus::kTypeMismatch, "ResultsSaveFileName takes a file name");
+    dialog.SetResultsSaveFileName(*name);
+    return AutomationStatus::kOk;
+  }
   if (IsBase(bound))
     return Fail(AutomationStatus::kFailure, std::string(row.member) +
                                                 " routes results inside the Korvana desktop; the "

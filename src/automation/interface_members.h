@@ -16,6 +16,11 @@ std::span<const MemberRow> CapabilityMembers();
 std::span<const MemberRow> CapabilityAggregatedMembers();
 std::span<const MemberRow> CapabilityResultsMembers();
 std::span<const MemberRow> CapabilitySpecsMembers();
+std::span<const MemberRow> GageDesignMembers();
+std::span<const MemberRow> GageDataFileMembers();
+std::span<const MemberRow> GageDataSheetMembers();
+std::span<const MemberRow> GageDesignResultsMembers();
+std::span<const MemberRow> GageAnalysisResultsMembers();
 std::span<const MemberRow> CauseEffectMembers();
 
 }  // namespace kpa::automation

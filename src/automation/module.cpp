@@ -2,6 +2,7 @@
 
 #include "capability/registration.h"
 #include "cause_effect/registration.h"
+#include "gage/registration.h"
 #include "sampling/registration.h"
 
 namespace kpa::automation {
@@ -11,6 +12,7 @@ const shell::DialogRegistry& ModuleDialogs() {
     shell::DialogRegistry made = shell::ShellDialogs();
     sampling::RegisterDialogs(made);
     capability::RegisterDialogs(made);
+    gage::RegisterDialogs(made);
     cause_effect::RegisterDialogs(made);
     return made;
   }();

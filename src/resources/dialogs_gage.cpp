@@ -21,13 +21,14 @@ constexpr TabTemplate kSpecificationTabs[] = {
     {templates::kGageAnalyzeDataSheetFirstTab, "Analyser une feuille de données R && R"},
 };
 
-#define KPA_GAGE_FRAME                                                   \
-  {shell::controls::kOk, K::kButton, "OK", 0},                           \
-      {shell::controls::kCancel, K::kButton, "Annuler", 0},              \
-      {shell::controls::kOptions, K::kButton, "Options", 0},             \
-      {shell::controls::kSelectionConditions, K::kButton, "!246&s", 0},  \
-      {shell::controls::kCaseWeights, K::kButton, "!247&p", 0},          \
-      {shell::controls::kTabControl, K::kTabControl, "Tab1", 0}
+#define KPA_GAGE_FRAME                                                  \
+  {shell::controls::kOk, K::kButton, "OK", 0},                          \
+      {shell::controls::kCancel, K::kButton, "Annuler", 0},             \
+      {shell::controls::kOptions, K::kButton, "Options", 0},            \
+      {shell::controls::kSelectionConditions, K::kButton, "!246&s", 0}, \
+      {shell::controls::kCaseWeights, K::kButton, "!247&p", 0}, {       \
+    shell::controls::kTabControl, K::kTabControl, "Tab1", 0             \
+  }
 
 constexpr ControlTemplate kDesignControls[] = {
     KPA_GAGE_FRAME,
@@ -38,28 +39,30 @@ constexpr ControlTemplate kDesignControls[] = {
 
 constexpr ControlTemplate kDataFileControls[] = {
     KPA_GAGE_FRAME,
-    {controls::kVariables, K::kVariableList, "h&Variables :",
-     templates::kGageAnalyzeDataFileFirstTab},
-    {controls::kCodes, K::kCodeList, "i&Codes (pour les opérateurs, pièces, essais) :",
-     templates::kGageAnalyzeDataFileFirstTab},
+    {controls::kVariables, K::kVariableList,
+     "h&Variables :", templates::kGageAnalyzeDataFileFirstTab},
+    {controls::kCodes, K::kCodeList,
+     "i&Codes (pour les opérateurs, pièces, essais) :", templates::kGageAnalyzeDataFileFirstTab},
     {controls::kCodesCaption, K::kStatic, "", templates::kGageAnalyzeDataFileFirstTab},
 };
 
 constexpr ControlTemplate kDataSheetControls[] = {
     KPA_GAGE_FRAME,
-    {controls::kOperators, K::kIntEdit, "Nombre d'&opérateurs :",
-     templates::kGageAnalyzeDataSheetFirstTab},
-    {controls::kParts, K::kIntEdit, "Nombre de &pièces :", templates::kGageAnalyzeDataSheetFirstTab},
-    {controls::kTrials, K::kIntEdit, "Nombre d'&essais :", templates::kGageAnalyzeDataSheetFirstTab},
-    {controls::kVariables, K::kVariableList, "h&Variables :",
-     templates::kGageAnalyzeDataSheetFirstTab},
+    {controls::kOperators, K::kIntEdit,
+     "Nombre d'&opérateurs :", templates::kGageAnalyzeDataSheetFirstTab},
+    {controls::kParts, K::kIntEdit,
+     "Nombre de &pièces :", templates::kGageAnalyzeDataSheetFirstTab},
+    {controls::kTrials, K::kIntEdit,
+     "Nombre d'&essais :", templates::kGageAnalyzeDataSheetFirstTab},
+    {controls::kVariables, K::kVariableList,
+     "h&Variables :", templates::kGageAnalyzeDataSheetFirstTab},
     {controls::kSheetCaption, K::kStatic, "", templates::kGageAnalyzeDataSheetFirstTab},
 };
 
 #undef KPA_GAGE_FRAME
 
-constexpr TabTemplate kDesignResultsTabs[] = {
-    {pages::kFiles, "Fichiers"}, {pages::kDataSheets, "Feuilles de données R && R"}};
+constexpr TabTemplate kDesignResultsTabs[] = {{pages::kFiles, "Fichiers"},
+                                              {pages::kDataSheets, "Feuilles de données R && R"}};
 
 constexpr ControlTemplate kDesignResultsControls[] = {
     {shell::controls::kCancel, K::kButton, "Annuler", 0},
@@ -116,8 +119,8 @@ constexpr DialogTemplate kTemplates[] = {
      "Analyse de Répétabilité & Reproductibilité--Fichiers de données standard ", "",
      kSpecificationTabs, kDataFileControls},
     {templates::kGageAnalyzeDataSheet,
-     "Analyse de Répétabilité & Reproductibilité--Feuilles de données R&R ", "",
-     kSpecificationTabs, kDataSheetControls},
+     "Analyse de Répétabilité & Reproductibilité--Feuilles de données R&R ", "", kSpecificationTabs,
+     kDataSheetControls},
     {templates::kGageDesignResults, "Analyse de Répétabilité & Reproductibilité ", "",
      kDesignResultsTabs, kDesignResultsControls},
     {templates::kGageAnalysisResults, "Résultats de l'Analyse de Répétabilité & Reproductibilité ",

@@ -34,6 +34,7 @@ class FakeHost : public host::Host {
   std::vector<bool> excluded;   // per case; empty: none excluded
   std::vector<double> weights;  // per case; empty: weighting off
   std::vector<std::string> case_names;
+  std::map<std::string, host::NewDataFile> written_files;
   std::deque<bool> yes_no_answers;  // answers to questions; empty: the default answer
   std::deque<std::optional<std::string>> file_names;
   std::deque<std::optional<double>> numbers;  // answers of modal number dialogs
@@ -118,6 +119,11 @@ class FakeHost : public host::Host {
     auto answer = numbers.front();
     numbers.pop_front();
     return answer;
+  }
+  bool FileExists(const std::string& path) const override { return written_files.count(path) != 0; }
+  bool WriteNewDataFile(const std::string& path, const host::NewDataFile& file) override {
+    written_files[path] = file;
+    return true;
   }
   std::optional<std::string> AskSaveFileName(const std::string&,
                                              const std::string& suggested) override {

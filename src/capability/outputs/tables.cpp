@@ -6,6 +6,7 @@
 
 #include "host/api/special_values.h"
 #include "resources/ids/capability_strings.h"
+#include "shell/results/fixed_text.h"
 #include "shell/results/result_table.h"
 
 namespace kpa::capability {
@@ -30,22 +31,11 @@ std::string ShortNumber(double value) {
   return std::string(buffer, result.ptr);
 }
 
-// Writes each value into the run of blanks after each '=' of `pattern`, in order. A value
-// longer than its blanks pushes the rest of the line to the right.
+// Writes each value into the run of blanks after each '=' of `pattern`, in order.
 std::string FillAfterEquals(const std::string& pattern, const std::vector<double>& values) {
-  std::string out;
-  std::size_t next = 0;
-  for (std::size_t i = 0; i < pattern.size(); ++i) {
-    out += pattern[i];
-    if (pattern[i] != '=' || next >= values.size()) continue;
-    std::size_t blanks = 0;
-    while (i + 1 + blanks < pattern.size() && pattern[i + 1 + blanks] == ' ') ++blanks;
-    std::string number = ShortNumber(values[next++]);
-    if (number.size() < blanks) number += std::string(blanks - number.size(), ' ');
-    out += number;
-    i += blanks;
-  }
-  return out;
+  std::vector<std::string> texts;
+  for (const double value : values) texts.push_back(ShortNumber(value));
+  return shell::FillAfterMarks(pattern, '=', texts);
 }
 
 int EstimateString(const CapabilityVariableRun& run) {

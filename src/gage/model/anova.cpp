@@ -58,8 +58,10 @@ ThreeWayTable ComputeThreeWay(const Study& study) {
   const double P = static_cast<double>(s.parts);
   const double T = static_cast<double>(s.trials);
   ThreeWayTable table;
-  const double ss_o = P * T * SquaredDeviations(study, s.operators, [](auto o, auto, auto) { return o; });
-  const double ss_p = O * T * SquaredDeviations(study, s.parts, [](auto, auto p, auto) { return p; });
+  const double ss_o =
+      P * T * SquaredDeviations(study, s.operators, [](auto o, auto, auto) { return o; });
+  const double ss_p =
+      O * T * SquaredDeviations(study, s.parts, [](auto, auto p, auto) { return p; });
   const double ss_total = static_cast<double>(s.Measurements() - 1) * study.sd * study.sd;
   const double ss_op =
       T * SquaredDeviations(study, s.operators * s.parts,
@@ -104,15 +106,16 @@ TwoWayAnalysis ComputeTwoWay(const Study& study, const ThreeWayTable& three_way,
   a.error = Effect(ss_e, s.operators * s.parts * (s.trials - 1));
   const double ms_e = a.error.ms;
   const double ms_op = a.operators_by_parts.ms;
-  const AnovaEffect pooled = Effect(a.operators_by_parts.ss + a.error.ss,
-                                    a.operators_by_parts.df + a.error.df);
+  const AnovaEffect pooled =
+      Effect(a.operators_by_parts.ss + a.error.ss, a.operators_by_parts.df + a.error.df);
   const double d = with_interaction ? ms_op : pooled.ms;
   const std::int64_t df_d = with_interaction ? a.operators_by_parts.df : pooled.df;
   const auto df = [](std::int64_t value) { return static_cast<double>(value); };
 
   if (ms_e > 0.0) {
     a.f_interaction = ms_op / ms_e;
-    a.p_interaction = TailProbability(df(a.operators_by_parts.df), df(a.error.df), *a.f_interaction);
+    a.p_interaction =
+        TailProbability(df(a.operators_by_parts.df), df(a.error.df), *a.f_interaction);
     if (d > 0.0 && df_d > 0) {
       a.f_operators = a.operators.ms / d;
       a.p_operators = TailProbability(df(a.operators.df), df(df_d), *a.f_operators);
@@ -166,8 +169,8 @@ TwoWayAnalysis ComputeTwoWay(const Study& study, const ThreeWayTable& three_way,
     const double chi = probability::ChiSquareQuantile(q, df(a.operators.df));
     if (!(chi > 0.0)) return std::nullopt;
     const double first = a.operators.ms * df(a.operators.df) / chi;
-    const double rest = with_interaction ? (P - 1.0) * ms_op + (T - 1.0) * P * ms_e
-                                         : (T * P - 1.0) * d;
+    const double rest =
+        with_interaction ? (P - 1.0) * ms_op + (T - 1.0) * P * ms_e : (T * P - 1.0) * d;
     return Limit(chi, (first + rest) / (T * P));
   };
   a.rr.limits = {rr_limit(q_lower), rr_limit(q_upper)};

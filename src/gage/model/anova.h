@@ -20,8 +20,17 @@ struct AnovaEffect {
 };
 
 // Operators, parts, trials, O×P, O×T, P×T, O×P×T, then the total.
-enum ThreeWayRow { kOperators, kParts, kTrials, kOperatorsByParts, kOperatorsByTrials,
-                   kPartsByTrials, kThreeWay, kThreeWayTotal, kThreeWayRows };
+enum ThreeWayRow {
+  kOperators,
+  kParts,
+  kTrials,
+  kOperatorsByParts,
+  kOperatorsByTrials,
+  kPartsByTrials,
+  kThreeWay,
+  kThreeWayTotal,
+  kThreeWayRows
+};
 
 struct ThreeWayTable {
   std::array<AnovaEffect, kThreeWayRows> rows;

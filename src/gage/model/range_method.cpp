@@ -57,9 +57,8 @@ RangeComponents ComputeRangeMethod(const Study& study, RangeMode mode, bool adju
   for (const Moments& m : part_moments) part_means.Add(m.mean);
   out.statistics.x_bar_diff = operator_means.Range();
   out.statistics.r_part = std::max(part_means.Range(), 0.0);
-  const double pv = mode == RangeMode::kRanges
-                        ? out.statistics.r_part / D2Star(s.parts, 1)
-                        : part_means.Sd();
+  const double pv =
+      mode == RangeMode::kRanges ? out.statistics.r_part / D2Star(s.parts, 1) : part_means.Sd();
   out.pv = pv;
 
   double rr_variance = 0.0;
@@ -73,8 +72,7 @@ RangeComponents ComputeRangeMethod(const Study& study, RangeMode mode, bool adju
     double av = mode == RangeMode::kRanges ? out.statistics.x_bar_diff / D2Star(s.operators, 1)
                                            : operator_means.Sd();
     if (adjust_appraiser) {
-      const double adjusted =
-          av * av - ev * ev / static_cast<double>(s.parts * s.trials);
+      const double adjusted = av * av - ev * ev / static_cast<double>(s.parts * s.trials);
       av = std::sqrt(std::max(adjusted, 0.0));
     }
     out.ev = ev;

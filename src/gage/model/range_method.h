@@ -14,7 +14,7 @@ namespace kpa::gage {
 enum class RangeMode { kRanges = 0, kStandardDeviations = 1 };
 
 struct RangeStatistics {
-  double r_bar = 0.0;      // mean cell range (T >= 2), or mean range across operators (T = 1)
+  double r_bar = 0.0;       // mean cell range (T >= 2), or mean range across operators (T = 1)
   double x_bar_diff = 0.0;  // largest minus smallest operator mean
   double r_part = 0.0;      // largest minus smallest part mean, 0 if not positive
 };

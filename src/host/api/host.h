@@ -36,6 +36,18 @@ struct AxisScale {
   double step = 0.1;
 };
 
+// A new data file the module asks the host to create (a design for data entry): variables
+// of equal length, optional case names, the missing-data code of every variable.
+struct NewDataVariable {
+  std::string name;  // at most 8 characters
+  std::vector<double> values;
+};
+struct NewDataFile {
+  std::vector<NewDataVariable> variables;
+  std::vector<std::string> case_names;  // empty, or one per case
+  double missing_code = -9999.0;
+};
+
 // Answer of the host's table and chart services: 1 when the output is shown.
 inline constexpr int kOutputShown = 1;
 
@@ -85,6 +97,11 @@ class Host {
   // A file name for saving (`purpose` says what for); std::nullopt when cancelled.
   virtual std::optional<std::string> AskSaveFileName(const std::string& purpose,
                                                      const std::string& suggested) = 0;
+
+  // --- New data files. Whether a file of that name exists; and writing one, which answers
+  // false (with the host's message shown) when the file could not be written.
+  virtual bool FileExists(const std::string& path) const = 0;
+  virtual bool WriteNewDataFile(const std::string& path, const NewDataFile& file) = 0;
 
   // --- Output.
   virtual int ShowTable(const TableSpec& table) = 0;  // `looka4`

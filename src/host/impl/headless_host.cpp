@@ -10,6 +10,7 @@
 
 #include "host/api/special_values.h"
 #include "host/impl/data/data_file.h"
+#include "host/impl/data/data_file_writer.h"
 #include "host/impl/data/date_format.h"
 #include "host/impl/render/axis_scale.h"
 #include "host/impl/render/provenance.h"
@@ -262,6 +263,22 @@ std::optional<std::string> HeadlessHost::AskSaveFileName(const std::string& purp
   }
   Notice("file dialog (" + purpose + "): " + (answer ? *answer : std::string("cancelled")));
   return answer;
+}
+
+bool HeadlessHost::FileExists(const std::string& path) const {
+  std::error_code ignored;
+  return std::filesystem::exists(path, ignored);
+}
+
+bool HeadlessHost::WriteNewDataFile(const std::string& path, const NewDataFile& file) {
+  try {
+    data::WriteDataFile(path, file);
+  } catch (const data::DataFileError& error) {
+    ShowMessage(error.what());
+    return false;
+  }
+  Notice("data file written: " + path);
+  return true;
 }
 
 // --- Output.

@@ -110,6 +110,8 @@ class HeadlessHost : public Host {
   bool DefineWeight() override;
   std::optional<double> AskNumber(const std::string& caption, const std::string& label,
                                   double initial) override;
+  bool FileExists(const std::string& path) const override;
+  bool WriteNewDataFile(const std::string& path, const NewDataFile& file) override;
   std::optional<std::string> AskSaveFileName(const std::string& purpose,
                                              const std::string& suggested) override;
   int ShowTable(const TableSpec& table) override;

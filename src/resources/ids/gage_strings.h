@@ -184,6 +184,7 @@ inline constexpr int kColumnMaximum = 34177;
 inline constexpr int kColumnSd = 34178;
 inline constexpr int kDescriptiveFileTitle = 34179;
 inline constexpr int kDescriptiveSheetTitle = 34180;
+inline constexpr int kDescriptiveSd = 34999;
 inline constexpr int kHeaderOperator = 34181;
 inline constexpr int kHeaderPart = 34182;
 inline constexpr int kBadTolerance = 34183;

@@ -6,7 +6,9 @@
 
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/api/host.h"
@@ -59,6 +61,13 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   void SetValue(int id, ControlValue value);
   void PostCommand(int id) { posted_commands_.push_back(id); }
 
+  // A file name given beforehand for the next save this dialog makes (a script's
+  // ResultsSaveFileName); taking it clears it.
+  void SetResultsSaveFileName(std::string name) { results_save_name_ = std::move(name); }
+  std::optional<std::string> TakeResultsSaveFileName() {
+    return std::exchange(results_save_name_, std::nullopt);
+  }
+
   // Text shown in the dialog's status area (the last line written there).
   const std::string& StatusText() const { return status_text_; }
 
@@ -108,6 +117,7 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   std::string status_text_;
   bool closed_ = false;
   RequestStatus last_request_status_ = RequestStatus::kDone;
+  std::optional<std::string> results_save_name_;
   mutable std::vector<std::string> shown_outputs_;  // filled by the requests of a press
 };
 

@@ -86,4 +86,10 @@ bool Request::Cancelled() {
   return cancelled_;
 }
 
+std::int64_t Request::ClockSecond() const {
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(host_.Now().time_since_epoch()).count();
+  return ((seconds % 60) + 60) % 60;
+}
+
 }  // namespace kpa::shell

@@ -67,6 +67,8 @@ class Request {
     return host_.ScaleAxis(minimum, maximum, intervals);
   }
   bool RunningFromScript() const { return host_.RunningFromScript(); }
+  // The second (0 to 59) of the host's wall clock.
+  std::int64_t ClockSecond() const;
 
   // --- Output. Each answers true when the host showed it.
   bool Show(const ResultTable& table);
@@ -86,6 +88,19 @@ class Request {
   std::optional<double> AskNumber(const std::string& caption, const std::string& label,
                                   double initial) {
     return host_.AskNumber(caption, label, initial);
+  }
+  bool AskYesNo(const std::string& question, bool default_answer) {
+    return host_.AskYesNo(question, default_answer);
+  }
+
+  // --- New data files: the name asked for, whether it exists, the file written.
+  std::optional<std::string> AskSaveFileName(const std::string& purpose,
+                                             const std::string& suggested) {
+    return host_.AskSaveFileName(purpose, suggested);
+  }
+  bool FileExists(const std::string& path) const { return host_.FileExists(path); }
+  bool WriteNewDataFile(const std::string& path, const host::NewDataFile& file) {
+    return host_.WriteNewDataFile(path, file);
   }
 
   // --- Progress display and cancel. Starting a display stops a running one; one that

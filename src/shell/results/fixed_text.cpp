@@ -193,4 +193,21 @@ std::string CodeText(int variable, double code) {
   return host::FormatNumberField(whole, kCodeTextWidth, 0);
 }
 
+std::string FillAfterMarks(std::string_view pattern, char mark,
+                           std::span<const std::string> texts) {
+  std::string out;
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < pattern.size(); ++i) {
+    out += pattern[i];
+    if (pattern[i] != mark || next >= texts.size()) continue;
+    std::size_t blanks = 0;
+    while (i + 1 + blanks < pattern.size() && pattern[i + 1 + blanks] == ' ') ++blanks;
+    std::string text = texts[next++];
+    if (text.size() < blanks) text += std::string(blanks - text.size(), ' ');
+    out += text;
+    i += blanks;
+  }
+  return out;
+}
+
 }  // namespace kpa::shell

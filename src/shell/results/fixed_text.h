@@ -23,6 +23,11 @@ std::string_view TrimTrailingBlanks(std::string_view text);
 // A message text with its first placeholder ("%d" or "%s") replaced by `value`.
 std::string WithPlaceholder(std::string_view text, std::string_view value);
 
+// Writes each text into the run of blanks after each `mark` of `pattern`, in order ("N=   "
+// with "12" gives "N=12 "). A text longer than its blanks pushes the rest of the line to the
+// right; marks beyond the texts keep their blanks.
+std::string FillAfterMarks(std::string_view pattern, char mark, std::span<const std::string> texts);
+
 // 1-based position of the last non-blank character of the field; 0 for an all-blank field.
 int LastNonBlank(std::string_view text, int length);
 // Removes the leading blanks, pads with blanks, then writes a zero character after the last

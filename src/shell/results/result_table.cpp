@@ -228,8 +228,13 @@ host::TableSpec MakeTableSpec(const ResultTable& table) {
     column.decimals = table.ColumnDecimals(c);
     spec.columns.push_back(std::move(column));
   }
-  for (int r = 0; r < rows; ++r)
-    spec.row_labels.emplace_back(TrimTrailingBlanks(table.RowLabel(r)));
+  for (int r = 0; r < rows; ++r) {
+    // A label made of 0x01 bytes marks a separator row between groups: shown empty.
+    const std::string_view label = TrimTrailingBlanks(table.RowLabel(r));
+    const bool separator =
+        !label.empty() && label.find_first_not_of(kSeparatorLabelByte) == std::string_view::npos;
+    spec.row_labels.emplace_back(separator ? std::string_view{} : label);
+  }
   spec.values.reserve(ToSize(rows) * ToSize(columns));
   for (int r = 0; r < rows; ++r)
     for (int c = 0; c < columns; ++c)

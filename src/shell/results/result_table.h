@@ -18,6 +18,8 @@
 namespace kpa::shell {
 
 inline constexpr int kTitleLines = 3;
+// A row label made of this byte marks a separator row between groups of rows.
+inline constexpr char kSeparatorLabelByte = '\x01';
 inline constexpr int kTitleWidth = 62;
 inline constexpr int kColumnNameWidth = 8;
 inline constexpr int kRowHeaderWidth = 64;

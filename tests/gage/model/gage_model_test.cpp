@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <fstream>
+#include <numbers>
 #include <sstream>
 #include <string>
 
@@ -86,8 +86,8 @@ TEST(RangeMethod, AppraiserAdjustmentAndOneTrial) {
   EXPECT_NEAR(s.pv, 2.0 / 1.91, 1e-6);
   // Standard deviations: part sds 0.5/sqrt2 0 0.5/sqrt2 -> mean / c4(2) (c4(2) = sqrt(2/pi)).
   const RangeComponents m = ComputeRangeMethod(single, RangeMode::kStandardDeviations, true);
-  EXPECT_NEAR(std::sqrt(m.rr_variance), (std::sqrt(0.125) * 2.0 / 3.0) / std::sqrt(2.0 / std::numbers::pi),
-              1e-9);
+  EXPECT_NEAR(std::sqrt(m.rr_variance),
+              (std::sqrt(0.125) * 2.0 / 3.0) / std::sqrt(2.0 / std::numbers::pi), 1e-9);
 }
 
 TEST(D2Star, TableLookups) {
@@ -134,7 +134,8 @@ TEST(Anova, SmallestStudyDegreesOfFreedom) {
   ComputeOverallMoments(study);
   const ThreeWayTable three = ComputeThreeWay(study);
   const std::int64_t expected[] = {1, 2, 1, 2, 1, 2, 2, 11};
-  for (std::size_t row = 0; row < kThreeWayRows; ++row) EXPECT_EQ(three.rows[row].df, expected[row]);
+  for (std::size_t row = 0; row < kThreeWayRows; ++row)
+    EXPECT_EQ(three.rows[row].df, expected[row]);
   EXPECT_EQ(ComputeTwoWay(study, three, true, 0.9).error.df, 6);
   // Identical repeat readings: MS_E = 0, the F tests and the limits over MS_E stay empty.
   Study flat = study;
