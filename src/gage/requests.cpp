@@ -63,8 +63,10 @@ std::string CodeLabel(const shell::Request& request, int variable, double code) 
 LevelLabels LabelsOf(const shell::Request& request, const shell::GageSettings& s) {
   LevelLabels labels;
   if (DataSheet(s)) {
-    for (std::int64_t o = 1; o <= s.counts.operators; ++o) labels.operators.push_back(std::to_string(o));
-    for (const int variable : s.sheet_variables) labels.parts.push_back(request.VariableName(variable));
+    for (std::int64_t o = 1; o <= s.counts.operators; ++o)
+      labels.operators.push_back(std::to_string(o));
+    for (const int variable : s.sheet_variables)
+      labels.parts.push_back(request.VariableName(variable));
     return labels;
   }
   for (const double code : s.operator_codes)
@@ -89,7 +91,8 @@ RangeMode RangeModeOf(const shell::GageSettings& s) {
 
 RequestStatus InputSummary(GageContext& context) {
   const Study study = StudyOf(context.settings);
-  context.summary = gage::InputSummary(context.request, study, NamesOf(context.request, context.settings));
+  context.summary =
+      gage::InputSummary(context.request, study, NamesOf(context.request, context.settings));
   if (context.request.AutoPrintOn() && context.request.AutoPrintLevel() > 1) {
     context.request.Status(strings::kPrinting);
     context.request.WriteText(context.request.Text(strings::kPrintHeader));
@@ -112,11 +115,13 @@ RequestStatus CompleteAnova(GageContext& context) {
   const Study study = StudyOf(context.settings);
   const StudyNames names = NamesOf(context.request, context.settings);
   const ThreeWayTable three = ComputeThreeWay(study);
-  if (!Shown(context, ThreeWayAnovaTable(context.request, names, three))) return RequestStatus::kFailed;
+  if (!Shown(context, ThreeWayAnovaTable(context.request, names, three)))
+    return RequestStatus::kFailed;
   if (study.size.trials < 2) return RequestStatus::kDone;
   const TwoWayAnalysis two =
       ComputeTwoWay(study, three, !context.settings.no_interaction, context.settings.confidence);
-  return Done(Shown(context, TwoWayAnovaTable(context.request, names, two, context.settings.confidence)));
+  return Done(
+      Shown(context, TwoWayAnovaTable(context.request, names, two, context.settings.confidence)));
 }
 
 RequestStatus Variance(GageContext& context, bool percent) {
@@ -126,18 +131,19 @@ RequestStatus Variance(GageContext& context, bool percent) {
   if (study.size.trials < 1) return RequestStatus::kFailed;
   if (s.estimation == GageEstimation::kAnova) {
     if (study.size.trials < 2) return RequestStatus::kFailed;
-    const TwoWayAnalysis two = ComputeTwoWay(study, ComputeThreeWay(study), !s.no_interaction, s.confidence);
-    return Done(Shown(context, percent ? AnovaPercentToleranceTable(context.request, study, names, two,
-                                                                    s.confidence, OptionsOf(s))
-                                       : AnovaVarianceTable(context.request, study, names, two,
-                                                            s.confidence)));
+    const TwoWayAnalysis two =
+        ComputeTwoWay(study, ComputeThreeWay(study), !s.no_interaction, s.confidence);
+    return Done(Shown(
+        context, percent ? AnovaPercentToleranceTable(context.request, study, names, two,
+                                                      s.confidence, OptionsOf(s))
+                         : AnovaVarianceTable(context.request, study, names, two, s.confidence)));
   }
   const RangeMode mode = RangeModeOf(s);
   const RangeComponents components = ComputeRangeMethod(study, mode, s.adjust_appraiser);
-  return Done(Shown(context, percent ? RangePercentToleranceTable(context.request, study, names, mode,
-                                                                  components, OptionsOf(s))
-                                     : RangeVarianceTable(context.request, study, names, mode,
-                                                          components)));
+  return Done(Shown(
+      context, percent ? RangePercentToleranceTable(context.request, study, names, mode, components,
+                                                    OptionsOf(s))
+                       : RangeVarianceTable(context.request, study, names, mode, components)));
 }
 
 RequestStatus VarianceEstimation(GageContext& context) { return Variance(context, false); }
@@ -162,9 +168,9 @@ RequestStatus Dispersion(GageContext& context, bool sigma, bool by_operator) {
   if (study.size.trials < 2 || !ChartFits(context, study)) return RequestStatus::kFailed;
   // Ranges of more than 25 trials have no limits: the sigma chart is drawn instead.
   if (study.size.trials > 25) sigma = true;
-  return ShowChart(context, DispersionChart(context.request, study,
-                                            NamesOf(context.request, context.settings), sigma,
-                                            by_operator));
+  return ShowChart(
+      context, DispersionChart(context.request, study, NamesOf(context.request, context.settings),
+                               sigma, by_operator));
 }
 
 RequestStatus RangeByOperators(GageContext& context) { return Dispersion(context, false, true); }
@@ -185,16 +191,17 @@ RequestStatus RepeatabilityPlot(GageContext& context) {
 RequestStatus Combined(GageContext& context) {
   const Study study = StudyOf(context.settings);
   if (!ChartFits(context, study)) return RequestStatus::kFailed;
-  return ShowChart(context, CombinedPlot(context.request, study,
-                                         NamesOf(context.request, context.settings),
-                                         LabelsOf(context.request, context.settings)));
+  return ShowChart(context,
+                   CombinedPlot(context.request, study, NamesOf(context.request, context.settings),
+                                LabelsOf(context.request, context.settings)));
 }
 
 RequestStatus Box(GageContext& context) {
   const Study study = StudyOf(context.settings);
   if (!ChartFits(context, study)) return RequestStatus::kFailed;
-  return ShowChart(context, BoxPlot(context.request, study, NamesOf(context.request, context.settings),
-                                    LabelsOf(context.request, context.settings)));
+  return ShowChart(context,
+                   BoxPlot(context.request, study, NamesOf(context.request, context.settings),
+                           LabelsOf(context.request, context.settings)));
 }
 
 // --- The design.
@@ -234,7 +241,8 @@ RequestStatus ShowDataSheet(GageContext& context) {
 std::optional<std::string> SaveName(GageContext& context) {
   shell::Request& request = context.request;
   std::optional<std::string> name = context.save_name;
-  if (!name) name = request.AskSaveFileName(request.Text(strings::kSaveDesignPurpose), kDesignFileName);
+  if (!name)
+    name = request.AskSaveFileName(request.Text(strings::kSaveDesignPurpose), kDesignFileName);
   if (!name || name->empty()) return std::nullopt;
   if (request.FileExists(*name) &&
       !request.AskYesNo(request.Text(strings::kOverwriteQuestion) + " " + *name, false))

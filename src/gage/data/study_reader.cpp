@@ -54,10 +54,10 @@ void Finish(StudyRead& read, std::int64_t stored, StudyReadStatus short_status) 
 }  // namespace
 
 StudySize DataFileStudySize(const shell::GageSettings& settings) {
-  return {static_cast<std::int64_t>(settings.operator_codes.size()),
-          static_cast<std::int64_t>(settings.part_codes.size()),
-          settings.trial_variable != 0 ? static_cast<std::int64_t>(settings.trial_codes.size())
-                                       : 1};
+  return {
+      static_cast<std::int64_t>(settings.operator_codes.size()),
+      static_cast<std::int64_t>(settings.part_codes.size()),
+      settings.trial_variable != 0 ? static_cast<std::int64_t>(settings.trial_codes.size()) : 1};
 }
 
 StudyRead ReadDataFileStudy(shell::Request& request, const shell::GageSettings& settings) {

@@ -13,13 +13,13 @@ namespace kpa::gage {
 
 enum class StudyReadStatus {
   kOk,
-  kEmptyCells,        // fewer measurements than cells
-  kIdentical,         // every measurement the same
-  kMissingSheetValue, // a data sheet with an empty cell
-  kShortSheet,        // fewer data-sheet values than cells
+  kEmptyCells,         // fewer measurements than cells
+  kIdentical,          // every measurement the same
+  kMissingSheetValue,  // a data sheet with an empty cell
+  kShortSheet,         // fewer data-sheet values than cells
   kCancelled,
   kReadFailure,
-  kTooLarge,          // the study does not fit in memory
+  kTooLarge,  // the study does not fit in memory
 };
 
 struct StudyRead {

@@ -45,8 +45,8 @@ void DesignResultsDialog::OnInitDialog() {
 void DesignResultsDialog::OnControlChanged(int id) {
   if (id != c::kRandomizeTrials && id != c::kStandardOrder) return;
   // The radio buttons only record the order; it takes effect at the next display or save.
-  const bool randomise = id == c::kRandomizeTrials ? GetControl(id).IntValue() != 0
-                                                   : GetControl(id).IntValue() == 0;
+  const bool randomise =
+      id == c::kRandomizeTrials ? GetControl(id).IntValue() != 0 : GetControl(id).IntValue() == 0;
   Gage().trial_order = randomise ? 1 : 2;
   GetControl(c::kRandomizeTrials).value = std::int64_t{randomise};
   GetControl(c::kStandardOrder).value = std::int64_t{!randomise};
@@ -106,9 +106,9 @@ void AnalysisResultsDialog::OnInitDialog() {
 void AnalysisResultsDialog::UpdateEnabling() {
   const std::int64_t trials = Gage().counts.trials;
   const bool repeated = trials >= 2;
-  for (const int id : {c::kAnovaVariance, c::kAnovaPercentTolerance, c::kNoInteraction,
-                       c::kConfidence, c::kAdjustAppraiser, c::kSigmaChartOperators,
-                       c::kSigmaChartParts})
+  for (const int id :
+       {c::kAnovaVariance, c::kAnovaPercentTolerance, c::kNoInteraction, c::kConfidence,
+        c::kAdjustAppraiser, c::kSigmaChartOperators, c::kSigmaChartParts})
     GetControl(id).enabled = repeated;
   for (const int id : {c::kRangeChartOperators, c::kRangeChartParts})
     GetControl(id).enabled = repeated && trials <= kLastRangeChartTrials;

@@ -112,7 +112,8 @@ void SpecificationDialog::UpdateStatus() {
   switch (tab_) {
     case SpecificationTab::kDesign: {
       shell::GageCounts shown;
-      for (const CountRule& rule : kCountRules) shown.*rule.field = GetControl(rule.control).IntValue();
+      for (const CountRule& rule : kCountRules)
+        shown.*rule.field = GetControl(rule.control).IntValue();
       if (Measurements(shown) > kMaxDesignMeasurements) status = strings::kStatusTooLarge;
       break;
     }
@@ -126,7 +127,8 @@ void SpecificationDialog::UpdateStatus() {
       break;
     case SpecificationTab::kDataSheet: {
       const std::int64_t parts = GetControl(c::kParts).IntValue();
-      if (GetControl(c::kVariables).VariablesAt(0).empty()) status = strings::kStatusSelectVariables;
+      if (GetControl(c::kVariables).VariablesAt(0).empty())
+        status = strings::kStatusSelectVariables;
       GetControl(c::kSheetCaption).value =
           Text(strings::kSheetCaption) + std::to_string(parts) + Text(strings::kSheetCaptionEnd);
       break;
@@ -226,7 +228,8 @@ void SpecificationDialog::RunOk() {
     case SpecificationTab::kDesign:
       gage.mode = GageMode::kGenerateDesign;
       if (!ValidateCounts()) return RecordRequestStatus(shell::RequestStatus::kFailed);
-      if (Measurements(gage.counts) > kMaxDesignMeasurements) return Refuse(strings::kDesignTooLarge);
+      if (Measurements(gage.counts) > kMaxDesignMeasurements)
+        return Refuse(strings::kDesignTooLarge);
       ExitDialog(shell::Step::kGageDesignResults, shell::ExitMode::kForward);
       return;
     case SpecificationTab::kDataFile: {

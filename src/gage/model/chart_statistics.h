@@ -25,7 +25,7 @@ std::vector<CellStatistics> CellsOf(const Study& study, bool by_operator);
 
 struct ControlLimits {
   double centre = 0.0;
-  double sigma = 0.0;  // of the plotted statistic
+  double sigma = 0.0;           // of the plotted statistic
   std::optional<double> lower;  // never below 0: a range or a deviation is not negative
   std::optional<double> upper;
 };

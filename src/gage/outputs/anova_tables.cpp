@@ -19,8 +19,8 @@ std::optional<double> Percent(double part, double whole) {
   return 100.0 * part / whole;
 }
 
-std::string WithName(const shell::Request& request, int label, int plain,
-                     const std::string& name, const StudyNames& names) {
+std::string WithName(const shell::Request& request, int label, int plain, const std::string& name,
+                     const StudyNames& names) {
   if (names.data_sheet || name.empty()) return request.Text(plain);
   return std::string(shell::TrimBlanks(request.Text(label))) + " " + name + ")";
 }
@@ -49,9 +49,10 @@ void SetEffect(GageTable& table, int row, const AnovaEffect& effect, int ss, int
 // The confidence level as a proportion in 5 characters ("0.900").
 std::string ConfidenceText(double confidence) {
   char buffer[32];
-  const auto written = std::to_chars(buffer, buffer + sizeof buffer, confidence,
-                                     std::chars_format::fixed, 3);
-  return shell::FitText(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)), 5);
+  const auto written =
+      std::to_chars(buffer, buffer + sizeof buffer, confidence, std::chars_format::fixed, 3);
+  return shell::FitText(std::string_view(buffer, static_cast<std::size_t>(written.ptr - buffer)),
+                        5);
 }
 
 // The confidence level as a whole percent in 3 characters, then " Lim.".
@@ -94,8 +95,13 @@ GageTable ThreeWayAnovaTable(const shell::Request& request, const StudyNames& na
   table.Heading(2, "", request.Text(strings::kHeadDf));
   table.Heading(3, request.Text(strings::kHeadMean), request.Text(strings::kHeadSquares));
   table.Format(2, 8, kWholeNumber);
-  const int labels[] = {0, 0, 0, strings::kRowOperatorsByParts, strings::kRowOperatorsByTrials,
-                        strings::kRowPartsByTrials, strings::kRowThreeWay};
+  const int labels[] = {0,
+                        0,
+                        0,
+                        strings::kRowOperatorsByParts,
+                        strings::kRowOperatorsByTrials,
+                        strings::kRowPartsByTrials,
+                        strings::kRowThreeWay};
   const double total = anova.rows[kThreeWayTotal].ss;
   for (int row = 0; row < kThreeWay + 1; ++row) {
     table.Label(row, row <= kTrials ? EffectLabel(request, names, row) : request.Text(labels[row]));
@@ -167,8 +173,7 @@ GageTable TwoWayAnovaTable(const shell::Request& request, const StudyNames& name
 }
 
 GageTable AnovaVarianceTable(const shell::Request& request, const Study& study,
-                             const StudyNames& names, const TwoWayAnalysis& a,
-                             double confidence) {
+                             const StudyNames& names, const TwoWayAnalysis& a, double confidence) {
   GageTable table(8, 6, kComponentLabelWidth);
   table.Title(1, request.Text(strings::kVarianceTitle) + names.measure);
   table.Title(2, ComponentMeanLine(request, study));
@@ -220,8 +225,7 @@ GageTable AnovaPercentToleranceTable(const shell::Request& request, const Study&
                      request.Text(strings::kAnovaPctSigmaNote) + TitleNumber(k));
   table.Title(2, ComponentMeanLine(request, study));
   table.Title(3, CountsLine(request.Text(strings::kTitleCounts), study.size));
-  table.Header(request.Text(strings::kHeadSource) +
-               request.Text(strings::kHeadTheoreticalMsLower));
+  table.Header(request.Text(strings::kHeadSource) + request.Text(strings::kHeadTheoreticalMsLower));
   const std::string level = LevelHeading(request, confidence);
   table.Heading(0, request.Text(strings::kHeadUnits2), request.Text(strings::kHeadMeasure));
   table.Heading(1, level, request.Text(strings::kHeadLowerConf));

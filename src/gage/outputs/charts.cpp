@@ -62,25 +62,23 @@ host::ChartSpec DispersionChart(const shell::Request& request, const Study& stud
   const ControlLimits limits = sigma ? SigmaChartLimits(cells, study.size.trials)
                                      : RangeChartLimits(cells, study.size.trials);
   host::ChartSpec chart;
-  chart.title.push_back(Trim(request.Text(sigma ? strings::kSigmaChartTitle
-                                                : strings::kRangeChartTitle)) +
-                        " - " + request.Text(by_operator ? strings::kByOperators
-                                                         : strings::kByParts));
+  chart.title.push_back(
+      Trim(request.Text(sigma ? strings::kSigmaChartTitle : strings::kRangeChartTitle)) + " - " +
+      request.Text(by_operator ? strings::kByOperators : strings::kByParts));
   chart.title.push_back(Trim(request.Text(sigma ? strings::kSigmaMean : strings::kRangeMean)) +
                         " " + TitleNumber(limits.centre) + "   " +
-                        Trim(request.Text(sigma ? strings::kSdSigma : strings::kRangeSigma)) +
-                        " " + TitleNumber(limits.sigma) + "   " +
+                        Trim(request.Text(sigma ? strings::kSdSigma : strings::kRangeSigma)) + " " +
+                        TitleNumber(limits.sigma) + "   " +
                         Trim(request.Text(strings::kTrialsLegend)) + " " +
                         std::to_string(study.size.trials));
   chart.y_axis.title = sigma ? WithVariable(request, strings::kSdsAxisVariable, strings::kSdsAxis,
                                             names.measure, names)
                              : WithVariable(request, strings::kRangesAxisVariable,
                                             strings::kRangesAxis, names.measure, names);
-  chart.x_axis.title =
-      by_operator ? WithVariable(request, strings::kOperatorsAxisVariable, strings::kOperatorsAxis,
-                                 names.operators, names)
-                  : WithVariable(request, strings::kPartsAxisVariable, strings::kPartsAxis,
-                                 names.parts, names);
+  chart.x_axis.title = by_operator ? WithVariable(request, strings::kOperatorsAxisVariable,
+                                                  strings::kOperatorsAxis, names.operators, names)
+                                   : WithVariable(request, strings::kPartsAxisVariable,
+                                                  strings::kPartsAxis, names.parts, names);
   host::ChartSeries series;
   series.style = host::SeriesStyle::kLineAndMarkers;
   for (std::size_t i = 0; i < cells.size(); ++i)
@@ -91,8 +89,8 @@ host::ChartSpec DispersionChart(const shell::Request& request, const Study& stud
   chart.x_axis.maximum = static_cast<double>(cells.size() + 1);
   chart.y_axis.minimum = 0.0;
   const auto line = [&](double at, int label) {
-    chart.reference_lines.push_back({host::ReferenceOrientation::kHorizontal, at,
-                                     request.Text(label) + " " + TitleNumber(at)});
+    chart.reference_lines.push_back(
+        {host::ReferenceOrientation::kHorizontal, at, request.Text(label) + " " + TitleNumber(at)});
   };
   line(limits.centre, strings::kCentreLine);
   if (limits.upper) line(*limits.upper, strings::kUpperLimit);
@@ -102,9 +100,7 @@ host::ChartSpec DispersionChart(const shell::Request& request, const Study& stud
   const std::int64_t outer = by_operator ? study.size.operators : study.size.parts;
   if (outer <= static_cast<std::int64_t>(kMostLabelledTicks))
     for (std::int64_t b = 0; b < outer; ++b)
-      chart.x_axis.ticks.push_back(
-          {static_cast<double>(b * inner + 1),
-           std::to_string(b + 1)});
+      chart.x_axis.ticks.push_back({static_cast<double>(b * inner + 1), std::to_string(b + 1)});
   return chart;
 }
 
@@ -156,12 +152,12 @@ host::ChartSpec CombinedPlot(const shell::Request& request, const Study& study,
   const StudySize& s = study.size;
   const bool means = names.data_sheet || !names.trials.empty();
   host::ChartSpec chart;
-  chart.title.push_back(request.Text(means ? strings::kCombinedTitle
-                                           : strings::kCombinedTitleNoTrials));
+  chart.title.push_back(
+      request.Text(means ? strings::kCombinedTitle : strings::kCombinedTitleNoTrials));
   for (std::string& line : StudyLines(request, study, names)) chart.title.push_back(line);
   chart.y_axis.title = request.Text(means ? strings::kMeanMeasureAxis : strings::kMeasureAxis);
-  chart.x_axis.title = WithVariable(request, strings::kPartsAxisVariable, strings::kPartsAxis,
-                                    names.parts, names);
+  chart.x_axis.title =
+      WithVariable(request, strings::kPartsAxisVariable, strings::kPartsAxis, names.parts, names);
   const std::vector<CellStatistics> cells = CellsOf(study, true);
   for (std::int64_t o = 0; o < s.operators; ++o) {
     host::ChartSeries series;
@@ -200,24 +196,27 @@ host::ChartSpec BoxPlot(const shell::Request& request, const Study& study, const
       part_means.push_back(cells[static_cast<std::size_t>(o * s.parts + p)].mean);
     const FiveNumbers five = TukeyFiveNumbers(part_means);
     const double x = static_cast<double>(o + 1);
-    whiskers.points.insert(whiskers.points.end(),
-                           {{x, five.minimum}, {x, five.lower_hinge}, {x, gap},
-                            {x, five.upper_hinge}, {x, five.maximum}, {x, gap}});
+    whiskers.points.insert(whiskers.points.end(), {{x, five.minimum},
+                                                   {x, five.lower_hinge},
+                                                   {x, gap},
+                                                   {x, five.upper_hinge},
+                                                   {x, five.maximum},
+                                                   {x, gap}});
     boxes.points.insert(boxes.points.end(), {{x - kHalfWidth, five.lower_hinge},
                                              {x + kHalfWidth, five.lower_hinge},
                                              {x + kHalfWidth, five.upper_hinge},
                                              {x - kHalfWidth, five.upper_hinge},
                                              {x - kHalfWidth, five.lower_hinge},
                                              {x, gap}});
-    medians.points.insert(medians.points.end(), {{x - kHalfWidth, five.median},
-                                                 {x + kHalfWidth, five.median},
-                                                 {x, gap}});
+    medians.points.insert(medians.points.end(),
+                          {{x - kHalfWidth, five.median}, {x + kHalfWidth, five.median}, {x, gap}});
   }
   chart.series = {std::move(whiskers), std::move(boxes), std::move(medians)};
   chart.x_axis.minimum = 0.5;
   chart.x_axis.maximum = static_cast<double>(s.operators) + 0.5;
   std::vector<std::string> entries;
-  for (std::int64_t o = 0; o < s.operators; ++o) entries.push_back(OperatorEntry(request, labels, o));
+  for (std::int64_t o = 0; o < s.operators; ++o)
+    entries.push_back(OperatorEntry(request, labels, o));
   chart.x_axis.ticks = LabelledTicks(entries, 1.0, 1.0);
   return chart;
 }

@@ -20,8 +20,7 @@ host::ChartSpec DispersionChart(const shell::Request& request, const Study& stud
                                 const StudyNames& names, bool sigma, bool by_operator);
 // ceil(O / 37) plots.
 std::vector<host::ChartSpec> RepeatabilityPlots(const shell::Request& request, const Study& study,
-                                                const StudyNames& names,
-                                                const LevelLabels& labels);
+                                                const StudyNames& names, const LevelLabels& labels);
 host::ChartSpec CombinedPlot(const shell::Request& request, const Study& study,
                              const StudyNames& names, const LevelLabels& labels);
 host::ChartSpec BoxPlot(const shell::Request& request, const Study& study, const StudyNames& names,

@@ -32,10 +32,9 @@ std::vector<std::string> InputSummary(const shell::Request& request, const Study
                     "  " + request.Text(strings::kSummaryPartsSheet) + std::to_string(s.parts) +
                     "  " + request.Text(strings::kSummaryTrialsSheet) + std::to_string(s.trials));
   } else {
-    std::string line = Named(request.Text(strings::kSummaryOperatorsFile), names.operators,
-                             s.operators) +
-                       "  " + Named(request.Text(strings::kSummaryPartsFile), names.parts, s.parts) +
-                       "  ";
+    std::string line =
+        Named(request.Text(strings::kSummaryOperatorsFile), names.operators, s.operators) + "  " +
+        Named(request.Text(strings::kSummaryPartsFile), names.parts, s.parts) + "  ";
     line += names.trials.empty()
                 ? request.Text(strings::kSummaryNoTrials) + "1"
                 : Named(request.Text(strings::kSummaryTrialsFile), names.trials, s.trials);
@@ -49,8 +48,8 @@ GageTable DescriptiveTable(const shell::Request& request, const Study& study,
   const StudySize& s = study.size;
   const std::int64_t levels = by_operator ? s.operators : s.parts;
   GageTable table(static_cast<int>(levels), 5, kLevelLabelWidth);
-  table.Title(1, request.Text(by_operator ? strings::kDescriptiveByOperator
-                                          : strings::kDescriptiveByPart));
+  table.Title(
+      1, request.Text(by_operator ? strings::kDescriptiveByOperator : strings::kDescriptiveByPart));
   const std::string moments =
       Labelled(request.Text(strings::kAnovaTitleMean), study.mean) + "  " +
       Labelled(request.Text(names.data_sheet ? strings::kAnovaTitleSd : strings::kDescriptiveSd),

@@ -68,8 +68,8 @@ GageTable DataSheetTable(const shell::Request& request, const StudySize& size) {
     const std::string lead = operator_text + std::to_string(o);
     for (std::int64_t t = 1; t <= size.trials; ++t) {
       const std::string first = t == 1 ? lead : std::string();
-      table.Label(row++, shell::FitText(first, shell::CharacterCount(lead) + 3) + trial_text +
-                             " " + std::to_string(t));
+      table.Label(row++, shell::FitText(first, shell::CharacterCount(lead) + 3) + trial_text + " " +
+                             std::to_string(t));
     }
     if (o < size.operators) table.Label(row++, "");
   }
@@ -86,8 +86,8 @@ host::NewDataFile DesignFile(const shell::Request& request, const StudySize& siz
                              const std::vector<std::int32_t>& order) {
   host::NewDataFile file;
   file.missing_code = kDesignMissingCode;
-  for (const int name : {strings::kFileOperator, strings::kFilePart, strings::kFileTrial,
-                         strings::kFileMeasure})
+  for (const int name :
+       {strings::kFileOperator, strings::kFilePart, strings::kFileTrial, strings::kFileMeasure})
     file.variables.push_back({Trimmed(request, name), {}});
   for (auto& variable : file.variables) variable.values.reserve(order.size());
   for (const std::int32_t position : order) {

@@ -21,8 +21,7 @@ GageTable::GageTable(int rows, int columns, int label_width)
 void GageTable::Set(int row, int column, std::optional<double> value) {
   if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
   values_[static_cast<std::size_t>(column) * static_cast<std::size_t>(rows_) +
-          static_cast<std::size_t>(row)] =
-      value && std::isfinite(*value) ? *value : host::kMissing;
+          static_cast<std::size_t>(row)] = value && std::isfinite(*value) ? *value : host::kMissing;
 }
 
 std::optional<double> GageTable::Get(int row, int column) const {

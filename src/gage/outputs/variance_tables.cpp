@@ -41,8 +41,7 @@ std::string SourceHeader(const shell::Request& request, RangeMode mode, bool lon
 }  // namespace
 
 GageTable RangeVarianceTable(const shell::Request& request, const Study& study,
-                             const StudyNames& names, RangeMode mode,
-                             const RangeComponents& c) {
+                             const StudyNames& names, RangeMode mode, const RangeComponents& c) {
   GageTable table(7, 4, kVarianceLabelWidth);
   table.Title(1, request.Text(strings::kVarianceTitle) + names.measure);
   table.Title(2, RangeSummary(request, study, mode, c));

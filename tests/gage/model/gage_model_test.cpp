@@ -11,6 +11,7 @@
 #include <string>
 
 #include "gage/model/anova.h"
+#include "gage/model/chart_statistics.h"
 #include "gage/model/d2_star.h"
 #include "gage/model/design_order.h"
 #include "gage/model/range_method.h"
@@ -125,6 +126,39 @@ TEST(Anova, ReproducesTheAiagAnovaTable) {
   EXPECT_GT(*with.repeatability.limits.upper, with.repeatability.sigma);
   EXPECT_LT(*wide.repeatability.limits.lower, *with.repeatability.limits.lower);
   EXPECT_GT(*wide.rr.limits.upper, *with.rr.limits.upper);
+}
+
+TEST(Anova, PooledComponentsMatchTheManual) {
+  // AIAG MSA, ANOVA method without the interaction (pooled into the error): EV 0.199933,
+  // AV 0.226838, GRR 0.302373, PV 1.042303 (standard deviations).
+  const Study study = AiagStudy();
+  const TwoWayAnalysis a = ComputeTwoWay(study, ComputeThreeWay(study), false, 0.90);
+  EXPECT_NEAR(a.repeatability.sigma, 0.199933, 5e-6);
+  EXPECT_NEAR(a.operator_component.sigma, 0.226838, 5e-6);
+  EXPECT_NEAR(a.rr.sigma, 0.302373, 5e-6);
+  // The manual works from rounded mean squares: its PV agrees to 3e-5.
+  EXPECT_NEAR(a.part_component.sigma, 1.042303, 3e-5);
+}
+
+TEST(ChartStatistics, HingesAndLimits) {
+  // Tukey's hinges of 1..9: 3 and 7; of 1..8: 2.5 and 6.5 (halves of 4 values each).
+  const FiveNumbers odd = TukeyFiveNumbers({9, 1, 8, 2, 7, 3, 6, 4, 5});
+  EXPECT_DOUBLE_EQ(odd.lower_hinge, 3.0);
+  EXPECT_DOUBLE_EQ(odd.median, 5.0);
+  EXPECT_DOUBLE_EQ(odd.upper_hinge, 7.0);
+  const FiveNumbers even = TukeyFiveNumbers({1, 2, 3, 4, 5, 6, 7, 8});
+  EXPECT_DOUBLE_EQ(even.lower_hinge, 2.5);
+  EXPECT_DOUBLE_EQ(even.upper_hinge, 6.5);
+  // Ranges of 2 trials: centre R-bar, sigma = d3/d2 R-bar = 0.8525/1.1284 R-bar; the lower
+  // limit R-bar - 3 sigma is negative and drawn at 0.
+  const std::vector<CellStatistics> cells = {{0, 1.0, 0}, {0, 3.0, 0}};
+  const ControlLimits limits = RangeChartLimits(cells, 2);
+  EXPECT_DOUBLE_EQ(limits.centre, 2.0);
+  EXPECT_NEAR(limits.sigma, 0.8525 / 1.1284 * 2.0, 1e-4);
+  EXPECT_DOUBLE_EQ(*limits.lower, 0.0);
+  EXPECT_NEAR(*limits.upper, 2.0 + 3.0 * 0.8525 / 1.1284 * 2.0, 1e-3);
+  EXPECT_FALSE(RangeChartLimits(cells, 26).upper.has_value());
+  EXPECT_FALSE(SigmaChartLimits(cells, 71).upper.has_value());
 }
 
 TEST(Anova, SmallestStudyDegreesOfFreedom) {

@@ -54,14 +54,14 @@ void WriteDataFile(const std::string& path, const NewDataFile& file) {
   for (std::size_t v = 0; v < file.variables.size(); ++v)
     text += (v > 0 || names ? "," : "") + Field(file.variables[v].name);
   text += '\n';
-  const std::size_t cases = file.variables.empty() ? file.case_names.size()
-                                                   : file.variables.front().values.size();
+  const std::size_t cases =
+      file.variables.empty() ? file.case_names.size() : file.variables.front().values.size();
   for (std::size_t c = 0; c < cases; ++c) {
     if (names) text += Field(c < file.case_names.size() ? file.case_names[c] : std::string());
     for (std::size_t v = 0; v < file.variables.size(); ++v) {
       const auto& values = file.variables[v].values;
-      const double value = c < values.size() && std::isfinite(values[c]) ? values[c]
-                                                                           : file.missing_code;
+      const double value =
+          c < values.size() && std::isfinite(values[c]) ? values[c] : file.missing_code;
       text += (v > 0 || names ? "," : "") + FormatNumber(value);
     }
     text += '\n';
