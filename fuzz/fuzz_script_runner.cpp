@@ -1,8 +1,8 @@
 // Scripts played against the dialogs as a person would press and type: the input is a
 // script (the corpus starts from the shipped examples and test scripts), run on a small
 // data file, its first statements only. Statements that would reach outside the run (open
-// another file, write an output folder) are skipped; everything else runs, so that random
-// member writes and button presses meet every dialog the chain opens.
+// another file, write an output folder, save a design as a new data file) are skipped; everything
+// else runs, so that random member writes and button presses meet every dialog the chain opens.
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
@@ -16,6 +16,12 @@ namespace {
 constexpr std::size_t kMaxStatements = 64;
 
 bool ReachesOutside(const kpa::script::Statement& statement) {
+  for (const char* member : {"SaveDesign", "SaveDesignAsRAndRDataSheet", "ResultsSaveFileName"})
+    if (kpa::script::SameWord(statement.member, member)) return true;
+  // The save buttons of the design results dialog, pressed by number.
+  if (kpa::script::SameWord(statement.object, "Dialog"))
+    return statement.text.find("197") != std::string::npos ||
+           statement.text.find("274") != std::string::npos;
   if (!kpa::script::SameWord(statement.object, "Host")) return false;
   for (const char* member : {"OpenDataFile", "OutputFolder", "QueueFileName"})
     if (kpa::script::SameWord(statement.member, member)) return true;
