@@ -47,7 +47,8 @@ void RunRequest(benchmark::State& state, kpa::gage::GageRequest code, sh::GageEs
 }
 
 void BM_RangeVariance_1800(benchmark::State& state) {
-  RunRequest(state, kpa::gage::GageRequest::kVarianceEstimation, sh::GageEstimation::kStandardDeviations);
+  RunRequest(state, kpa::gage::GageRequest::kVarianceEstimation,
+             sh::GageEstimation::kStandardDeviations);
 }
 void BM_AnovaVariance_1800(benchmark::State& state) {
   RunRequest(state, kpa::gage::GageRequest::kVarianceEstimation, sh::GageEstimation::kAnova);
@@ -82,9 +83,11 @@ void BM_ReadDataFile_100000Cases(benchmark::State& state) {
   settings.part_variable = 2;
   settings.trial_variable = 3;
   settings.measure_variable = 4;
-  for (std::int64_t i = 1; i <= kOperators; ++i) settings.operator_codes.push_back(static_cast<double>(i));
+  for (std::int64_t i = 1; i <= kOperators; ++i)
+    settings.operator_codes.push_back(static_cast<double>(i));
   for (std::int64_t i = 1; i <= kParts; ++i) settings.part_codes.push_back(static_cast<double>(i));
-  for (std::int64_t i = 1; i <= kTrials; ++i) settings.trial_codes.push_back(static_cast<double>(i));
+  for (std::int64_t i = 1; i <= kTrials; ++i)
+    settings.trial_codes.push_back(static_cast<double>(i));
   std::uint32_t seed = 1;
   for (auto _ : state) {
     state.PauseTiming();

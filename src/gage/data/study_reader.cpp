@@ -12,6 +12,8 @@ namespace {
 
 constexpr double kLargestCode = 100000000.0;
 constexpr double kLargestMeasurement = 1e30;
+// More cells than any memory holds (8 bytes each): refused before anything is allocated.
+constexpr double kLargestStudy = 1e12;
 
 // Index of each selected code (rounded to a whole number); a code selected twice keeps its
 // first index, which is where a search of the layout in order would find it.
@@ -65,6 +67,13 @@ StudyRead ReadDataFileStudy(shell::Request& request, const shell::GageSettings& 
   read.study.size = DataFileStudySize(settings);
   const StudySize size = read.study.size;
   const bool trials = settings.trial_variable != 0;
+  // Code lists can be long: their product is checked before it is formed, so it cannot wrap.
+  if (static_cast<double>(size.operators) * static_cast<double>(size.parts) *
+          static_cast<double>(size.trials) >
+      kLargestStudy) {
+    read.status = StudyReadStatus::kTooLarge;
+    return read;
+  }
   std::vector<bool> filled;
   try {
     read.study.x.assign(static_cast<std::size_t>(size.Measurements()), 0.0);

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "gage/model/running_statistics.h"
 #include "shell/probability/control_constants.h"
 
 namespace kpa::gage {
@@ -45,18 +46,9 @@ std::vector<CellStatistics> CellsOf(const Study& study, bool by_operator) {
     for (std::int64_t b = 0; b < inner; ++b) {
       const std::int64_t o = by_operator ? a : b;
       const std::int64_t p = by_operator ? b : a;
-      double mean = 0.0, ss = 0.0;
-      double low = study.At(o, p, 0), high = low;
-      for (std::int64_t t = 0; t < s.trials; ++t) {
-        const double x = study.At(o, p, t);
-        low = std::min(low, x);
-        high = std::max(high, x);
-        const double old = mean;
-        mean += (x - mean) / static_cast<double>(t + 1);
-        ss += (x - old) * (x - mean);
-      }
-      const double sd = s.trials > 1 ? std::sqrt(ss / static_cast<double>(s.trials - 1)) : 0.0;
-      cells.push_back({mean, high - low, sd});
+      RunningStatistics trials;
+      for (std::int64_t t = 0; t < s.trials; ++t) trials.Add(study.At(o, p, t));
+      cells.push_back({trials.mean, trials.Range(), trials.Sd()});
     }
   return cells;
 }

@@ -1,6 +1,6 @@
 #include "gage/model/layout.h"
 
-#include <cmath>
+#include "gage/model/running_statistics.h"
 
 namespace kpa::gage {
 
@@ -13,17 +13,10 @@ LayoutCell CellOfIndex(const StudySize& size, std::int64_t index) {
 }
 
 void ComputeOverallMoments(Study& study) {
-  double mean = 0.0;
-  double ss = 0.0;
-  std::int64_t n = 0;
-  for (const double value : study.x) {
-    ++n;
-    const double old_mean = mean;
-    mean += (value - mean) / static_cast<double>(n);
-    ss += (value - old_mean) * (value - mean);
-  }
-  study.mean = mean;
-  study.sd = n > 1 ? std::sqrt(ss / static_cast<double>(n - 1)) : 0.0;
+  RunningStatistics all;
+  for (const double value : study.x) all.Add(value);
+  study.mean = all.mean;
+  study.sd = all.Sd();
 }
 
 }  // namespace kpa::gage

@@ -40,8 +40,7 @@ struct Study {
   }
 };
 
-// Mean and standard deviation (divisor n - 1) of the study's measurements, by the running
-// update of Welford (1962).
+// Mean and standard deviation (divisor n - 1) of the study's measurements.
 void ComputeOverallMoments(Study& study);
 
 }  // namespace kpa::gage

@@ -5,30 +5,13 @@
 #include <vector>
 
 #include "gage/model/d2_star.h"
+#include "gage/model/running_statistics.h"
 #include "shell/probability/control_constants.h"
 
 namespace kpa::gage {
 namespace {
 
-// Running mean and sum of squares (Welford 1962).
-struct Moments {
-  double mean = 0.0;
-  double ss = 0.0;
-  std::int64_t n = 0;
-  double minimum = 0.0;
-  double maximum = 0.0;
-  void Add(double x) {
-    if (n == 0) minimum = maximum = x;
-    minimum = std::min(minimum, x);
-    maximum = std::max(maximum, x);
-    ++n;
-    const double old = mean;
-    mean += (x - mean) / static_cast<double>(n);
-    ss += (x - old) * (x - mean);
-  }
-  double Range() const { return maximum - minimum; }
-  double Sd() const { return n > 1 ? std::sqrt(ss / static_cast<double>(n - 1)) : 0.0; }
-};
+using Moments = RunningStatistics;
 
 }  // namespace
 

@@ -67,6 +67,18 @@ std::string ComponentMeanLine(const shell::Request& request, const Study& study)
          Labelled(request.Text(strings::kAnovaTitleSd), study.sd);
 }
 
+// What the component and percent-tolerance tables share: the moments and the counts in title
+// lines 2 and 3, the label column's heading, and the headings of the two limit columns.
+void ComponentFrame(GageTable& table, const shell::Request& request, const Study& study,
+                    int header_note, double confidence) {
+  table.Title(2, ComponentMeanLine(request, study));
+  table.Title(3, CountsLine(request.Text(strings::kTitleCounts), study.size));
+  table.Header(request.Text(strings::kHeadSource) + request.Text(header_note));
+  const std::string level = LevelHeading(request, confidence);
+  table.Heading(1, level, request.Text(strings::kHeadLowerConf));
+  table.Heading(2, level, request.Text(strings::kHeadUpperConf));
+}
+
 const VarianceComponent* ComponentOfRow(const TwoWayAnalysis& a, int row) {
   switch (row) {
     case 0:
@@ -176,14 +188,9 @@ GageTable AnovaVarianceTable(const shell::Request& request, const Study& study,
                              const StudyNames& names, const TwoWayAnalysis& a, double confidence) {
   GageTable table(8, 6, kComponentLabelWidth);
   table.Title(1, request.Text(strings::kVarianceTitle) + names.measure);
-  table.Title(2, ComponentMeanLine(request, study));
-  table.Title(3, CountsLine(request.Text(strings::kTitleCounts), study.size));
-  table.Header(request.Text(strings::kHeadSource) + request.Text(strings::kHeadTheoreticalMs));
-  const std::string level = LevelHeading(request, confidence);
+  ComponentFrame(table, request, study, strings::kHeadTheoreticalMs, confidence);
   table.Heading(0, request.Text(strings::kHeadEstimatedSigma1),
                 request.Text(strings::kHeadEstimatedSigma2));
-  table.Heading(1, level, request.Text(strings::kHeadLowerConf));
-  table.Heading(2, level, request.Text(strings::kHeadUpperConf));
   table.Heading(3, request.Text(strings::kHeadVariance),
                 request.Text(strings::kHeadVarianceEstimated));
   table.Heading(4, request.Text(strings::kHeadPercentOf), request.Text(strings::kHeadRR));
@@ -223,13 +230,8 @@ GageTable AnovaPercentToleranceTable(const shell::Request& request, const Study&
   GageTable table(10, 6, kPercentLabelWidth);
   table.Title(1, request.Text(strings::kPctTitle) + " " + names.measure + "  " +
                      request.Text(strings::kAnovaPctSigmaNote) + TitleNumber(k));
-  table.Title(2, ComponentMeanLine(request, study));
-  table.Title(3, CountsLine(request.Text(strings::kTitleCounts), study.size));
-  table.Header(request.Text(strings::kHeadSource) + request.Text(strings::kHeadTheoreticalMsLower));
-  const std::string level = LevelHeading(request, confidence);
+  ComponentFrame(table, request, study, strings::kHeadTheoreticalMsLower, confidence);
   table.Heading(0, request.Text(strings::kHeadUnits2), request.Text(strings::kHeadMeasure));
-  table.Heading(1, level, request.Text(strings::kHeadLowerConf));
-  table.Heading(2, level, request.Text(strings::kHeadUpperConf));
   table.Heading(3, request.Text(strings::kHeadProc2), request.Text(strings::kHeadVariation));
   table.Heading(4, request.Text(strings::kHeadTotalPct), request.Text(strings::kHeadContribution));
   table.Heading(5, request.Text(strings::kHeadPercentOfTol), request.Text(strings::kHeadTolerance));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gage/model/running_statistics.h"
 #include "resources/ids/gage_strings.h"
 #include "shell/results/fixed_text.h"
 
@@ -72,27 +73,18 @@ GageTable DescriptiveTable(const shell::Request& request, const Study& study,
   table.Heading(4, "", request.Text(strings::kColumnSd));
   const std::vector<std::string>& row_labels = by_operator ? labels.operators : labels.parts;
   for (std::int64_t level = 0; level < levels; ++level) {
-    double mean = 0.0, ss = 0.0, minimum = 0.0, maximum = 0.0;
-    std::int64_t n = 0;
+    RunningStatistics values;
     const std::int64_t others = by_operator ? s.parts : s.operators;
     for (std::int64_t other = 0; other < others; ++other)
-      for (std::int64_t t = 0; t < s.trials; ++t) {
-        const double x = by_operator ? study.At(level, other, t) : study.At(other, level, t);
-        if (n == 0) minimum = maximum = x;
-        minimum = std::min(minimum, x);
-        maximum = std::max(maximum, x);
-        ++n;
-        const double old = mean;
-        mean += (x - mean) / static_cast<double>(n);
-        ss += (x - old) * (x - mean);
-      }
+      for (std::int64_t t = 0; t < s.trials; ++t)
+        values.Add(by_operator ? study.At(level, other, t) : study.At(other, level, t));
     const int row = static_cast<int>(level);
     table.Label(row, row_labels[static_cast<std::size_t>(level)]);
-    table.Set(row, 0, mean);
-    table.Set(row, 1, mean - study.mean);
-    table.Set(row, 2, minimum);
-    table.Set(row, 3, maximum);
-    if (n > 1) table.Set(row, 4, std::sqrt(ss / static_cast<double>(n - 1)));
+    table.Set(row, 0, values.mean);
+    table.Set(row, 1, values.mean - study.mean);
+    table.Set(row, 2, values.minimum);
+    table.Set(row, 3, values.maximum);
+    if (values.n > 1) table.Set(row, 4, values.Sd());
   }
   return table;
 }

@@ -3,6 +3,9 @@
 // cases of the design generator.
 #include <gtest/gtest.h>
 
+#include <boost/math/distributions/chi_squared.hpp>
+#include <boost/math/distributions/fisher_f.hpp>
+
 #include <algorithm>
 #include <cmath>
 #include <fstream>
@@ -138,6 +141,27 @@ TEST(Anova, PooledComponentsMatchTheManual) {
   EXPECT_NEAR(a.rr.sigma, 0.302373, 5e-6);
   // The manual works from rounded mean squares: its PV agrees to 3e-5.
   EXPECT_NEAR(a.part_component.sigma, 1.042303, 3e-5);
+}
+
+TEST(Anova, ConfidenceLimitsAgainstBoost) {
+  // Limits at 90 %, written with Boost.Math's chi-square and F quantiles (lower tails):
+  // repeatability sqrt(nu·MS_E / chi2_{1-q}) and the operator component
+  // sqrt((MS_O / (MS_OP·F) - 1)·MS_OP / (T·P)) with F the quantile of F(O-1, (O-1)(P-1)).
+  const Study study = AiagStudy();
+  const ThreeWayTable three = ComputeThreeWay(study);
+  const TwoWayAnalysis a = ComputeTwoWay(study, three, true, 0.90);
+  const double nu = 60.0, ms_e = a.error.ms;
+  const boost::math::chi_squared chi(nu);
+  EXPECT_NEAR(*a.repeatability.limits.upper, std::sqrt(nu * ms_e / quantile(chi, 0.05)), 1e-6);
+  EXPECT_NEAR(*a.repeatability.limits.lower, std::sqrt(nu * ms_e / quantile(chi, 0.95)), 1e-6);
+  const boost::math::fisher_f f(2.0, 18.0);
+  const double ms_o = a.operators.ms, ms_op = a.operators_by_parts.ms;
+  const auto operator_limit = [&](double lower_tail) {
+    return std::sqrt(
+        std::max((ms_o / (ms_op * quantile(f, lower_tail)) - 1.0) * ms_op / 30.0, 0.0));
+  };
+  EXPECT_NEAR(*a.operator_component.limits.upper, operator_limit(0.05), 1e-5);
+  EXPECT_NEAR(*a.operator_component.limits.lower, operator_limit(0.95), 1e-5);
 }
 
 TEST(ChartStatistics, HingesAndLimits) {
