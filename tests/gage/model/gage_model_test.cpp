@@ -24,10 +24,11 @@ namespace {
 
 // The AIAG example as the reference data set holds it (operator, part, trial, measure).
 Study AiagStudy() {
-  std::ifstream file(KPA_SHARED_DATA_DIR "/gage_aiag_msa.csv");
+  std::ifstream file(KPA_SOURCE_DIR "/examples/data/gage_aiag_msa.csv");
   Study study;
   study.size = {3, 10, 3};
   study.x.assign(90, 0.0);
+  EXPECT_TRUE(file.is_open()) << "the AIAG example data file is missing";
   std::string line;
   while (std::getline(file, line)) {
     if (line.empty() || line[0] == '#' || line[0] == '"') continue;
