@@ -294,9 +294,10 @@ AutomationStatus DialogAutomation::CallBound(shell::CAnalysisModelessDialog& dia
       return Fail(AutomationStatus::kBadParameterCount,
                   std::string(row.member) + " takes at most " +
                       std::to_string(row.optional_parameters) + " arguments");
-    return row.own_action(dialog, arguments);
-  }
-  if (!arguments.empty())
+    // An own action with a control takes its arguments into the dialog, then presses it.
+    const AutomationStatus prepared = row.own_action(dialog, arguments);
+    if (prepared != AutomationStatus::kOk || row.control_id == 0) return prepared;
+  } else if (!arguments.empty())
     return Fail(AutomationStatus::kBadParameterCount,
                 std::string(row.member) + " takes no arguments");
   const shell::Control* control = nullptr;

@@ -14,9 +14,9 @@ using MT = MemberType;
 using AC = Access;
 
 // The percent-tolerance actions: a given total tolerance or number of sigma intervals
-// replaces the field's value before the button is pressed, as typing it would.
-AutomationStatus PercentTolerance(shell::CAnalysisModelessDialog& dialog,
-                                  std::span<const Variant> arguments, int button) {
+// replaces the field's value, as typing it would, before the button is pressed.
+AutomationStatus TakeToleranceArguments(shell::CAnalysisModelessDialog& dialog,
+                                        std::span<const Variant> arguments) {
   const int fields[] = {c::kTolerance, c::kSigmaIntervals};
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     if (std::holds_alternative<std::monostate>(arguments[i])) continue;
@@ -30,23 +30,7 @@ AutomationStatus PercentTolerance(shell::CAnalysisModelessDialog& dialog,
                                        : "numberofintervals takes a number");
     dialog.SetValue(fields[i], value);
   }
-  const shell::Control* control = dialog.FindControl(button);
-  if (control == nullptr || !control->enabled)
-    throw AutomationException("the percent tolerance analysis is not available for this study");
-  dialog.Press(button);
-  if (dialog.LastRequestStatus() != shell::RequestStatus::kDone)
-    throw AutomationException("no output was produced");
   return AutomationStatus::kOk;
-}
-
-AutomationStatus RangePercentTolerance(shell::CAnalysisModelessDialog& dialog,
-                                       std::span<const Variant> arguments) {
-  return PercentTolerance(dialog, arguments, c::kRangePercentTolerance);
-}
-
-AutomationStatus AnovaPercentTolerance(shell::CAnalysisModelessDialog& dialog,
-                                       std::span<const Variant> arguments) {
-  return PercentTolerance(dialog, arguments, c::kAnovaPercentTolerance);
 }
 
 constexpr MemberRow kTypeOfAnalysisRow = {"TypeOfAnalysis",   MT::kEnum,
@@ -112,13 +96,13 @@ constexpr MemberRow kAnalysisResultsMembers[] = {
     {"RangePercentTolerance",
      MT::kAction,
      AC::kCall,
-     0,
+     c::kRangePercentTolerance,
      "Range method, percent tolerance analysis",
      {},
      shell::ListKind::kVariables,
      nullptr,
      nullptr,
-     &RangePercentTolerance,
+     &TakeToleranceArguments,
      2,
      "optional arguments: total tolerance, number of sigma intervals"},
     {"AdjustAppraiserVariability", MT::kInteger, AC::kReadWrite, c::kAdjustAppraiser,
@@ -128,13 +112,13 @@ constexpr MemberRow kAnalysisResultsMembers[] = {
     {"AnovaPercentTolerance",
      MT::kAction,
      AC::kCall,
-     0,
+     c::kAnovaPercentTolerance,
      "ANOVA method, percent tolerance analysis",
      {},
      shell::ListKind::kVariables,
      nullptr,
      nullptr,
-     &AnovaPercentTolerance,
+     &TakeToleranceArguments,
      2,
      "optional arguments: total tolerance, number of sigma intervals"},
     {"CompleteANOVATable", MT::kAction, AC::kCall, c::kCompleteAnova, "Complete ANOVA table"},

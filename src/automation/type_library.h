@@ -72,8 +72,8 @@ struct MemberRow {
   shell::ListKind list_kind = shell::ListKind::kVariables;  // for kListVariant
   OwnGetter own_get = nullptr;
   OwnSetter own_set = nullptr;
-  OwnAction own_action = nullptr;
-  int optional_parameters = 0;  // for own actions
+  OwnAction own_action = nullptr;  // with a control: takes the arguments, then it is pressed
+  int optional_parameters = 0;     // for own actions
   // What the member means where its name alone could mislead; kpa's own explanation, shown
   // by `kpa members` and `kpa shell`, not part of the type library.
   std::string_view note = {};

@@ -128,7 +128,6 @@ RequestStatus Variance(GageContext& context, bool percent) {
   const shell::GageSettings& s = context.settings;
   const Study study = StudyOf(s);
   const StudyNames names = NamesOf(context.request, s);
-  if (study.size.trials < 1) return RequestStatus::kFailed;
   if (s.estimation == GageEstimation::kAnova) {
     if (study.size.trials < 2) return RequestStatus::kFailed;
     const TwoWayAnalysis two =
@@ -178,30 +177,37 @@ RequestStatus RangeByParts(GageContext& context) { return Dispersion(context, fa
 RequestStatus SigmaByOperators(GageContext& context) { return Dispersion(context, true, true); }
 RequestStatus SigmaByParts(GageContext& context) { return Dispersion(context, true, false); }
 
-RequestStatus RepeatabilityPlot(GageContext& context) {
+// A chart request: the study's cells must fit, then the chart is built from the study, its
+// names and the labels of its levels.
+template <typename Build>
+RequestStatus StudyChart(GageContext& context, Build build) {
   const Study study = StudyOf(context.settings);
   if (!ChartFits(context, study)) return RequestStatus::kFailed;
-  for (const host::ChartSpec& chart :
-       RepeatabilityPlots(context.request, study, NamesOf(context.request, context.settings),
-                          LabelsOf(context.request, context.settings)))
-    if (ShowChart(context, chart) != RequestStatus::kDone) return RequestStatus::kFailed;
-  return RequestStatus::kDone;
+  return build(study, NamesOf(context.request, context.settings),
+               LabelsOf(context.request, context.settings));
+}
+
+RequestStatus RepeatabilityPlot(GageContext& context) {
+  return StudyChart(context, [&](const Study& study, const StudyNames& names,
+                                 const LevelLabels& labels) {
+    for (const host::ChartSpec& chart : RepeatabilityPlots(context.request, study, names, labels))
+      if (ShowChart(context, chart) != RequestStatus::kDone) return RequestStatus::kFailed;
+    return RequestStatus::kDone;
+  });
 }
 
 RequestStatus Combined(GageContext& context) {
-  const Study study = StudyOf(context.settings);
-  if (!ChartFits(context, study)) return RequestStatus::kFailed;
-  return ShowChart(context,
-                   CombinedPlot(context.request, study, NamesOf(context.request, context.settings),
-                                LabelsOf(context.request, context.settings)));
+  return StudyChart(
+      context, [&](const Study& study, const StudyNames& names, const LevelLabels& labels) {
+        return ShowChart(context, CombinedPlot(context.request, study, names, labels));
+      });
 }
 
 RequestStatus Box(GageContext& context) {
-  const Study study = StudyOf(context.settings);
-  if (!ChartFits(context, study)) return RequestStatus::kFailed;
-  return ShowChart(context,
-                   BoxPlot(context.request, study, NamesOf(context.request, context.settings),
-                           LabelsOf(context.request, context.settings)));
+  return StudyChart(context,
+                    [&](const Study& study, const StudyNames& names, const LevelLabels& labels) {
+                      return ShowChart(context, BoxPlot(context.request, study, names, labels));
+                    });
 }
 
 // --- The design.

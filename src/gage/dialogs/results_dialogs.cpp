@@ -29,6 +29,12 @@ bool NeedsStandardDeviations(const shell::GageCounts& counts) {
 
 }  // namespace
 
+void GageResultsDialog::Issue(GageRequest code, std::optional<std::string> save_name) {
+  shell::Request request = NewRequest();
+  GageContext context{request, Gage(), std::move(save_name), {}};
+  RecordRequestStatus(RunGageRequest(code, context));
+}
+
 // --- Design results.
 
 void DesignResultsDialog::OnInitDialog() {
@@ -52,25 +58,19 @@ void DesignResultsDialog::OnControlChanged(int id) {
   GetControl(c::kStandardOrder).value = std::int64_t{!randomise};
 }
 
-void DesignResultsDialog::Issue(GageRequest code) {
-  shell::Request request = NewRequest();
-  GageContext context{request, Gage(), TakeResultsSaveFileName(), {}};
-  RecordRequestStatus(RunGageRequest(code, context));
-}
-
 void DesignResultsDialog::OnCommand(int id, int /*notification*/) {
   switch (id) {
     case c::kSummary:
       Issue(GageRequest::kShowDesign);
       break;
     case c::kSaveDesign:
-      Issue(GageRequest::kSaveDesign);
+      Issue(GageRequest::kSaveDesign, TakeResultsSaveFileName());
       break;
     case c::kSheetSummary:
       Issue(GageRequest::kShowDataSheet);
       break;
     case c::kSaveSheet:
-      Issue(GageRequest::kSaveDataSheet);
+      Issue(GageRequest::kSaveDataSheet, TakeResultsSaveFileName());
       break;
     case shell::controls::kCancel:
       ExitDialog(Process().BackStepOf(shell::Step::kGageDesignResults), shell::ExitMode::kBack);
@@ -148,12 +148,6 @@ bool AnalysisResultsDialog::ValidateOptions() {
   gage.total_tolerance = tolerance;
   gage.sigma_intervals = intervals;
   return true;
-}
-
-void AnalysisResultsDialog::Issue(GageRequest code) {
-  shell::Request request = NewRequest();
-  GageContext context{request, Gage(), std::nullopt, {}};
-  RecordRequestStatus(RunGageRequest(code, context));
 }
 
 void AnalysisResultsDialog::OnCommand(int id, int /*notification*/) {

@@ -3,27 +3,36 @@
 // analysis results (3192: every table and chart of an analysed study, with its options).
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "gage/requests.h"
 #include "shell/dialogs/dialog.h"
 
 namespace kpa::gage {
 
-class DesignResultsDialog : public shell::CAnalysisModelessDialog {
+// What both results dialogs do with a press: one request run, its status kept.
+class GageResultsDialog : public shell::CAnalysisModelessDialog {
  public:
   using CAnalysisModelessDialog::CAnalysisModelessDialog;
+
+ protected:
+  void Issue(GageRequest code, std::optional<std::string> save_name = std::nullopt);
+};
+
+class DesignResultsDialog : public GageResultsDialog {
+ public:
+  using GageResultsDialog::GageResultsDialog;
 
  protected:
   void OnInitDialog() override;
   void OnCommand(int id, int notification) override;
   void OnControlChanged(int id) override;
-
- private:
-  void Issue(GageRequest code);
 };
 
-class AnalysisResultsDialog : public shell::CAnalysisModelessDialog {
+class AnalysisResultsDialog : public GageResultsDialog {
  public:
-  using CAnalysisModelessDialog::CAnalysisModelessDialog;
+  using GageResultsDialog::GageResultsDialog;
 
  protected:
   void OnInitDialog() override;
@@ -37,7 +46,6 @@ class AnalysisResultsDialog : public shell::CAnalysisModelessDialog {
   // message and gets its last valid value back, and the request is not run.
   bool ValidateConfidence();
   bool ValidateOptions();
-  void Issue(GageRequest code);
 };
 
 }  // namespace kpa::gage

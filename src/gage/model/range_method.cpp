@@ -9,22 +9,16 @@
 #include "shell/probability/control_constants.h"
 
 namespace kpa::gage {
-namespace {
-
-using Moments = RunningStatistics;
-
-}  // namespace
-
 RangeComponents ComputeRangeMethod(const Study& study, RangeMode mode, bool adjust_appraiser) {
   const StudySize& s = study.size;
   RangeComponents out;
-  std::vector<Moments> operator_moments(static_cast<std::size_t>(s.operators));
-  std::vector<Moments> part_moments(static_cast<std::size_t>(s.parts));
-  Moments cell_ranges;
-  Moments cell_sds;
+  std::vector<RunningStatistics> operator_moments(static_cast<std::size_t>(s.operators));
+  std::vector<RunningStatistics> part_moments(static_cast<std::size_t>(s.parts));
+  RunningStatistics cell_ranges;
+  RunningStatistics cell_sds;
   for (std::int64_t o = 0; o < s.operators; ++o)
     for (std::int64_t p = 0; p < s.parts; ++p) {
-      Moments cell;
+      RunningStatistics cell;
       for (std::int64_t t = 0; t < s.trials; ++t) {
         const double x = study.At(o, p, t);
         cell.Add(x);
@@ -34,10 +28,10 @@ RangeComponents ComputeRangeMethod(const Study& study, RangeMode mode, bool adju
       cell_ranges.Add(cell.Range());
       cell_sds.Add(cell.Sd());
     }
-  Moments operator_means;
-  for (const Moments& m : operator_moments) operator_means.Add(m.mean);
-  Moments part_means;
-  for (const Moments& m : part_moments) part_means.Add(m.mean);
+  RunningStatistics operator_means;
+  for (const RunningStatistics& m : operator_moments) operator_means.Add(m.mean);
+  RunningStatistics part_means;
+  for (const RunningStatistics& m : part_moments) part_means.Add(m.mean);
   out.statistics.x_bar_diff = operator_means.Range();
   out.statistics.r_part = std::max(part_means.Range(), 0.0);
   const double pv =
@@ -62,9 +56,9 @@ RangeComponents ComputeRangeMethod(const Study& study, RangeMode mode, bool adju
     out.av = av;
     rr_variance = ev * ev + av * av;
   } else {
-    Moments across;  // ranges (or standard deviations) of each part across operators
+    RunningStatistics across;  // ranges (or standard deviations) of each part across operators
     for (std::int64_t p = 0; p < s.parts; ++p) {
-      Moments part;
+      RunningStatistics part;
       for (std::int64_t o = 0; o < s.operators; ++o) part.Add(study.At(o, p, 0));
       across.Add(mode == RangeMode::kRanges ? part.Range() : part.Sd());
     }
