@@ -41,6 +41,27 @@ std::optional<double> RealNumber(const Variant& value) {
 
 }  // namespace
 
+AutomationStatus GetFieldText(shell::CAnalysisModelessDialog& dialog, int id, Variant& value) {
+  const shell::Control* field = dialog.FindControl(id);
+  value = field ? field->TextValue() : std::string();
+  return AutomationStatus::kOk;
+}
+
+AutomationStatus SetFieldText(shell::CAnalysisModelessDialog& dialog, int id,
+                              const Variant& value) {
+  std::string text;
+  if (const auto* given = std::get_if<std::string>(&value))
+    text = *given;
+  else if (const auto* real = std::get_if<double>(&value))
+    text = shell::FormatNumber(*real);
+  else if (const auto* whole = std::get_if<std::int64_t>(&value))
+    text = std::to_string(*whole);
+  else
+    return AutomationStatus::kTypeMismatch;
+  dialog.SetValue(id, text);
+  return AutomationStatus::kOk;
+}
+
 DialogAutomation::DialogAutomation(const shell::DialogPtr& dialog)
     : dialog_(dialog),
       interface_(dialog ? InterfaceOfTemplate(dialog->TemplateNumber()) : nullptr) {}

@@ -23,6 +23,11 @@ class AutomationException : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// Own accessors of a value field (a number or a value label): read as its text; written as a
+// text, or as a number turned into the text that reads back exactly.
+AutomationStatus GetFieldText(shell::CAnalysisModelessDialog& dialog, int id, Variant& value);
+AutomationStatus SetFieldText(shell::CAnalysisModelessDialog& dialog, int id, const Variant& value);
+
 class DialogAutomation {
  public:
   // The automation object of a dialog; its interface is the one of the dialog's template.

@@ -21,6 +21,10 @@ std::span<const MemberRow> GageDataFileMembers();
 std::span<const MemberRow> GageDataSheetMembers();
 std::span<const MemberRow> GageDesignResultsMembers();
 std::span<const MemberRow> GageAnalysisResultsMembers();
+std::span<const MemberRow> WeibullRawMembers();
+std::span<const MemberRow> WeibullGroupedMembers();
+std::span<const MemberRow> WeibullResultsRawMembers();
+std::span<const MemberRow> WeibullResultsGroupedMembers();
 std::span<const MemberRow> CauseEffectMembers();
 
 }  // namespace kpa::automation

@@ -46,24 +46,13 @@ AutomationStatus SetSampleSize(shell::CAnalysisModelessDialog& dialog, const Var
 }
 
 AutomationStatus GetCode(shell::CAnalysisModelessDialog& dialog, int id, Variant& value) {
-  const shell::Control* field = Results(dialog).FindControl(id);
-  value = field ? field->TextValue() : std::string();
-  return AutomationStatus::kOk;
+  Results(dialog);
+  return GetFieldText(dialog, id, value);
 }
 
 AutomationStatus SetCode(shell::CAnalysisModelessDialog& dialog, int id, const Variant& value) {
   Results(dialog);
-  std::string text;
-  if (const auto* given = std::get_if<std::string>(&value))
-    text = *given;
-  else if (const auto* real = std::get_if<double>(&value))
-    text = shell::FormatNumber(*real);
-  else if (const auto* whole = std::get_if<std::int64_t>(&value))
-    text = std::to_string(*whole);
-  else
-    return AutomationStatus::kTypeMismatch;
-  dialog.SetValue(id, text);
-  return AutomationStatus::kOk;
+  return SetFieldText(dialog, id, value);
 }
 
 AutomationStatus GetAcceptCode(shell::CAnalysisModelessDialog& d, Variant& v) {

@@ -3,6 +3,7 @@
 #include "capability/registration.h"
 #include "cause_effect/registration.h"
 #include "gage/registration.h"
+#include "reliability/registration.h"
 #include "sampling/registration.h"
 
 namespace kpa::automation {
@@ -13,6 +14,7 @@ const shell::DialogRegistry& ModuleDialogs() {
     sampling::RegisterDialogs(made);
     capability::RegisterDialogs(made);
     gage::RegisterDialogs(made);
+    reliability::RegisterDialogs(made);
     cause_effect::RegisterDialogs(made);
     return made;
   }();

@@ -9,6 +9,7 @@ std::span<const ResourceArea> ResourceAreas() {
       {SamplingStrings(), SamplingDialogTemplates()},
       {CapabilityStrings(), CapabilityDialogTemplates()},
       {GageStrings(), GageDialogTemplates()},
+      {ReliabilityStrings(), ReliabilityDialogTemplates()},
       {CauseEffectStrings(), CauseEffectDialogTemplates()},
       {ShellStrings(), ShellDialogTemplates()},
   };

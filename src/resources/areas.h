@@ -24,6 +24,8 @@ std::span<const StringEntry> CapabilityStrings();
 std::span<const DialogTemplate> CapabilityDialogTemplates();
 std::span<const StringEntry> GageStrings();
 std::span<const DialogTemplate> GageDialogTemplates();
+std::span<const StringEntry> ReliabilityStrings();
+std::span<const DialogTemplate> ReliabilityDialogTemplates();
 std::span<const StringEntry> CauseEffectStrings();
 std::span<const DialogTemplate> CauseEffectDialogTemplates();
 std::span<const StringEntry> ShellStrings();

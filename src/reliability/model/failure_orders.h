@@ -17,9 +17,9 @@ struct OrderedCase {
   double time = 0.0;
   bool censored = false;
   std::int64_t case_row = 0;
-  std::int64_t reverse_rank = 0;    // n for the smallest time down to 1 for the largest
-  std::optional<double> order;      // failures only
-  std::optional<double> estimate;   // F-hat, failures only
+  std::int64_t reverse_rank = 0;   // n for the smallest time down to 1 for the largest
+  std::optional<double> order;     // failures only
+  std::optional<double> estimate;  // F-hat, failures only
 };
 
 struct FailureOrders {

@@ -79,8 +79,8 @@ std::optional<double> CumulativeHazard(HazardModel model, double a, double b, do
       return std::exp(a) * std::expm1(b * t) / b;
     }
     case HazardModel::kWeibull: {
-      if (a > kLargestExponent || t <= 0.0) return t <= 0.0 ? std::optional<double>(0.0)
-                                                            : std::nullopt;
+      if (a > kLargestExponent || t <= 0.0)
+        return t <= 0.0 ? std::optional<double>(0.0) : std::nullopt;
       const double log_term = a + (b + 1.0) * std::log(t) - std::log(b + 1.0);
       if (log_term > kLargestExponent) return std::nullopt;
       return std::exp(log_term);
@@ -148,8 +148,8 @@ void FillLifeTable(std::vector<LifeTableRow>& rows) {
         const double v = lambda * lambda * (1.0 - (h * lambda / 2.0) * (h * lambda / 2.0)) /
                          (row.exposed * row.q);
         row.se_hazard = std::sqrt(std::max(v, 0.0));
-        row.se_density = (row.survival * row.q / h) *
-                         std::sqrt(greenwood + row.p / (row.exposed * row.q));
+        row.se_density =
+            (row.survival * row.q / h) * std::sqrt(greenwood + row.p / (row.exposed * row.q));
       } else {
         row.se_hazard = 0.0;
         row.se_density = 0.0;
@@ -166,9 +166,9 @@ void FillLifeTable(std::vector<LifeTableRow>& rows) {
       for (std::size_t j = i; j < k && rows[j].width; ++j) {
         const double s_next = rows[j].survival * rows[j].p;
         if (rows[j].survival >= half && half > s_next) {
-          rows[i].median_remaining = (rows[j].start - rows[i].start) +
-                                     *rows[j].width * (rows[j].survival - half) /
-                                         (rows[j].survival - s_next);
+          rows[i].median_remaining =
+              (rows[j].start - rows[i].start) +
+              *rows[j].width * (rows[j].survival - half) / (rows[j].survival - s_next);
           const double f = rows[j].density.value_or(0.0);
           if (f > 0.0 && rows[i].exposed > 0.0)
             rows[i].se_median_remaining =
@@ -242,10 +242,10 @@ GroupedFitResult FitWeibullGrouped(std::span<const double> lower, std::span<cons
     const double p = 1.0 - q;
     const double h = *row.width;
     const double lambda = 2.0 * q / ((1.0 + p) * h);
-    const double v = lambda * lambda * (1.0 - (h * lambda / 2.0) * (h * lambda / 2.0)) /
-                     (row.exposed * q);
-    intervals.push_back({row.start, row.start + h, *row.midpoint, row.exposed, row.failed, lambda,
-                         v});
+    const double v =
+        lambda * lambda * (1.0 - (h * lambda / 2.0) * (h * lambda / 2.0)) / (row.exposed * q);
+    intervals.push_back(
+        {row.start, row.start + h, *row.midpoint, row.exposed, row.failed, lambda, v});
   }
   if (!result.rows.empty() && result.rows.front().start < 0.0) {
     result.status = GroupedStatus::kBadWidth;  // a limit below the location

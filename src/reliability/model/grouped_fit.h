@@ -25,16 +25,16 @@ enum class GroupedStatus : std::int16_t {
 
 // One row of the life table. Values that an interval does not have are std::nullopt.
 struct LifeTableRow {
-  double start = 0.0;               // lower limit minus the location
-  std::optional<double> width;      // none for the open last interval
+  double start = 0.0;           // lower limit minus the location
+  std::optional<double> width;  // none for the open last interval
   std::optional<double> midpoint;
-  double entering = 0.0;            // n_i
+  double entering = 0.0;  // n_i
   double withdrawn = 0.0;
   double failed = 0.0;
-  double exposed = 0.0;             // n_i - w_i / 2
-  double q = 0.0;                   // proportion failing
+  double exposed = 0.0;  // n_i - w_i / 2
+  double q = 0.0;        // proportion failing
   double p = 1.0;
-  double survival = 1.0;            // S_i at the start of the interval
+  double survival = 1.0;  // S_i at the start of the interval
   std::optional<double> density;
   std::optional<double> hazard;
   std::optional<double> se_survival;
@@ -44,7 +44,12 @@ struct LifeTableRow {
   std::optional<double> se_median_remaining;
 };
 
-enum class HazardModel : std::int16_t { kExponential = 0, kLinear = 1, kGompertz = 2, kWeibull = 3 };
+enum class HazardModel : std::int16_t {
+  kExponential = 0,
+  kLinear = 1,
+  kGompertz = 2,
+  kWeibull = 3
+};
 enum class HazardWeighting : std::int16_t { kUnit = 0, kInverseVariance = 1, kExposure = 2 };
 
 struct HazardFit {
@@ -71,7 +76,7 @@ struct GroupedFitResult {
 
 [[nodiscard]] GroupedFitResult FitWeibullGrouped(std::span<const double> lower,
                                                  std::span<const double> withdrawn,
-                                                 std::span<const double> failed,
-                                                 double entering, double location);
+                                                 std::span<const double> failed, double entering,
+                                                 double location);
 
 }  // namespace kpa::reliability

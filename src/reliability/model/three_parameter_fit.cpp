@@ -32,8 +32,7 @@ Weibull3Result FromFallback(const Weibull2Result& fit, double location, Weibull3
 // at the fitted location). false when any step fails.
 bool AddStandardErrors(std::span<const double> time, std::span<const double> censored,
                        Weibull3Result& result) {
-  auto hessian =
-      LogLikelihoodHessian(time, censored, result.location, result.shape, result.scale);
+  auto hessian = LogLikelihoodHessian(time, censored, result.location, result.shape, result.scale);
   if (!hessian || !InvertBySweeps(*hessian)) return false;
   const double variance = -(*hessian)[0];
   Weibull2Options given;
@@ -83,14 +82,14 @@ std::optional<std::array<double, 9>> LogLikelihoodHessian(std::span<const double
   const double b = shape;
   const double eta = scale;
   double r = 0.0;
-  double f_inv = 0.0;     // failures: sum 1/x
-  double f_inv2 = 0.0;    // failures: sum 1/x^2
-  double u_sum = 0.0;     // sum u
-  double u_inv = 0.0;     // sum u/x
-  double u_inv2 = 0.0;    // sum u/x^2
-  double u_log_inv = 0.0; // sum u ln z / x
-  double u_log2 = 0.0;    // sum u (ln z)^2
-  double u_cross = 0.0;   // sum u (1 + b ln z)
+  double f_inv = 0.0;      // failures: sum 1/x
+  double f_inv2 = 0.0;     // failures: sum 1/x^2
+  double u_sum = 0.0;      // sum u
+  double u_inv = 0.0;      // sum u/x
+  double u_inv2 = 0.0;     // sum u/x^2
+  double u_log_inv = 0.0;  // sum u ln z / x
+  double u_log2 = 0.0;     // sum u (ln z)^2
+  double u_cross = 0.0;    // sum u (1 + b ln z)
   for (std::size_t i = 0; i < time.size(); ++i) {
     const double x = time[i] - location;
     if (!(x > 0.0)) return std::nullopt;

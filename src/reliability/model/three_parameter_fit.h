@@ -42,8 +42,8 @@ struct Weibull3Result {
 
 // tmin, tmax: the smallest and largest time of the sample.
 [[nodiscard]] Weibull3Result FitWeibull3(std::span<const double> time,
-                                         std::span<const double> censored, double tmin,
-                                         double tmax, int max_iterations, double criterion,
+                                         std::span<const double> censored, double tmin, double tmax,
+                                         int max_iterations, double criterion,
                                          const CancelPoll& cancelled = {});
 
 // The negative log-likelihood of the censored three-parameter Weibull at (gamma, beta, eta);
@@ -57,8 +57,8 @@ struct Weibull3Result {
 // The matrix of second derivatives of ln L in (gamma, beta, eta), row after row;
 // std::nullopt when a time is at or below gamma or a term overflows.
 [[nodiscard]] std::optional<std::array<double, 9>> LogLikelihoodHessian(
-    std::span<const double> time, std::span<const double> censored, double location,
-    double shape, double scale);
+    std::span<const double> time, std::span<const double> censored, double location, double shape,
+    double scale);
 
 // Inverts a symmetric 3 x 3 matrix (row after row) in place by sweeping each pivot in turn
 // (Beaton 1964); false when a pivot is below 1e-32 in magnitude.

@@ -163,7 +163,8 @@ Weibull2Result FitWeibull2(std::span<const double> time, std::span<const double>
     const ShapeSums sums = SumsAt(s, pass.shape);
     result.scale = x_max * std::pow(sums.b / s.r, 1.0 / pass.shape);
   }
-  const ShapeScaleErrors errors = ObservedInformationErrors(x, censored, result.shape, result.scale);
+  const ShapeScaleErrors errors =
+      ObservedInformationErrors(x, censored, result.shape, result.scale);
   if (!errors.se_shape) {
     result.status = Weibull2Status::kNoStandardErrors;
     return result;

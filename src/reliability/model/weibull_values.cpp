@@ -27,8 +27,7 @@ FitErrors ErrorsOf(const shell::WeibullFit& fit) {
 }
 
 bool ParametersUsable(const shell::WeibullFit& fit) {
-  return fit.shape > 0.0 && fit.scale > 0.0 && std::isfinite(fit.shape) &&
-         std::isfinite(fit.scale);
+  return fit.shape > 0.0 && fit.scale > 0.0 && std::isfinite(fit.shape) && std::isfinite(fit.scale);
 }
 
 DistributionValue WeibullDistribution(const shell::WeibullFit& fit, const FitErrors& errors,

@@ -42,7 +42,11 @@ struct GroupedTable {
 };
 
 // 0 two-parameter ML (or the grouped fit), 1 three-parameter ML, 2 user-defined.
-enum class WeibullMethod : std::int16_t { kTwoParameter = 0, kThreeParameter = 1, kUserDefined = 2 };
+enum class WeibullMethod : std::int16_t {
+  kTwoParameter = 0,
+  kThreeParameter = 1,
+  kUserDefined = 2
+};
 
 // The current parameter set read by every result. Standard errors are missing unless the
 // fit that produced the parameters computed them.

@@ -89,7 +89,8 @@ TEST(TwoParameterFit, RefusesTimesAtTheLocationAndSurvivesHugeTimes) {
   Sample scaled = bearings;
   for (double& t : scaled.time) t = 1e6 + t;
   const Weibull2Result near = FitWeibull2(scaled.time, scaled.censored, 1e6, {});
-  const Weibull2Result far = FitWeibull2(scaled.time, scaled.censored, 0.0, Weibull2Options{1000, 1e-5, {}});
+  const Weibull2Result far =
+      FitWeibull2(scaled.time, scaled.censored, 0.0, Weibull2Options{1000, 1e-5, {}});
   ASSERT_EQ(near.status, Weibull2Status::kOk);
   EXPECT_NEAR(near.shape, 2.1020588, 1e-5);
   EXPECT_TRUE(far.status == Weibull2Status::kOk || far.status == Weibull2Status::kShapeTooLarge);
@@ -173,13 +174,13 @@ TEST(GroupedFit, LifeTableColumnsAndTheChosenWeibullFit) {
 
 TEST(GroupedFit, StatusesOfImpossibleTables) {
   const std::vector<double> lower = {0, 10, 20};
-  EXPECT_EQ(FitWeibullGrouped(lower, std::vector<double>{1, 1, 1},
-                              std::vector<double>{5, 5, 5}, 10.0, 0.0)
+  EXPECT_EQ(FitWeibullGrouped(lower, std::vector<double>{1, 1, 1}, std::vector<double>{5, 5, 5},
+                              10.0, 0.0)
                 .status,
             GroupedStatus::kNegativeAtRisk);
   // Two fitted hazards falling steeply: every Weibull fit has a negative shape.
-  EXPECT_EQ(FitWeibullGrouped(lower, std::vector<double>{0, 0, 0},
-                              std::vector<double>{4, 0, 3}, 20.0, 0.0)
+  EXPECT_EQ(FitWeibullGrouped(lower, std::vector<double>{0, 0, 0}, std::vector<double>{4, 0, 3},
+                              20.0, 0.0)
                 .status,
             GroupedStatus::kNoWeibullFit);
   EXPECT_EQ(FitWeibullGrouped(std::vector<double>{0, 10}, std::vector<double>{0, 0},

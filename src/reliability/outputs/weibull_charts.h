@@ -1,0 +1,38 @@
+// The graphs of the Weibull procedure: reliability and distribution function (rank-based
+// estimates or the fitted curve with its limits), the Weibull probability plot on
+// probability paper, the cumulative hazard plots, the Q-Q plot, the R^2 profile over the
+// location and the Kaplan-Meier estimate. A builder that has nothing to draw answers no
+// chart; one that drew only the first kMaxPlotPoints points says so.
+#pragma once
+
+#include <optional>
+
+#include "host/api/chart_spec.h"
+#include "reliability/model/failure_orders.h"
+#include "shell/request/request.h"
+#include "shell/settings/weibull_settings.h"
+
+namespace kpa::reliability {
+
+inline constexpr std::size_t kMaxPlotPoints = 8191;
+
+struct Plot {
+  std::optional<host::ChartSpec> chart;
+  bool capped = false;     // more points than kMaxPlotPoints: the first ones were drawn
+  bool no_limits = false;  // limits were asked for but the fit has no standard errors
+};
+
+Plot ReliabilityPlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                     const FailureOrders& orders, bool distribution_function);
+Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                     const FailureOrders& orders);
+Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                          const FailureOrders& orders, bool logarithmic);
+Plot QuantilePlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                  const FailureOrders& orders);
+Plot LocationProfilePlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                         const FailureOrders& orders);
+Plot KaplanMeierPlot(const shell::Request& request, const shell::WeibullSettings& settings,
+                     const FailureOrders& orders);
+
+}  // namespace kpa::reliability

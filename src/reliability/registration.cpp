@@ -1,0 +1,48 @@
+#include "reliability/registration.h"
+
+#include <memory>
+
+#include "reliability/dialogs/results_dialogs.h"
+#include "reliability/dialogs/specification_dialog.h"
+#include "shell/settings/settings_block.h"
+
+namespace kpa::reliability {
+namespace {
+
+// Variables belong to one data file; the data read from it too.
+void ForgetData(shell::WeibullSettings& weibull) {
+  weibull.time_variables.clear();
+  weibull.current_variable = 0;
+  weibull.censor_variable = 0;
+  weibull.lower_variable = weibull.withdrawn_variable = weibull.failed_variable = 0;
+  weibull.sample = shell::FailureSample{};
+  weibull.table = shell::GroupedTable{};
+  weibull.fit = shell::WeibullFit{};
+}
+
+template <typename DialogType>
+void RegisterDialog(shell::DialogRegistry& registry, int template_number) {
+  registry.Register(template_number, [](shell::CProcess& process, int number) -> shell::DialogPtr {
+    return std::make_shared<DialogType>(process, number);
+  });
+}
+
+}  // namespace
+
+void RegisterDialogs(shell::DialogRegistry& registry) {
+  RegisterDialog<SpecificationDialog>(registry, shell::templates::kWeibullRawSetup);
+  RegisterDialog<SpecificationDialog>(registry, shell::templates::kWeibullGroupedSetup);
+  RegisterDialog<WeibullResultsDialog>(registry, shell::templates::kWeibullResultsRaw);
+  RegisterDialog<WeibullResultsDialog>(registry, shell::templates::kWeibullResultsGrouped);
+  registry.AddHooks({
+      .on_init =
+          [](shell::SettingsBlock& settings, const std::string& data_file) {
+            if (settings.weibull.data_file != data_file) ForgetData(settings.weibull);
+            settings.weibull.data_file = data_file;
+          },
+      .on_procedure_reset = nullptr,
+      .on_new_data_file = [](shell::SettingsBlock& settings) { ForgetData(settings.weibull); },
+  });
+}
+
+}  // namespace kpa::reliability
