@@ -57,8 +57,9 @@ AutomationStatus PutVariable(shell::CAnalysisModelessDialog& dialog, const Varia
     return AutomationStatus::kTypeMismatch;
   shell::CEnterAnalysisContext enter(dialog.Process());
   if (!results.SelectVariable(variable))
-    throw AutomationException("Variable: not one of the analysed time variables, or it cannot be "
-                              "analysed");
+    throw AutomationException(
+        "Variable: not one of the analysed time variables, or it cannot be "
+        "analysed");
   return AutomationStatus::kOk;
 }
 
@@ -86,11 +87,23 @@ constexpr MemberRow kRawMembers[] = {
      "\"times | censoring indicator\": 1 to 300 time variables each analysed on its own, or 1, "
      "2 (start, stop) or 6 (start and stop month, day, year) making one time; the indicator "
      "optional"},
-    {"CodeForCompleteResponses", MT::kListVariant, AC::kReadWrite, 0,
-     "Code for complete responses (observed failures)", {}, shell::ListKind::kVariables,
-     &GetCompleteCode, &SetCompleteCode},
-    {"CodeForCensoredResponses", MT::kListVariant, AC::kReadWrite, 0,
-     "Code for censored responses", {}, shell::ListKind::kVariables, &GetCensoredCode,
+    {"CodeForCompleteResponses",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Code for complete responses (observed failures)",
+     {},
+     shell::ListKind::kVariables,
+     &GetCompleteCode,
+     &SetCompleteCode},
+    {"CodeForCensoredResponses",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Code for censored responses",
+     {},
+     shell::ListKind::kVariables,
+     &GetCensoredCode,
      &SetCensoredCode},
     {"AddConstantTo0FailureCensoringTimes", MT::kInteger, AC::kReadWrite, c::kAddConstant,
      "Add a constant to 0 (zero) failure and censoring times"},
@@ -155,8 +168,15 @@ constexpr MemberRow kCdfPlotRow = {"CumulativeDistributionFunctionPlot", MT::kAc
                                    c::kCdfPlot, "Cumulative distribution function plot"};
 
 constexpr MemberRow kResultsRawMembers[] = {
-    {"Variable", MT::kListVariant, AC::kReadWrite, 0, "Current variable for analysis", {},
-     shell::ListKind::kVariables, &GetVariable, &PutVariable},
+    {"Variable",
+     MT::kListVariant,
+     AC::kReadWrite,
+     0,
+     "Current variable for analysis",
+     {},
+     shell::ListKind::kVariables,
+     &GetVariable,
+     &PutVariable},
     {"MaxNumberOfIterations", MT::kInteger, AC::kReadWrite, c::kMaxIterations,
      "Maximum number of iterations"},
     {"ConvergenceCriterion", MT::kDouble, AC::kReadWrite, c::kCriterion, "Convergence criterion"},

@@ -156,10 +156,9 @@ RequestStatus Summary(WeibullContext& context) {
 template <bool kDistribution>
 RequestStatus Reliability(WeibullContext& context) {
   if (LifeTableOnly(context)) return RequestStatus::kFailed;
-  return ShowPlot(context,
-                  ReliabilityPlot(context.request, context.settings, OrdersOf(context),
-                                  kDistribution),
-                  strings::kPlotCapNote);
+  return ShowPlot(
+      context, ReliabilityPlot(context.request, context.settings, OrdersOf(context), kDistribution),
+      strings::kPlotCapNote);
 }
 
 RequestStatus Probability(WeibullContext& context) {
@@ -191,10 +190,10 @@ RequestStatus Hazard(WeibullContext& context) {
 template <bool kLogarithmic>
 RequestStatus CumulativeHazard(WeibullContext& context) {
   if (LifeTableOnly(context)) return RequestStatus::kFailed;
-  return ShowPlot(context,
-                  CumulativeHazardPlot(context.request, context.settings, OrdersOf(context),
-                                       kLogarithmic),
-                  strings::kPlotCapNote);
+  return ShowPlot(
+      context,
+      CumulativeHazardPlot(context.request, context.settings, OrdersOf(context), kLogarithmic),
+      strings::kPlotCapNote);
 }
 
 RequestStatus Quantiles(WeibullContext& context) {

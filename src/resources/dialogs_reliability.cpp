@@ -41,8 +41,8 @@ constexpr ControlTemplate kRawControls[] = {
      "h&Variables (temps à l'échec && indicateur de censure) :", kRawPage},
     {controls::kCompleteCode, K::kValueEdit, "", kRawPage},
     {controls::kCensoredCode, K::kValueEdit, "", kRawPage},
-    {controls::kAddConstant, K::kCheckBox, "Ajouter une constante (temps d'échec/ce&nsure nuls) : ",
-     kRawPage},
+    {controls::kAddConstant, K::kCheckBox,
+     "Ajouter une constante (temps d'échec/ce&nsure nuls) : ", kRawPage},
     {controls::kConstant, K::kRealEdit, "", kRawPage},
 };
 
@@ -58,12 +58,12 @@ constexpr ControlTemplate kGroupedControls[] = {
 
 #undef KPA_WEIBULL_FRAME
 
-constexpr TabTemplate kRawResultsTabs[] = {{pages::kBase, "Base"},
-                                           {pages::kAdvanced, "Avancé"},
-                                           {pages::kReliability,
-                                            "Fiabilité && fonction de répartition"},
-                                           {pages::kHazard, "Risque && tracés"},
-                                           {pages::kDescriptive, "Descriptives && ajustement"}};
+constexpr TabTemplate kRawResultsTabs[] = {
+    {pages::kBase, "Base"},
+    {pages::kAdvanced, "Avancé"},
+    {pages::kReliability, "Fiabilité && fonction de répartition"},
+    {pages::kHazard, "Risque && tracés"},
+    {pages::kDescriptive, "Descriptives && ajustement"}};
 
 constexpr ControlTemplate kRawResultsControls[] = {
     {shell::controls::kCancel, K::kButton, "Annuler", 0},
@@ -111,10 +111,10 @@ constexpr ControlTemplate kRawResultsControls[] = {
     {controls::kGoodnessOfFit, K::kButton, "eTests de qualité d'&ajustement", pages::kDescriptive},
 };
 
-constexpr TabTemplate kGroupedResultsTabs[] = {{pages::kBase, "Base"},
-                                               {pages::kReliability,
-                                                "Fiabilité && fonction de répartition"},
-                                               {pages::kHazard, "Risque && tracés"}};
+constexpr TabTemplate kGroupedResultsTabs[] = {
+    {pages::kBase, "Base"},
+    {pages::kReliability, "Fiabilité && fonction de répartition"},
+    {pages::kHazard, "Risque && tracés"}};
 
 constexpr ControlTemplate kGroupedResultsControls[] = {
     {shell::controls::kCancel, K::kButton, "Annuler", 0},

@@ -187,24 +187,26 @@ ReadStatus ReadGroupedFailureTimes(shell::Request& request, shell::WeibullSettin
   shell::GroupedTable table;
   Running limits;
   bool bad_limit = false;
-  const shell::CaseLoopEnd end = shell::ForEachCase(request, loop, [&](const shell::CaseView& view) {
-    const auto& v = view.values;
-    if (!v[0] || !v[1] || !v[2] || *v[1] < 0.0 || *v[2] < 0.0) return shell::CaseAction::kContinue;
-    // Limits rise strictly from row to row; a limit below 0 lies below the location 0 at
-    // which the table is first fitted.
-    if (*v[0] < 0.0 || (!table.lower.empty() && !(*v[0] > table.lower.back()))) {
-      bad_limit = true;
-      return shell::CaseAction::kStop;
-    }
-    table.lower.push_back(*v[0]);
-    table.withdrawn.push_back(*v[1]);
-    table.failed.push_back(*v[2]);
-    table.case_row.push_back(view.number);
-    table.total_failed += *v[2];
-    table.total_withdrawn += *v[1];
-    if (*v[2] > 0.0) limits.Add(*v[0], *v[2]);
-    return shell::CaseAction::kContinue;
-  });
+  const shell::CaseLoopEnd end =
+      shell::ForEachCase(request, loop, [&](const shell::CaseView& view) {
+        const auto& v = view.values;
+        if (!v[0] || !v[1] || !v[2] || *v[1] < 0.0 || *v[2] < 0.0)
+          return shell::CaseAction::kContinue;
+        // Limits rise strictly from row to row; a limit below 0 lies below the location 0 at
+        // which the table is first fitted.
+        if (*v[0] < 0.0 || (!table.lower.empty() && !(*v[0] > table.lower.back()))) {
+          bad_limit = true;
+          return shell::CaseAction::kStop;
+        }
+        table.lower.push_back(*v[0]);
+        table.withdrawn.push_back(*v[1]);
+        table.failed.push_back(*v[2]);
+        table.case_row.push_back(view.number);
+        table.total_failed += *v[2];
+        table.total_withdrawn += *v[1];
+        if (*v[2] > 0.0) limits.Add(*v[0], *v[2]);
+        return shell::CaseAction::kContinue;
+      });
   if (const ReadStatus status = EndOf(end); status != ReadStatus::kOk) return status;
   if (bad_limit) return ReadStatus::kBadIntervalLimit;
   const std::size_t k = table.lower.size();
@@ -235,7 +237,8 @@ ReadStatus ReadGroupedFailureTimes(shell::Request& request, shell::WeibullSettin
                                     : (table.lower[i] - table.lower[i - 1]) / 2.0;
       const double midpoint = table.lower[i] + half;
       last_midpoint = midpoint;
-      (void)builder.Add(midpoint, 0.0, table.case_row[i], static_cast<std::int64_t>(table.failed[i]));
+      (void)builder.Add(midpoint, 0.0, table.case_row[i],
+                        static_cast<std::int64_t>(table.failed[i]));
       (void)builder.Add(midpoint, 1.0, table.case_row[i],
                         static_cast<std::int64_t>(table.withdrawn[i]));
     }

@@ -16,14 +16,14 @@ namespace kpa::reliability {
 
 enum class ReadStatus : std::int16_t {
   kOk,
-  kTooFewCases,         // fewer than 2 retained cases (or table rows)
-  kTooFewFailures,      // fewer than 2 failures
-  kIdenticalTimes,      // all failure times equal (all failures in one interval)
-  kBadIntervalLimit,    // lower limits that do not rise, or a limit below 0
-  kTooManyLeaving,      // failures and withdrawals exceed the number entering
-  kTooFewTableFailures, // fewer than 2 failures in the table
-  kFractionalCounts,    // a count that is not whole, for a table expanded to times
-  kTooLarge,            // more cases than memory holds
+  kTooFewCases,          // fewer than 2 retained cases (or table rows)
+  kTooFewFailures,       // fewer than 2 failures
+  kIdenticalTimes,       // all failure times equal (all failures in one interval)
+  kBadIntervalLimit,     // lower limits that do not rise, or a limit below 0
+  kTooManyLeaving,       // failures and withdrawals exceed the number entering
+  kTooFewTableFailures,  // fewer than 2 failures in the table
+  kFractionalCounts,     // a count that is not whole, for a table expanded to times
+  kTooLarge,             // more cases than memory holds
   kCancelled,
   kReadFailure,
 };

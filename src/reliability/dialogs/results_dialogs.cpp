@@ -69,7 +69,8 @@ void WeibullResultsDialog::OnInitDialog() {
     GetControl(c::kCriterion).value = w.estimation.criterion;
     GetControl(c::kMlIntervals).value = std::int64_t{w.ml_intervals};
     GetControl(c::kRankIntervals).value = std::int64_t{!w.ml_intervals};
-    GetControl(c::kMedianRank).value = std::int64_t{w.rank_method == shell::RankMethod::kMedianRank};
+    GetControl(c::kMedianRank).value =
+        std::int64_t{w.rank_method == shell::RankMethod::kMedianRank};
     GetControl(c::kMeanRank).value = std::int64_t{w.rank_method == shell::RankMethod::kMeanRank};
     GetControl(c::kWhite).value = std::int64_t{w.rank_method == shell::RankMethod::kWhite};
   }
@@ -128,8 +129,8 @@ WeibullMethod WeibullResultsDialog::ChosenMethod() const {
     const shell::Control* control = FindControl(id);
     return control != nullptr && control->IntValue() != 0;
   };
-  if (Grouped()) return on(c::kGroupedUserDefined) ? WeibullMethod::kUserDefined
-                                                   : WeibullMethod::kTwoParameter;
+  if (Grouped())
+    return on(c::kGroupedUserDefined) ? WeibullMethod::kUserDefined : WeibullMethod::kTwoParameter;
   if (on(c::kShapeScaleLocation)) return WeibullMethod::kThreeParameter;
   if (on(c::kUserDefined)) return WeibullMethod::kUserDefined;
   return WeibullMethod::kTwoParameter;
@@ -247,8 +248,7 @@ void WeibullResultsDialog::Issue(WeibullRequest code) {
   if (!ValidateEntries()) return RecordRequestStatus(shell::RequestStatus::kFailed);
   const bool plot_range =
       code == WeibullRequest::kReliabilityPlot || code == WeibullRequest::kDistributionPlot;
-  if (plot_range && !ValidatePlotRange())
-    return RecordRequestStatus(shell::RequestStatus::kFailed);
+  if (plot_range && !ValidatePlotRange()) return RecordRequestStatus(shell::RequestStatus::kFailed);
   if (code == WeibullRequest::kLocationProfile && !ValidateProfileRange())
     return RecordRequestStatus(shell::RequestStatus::kFailed);
   shell::Request request = NewRequest();

@@ -31,11 +31,11 @@ std::string TimeNames(const shell::Request& request, const shell::WeibullSetting
 }
 
 std::string Percent(std::int64_t part, std::int64_t whole) {
-  const double percent = whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole)
-                                   : 0.0;
+  const double percent =
+      whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0;
   char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, percent,
-                                 std::chars_format::fixed, 1);
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, percent, std::chars_format::fixed, 1);
   return "(" + RightAligned(std::string(buffer, end.ptr), 5) + "%) ";
 }
 
@@ -98,8 +98,8 @@ std::vector<std::string> DialogSummary(const shell::Request& request,
             request.Text(s.treat_as_continuous ? strings::kSummaryContinuous
                                                : strings::kSummaryGroupedFit)};
   }
-  const std::string censoring =
-      s.censor_variable != 0 ? request.VariableName(s.censor_variable) : request.Text(strings::kNoIndicator);
+  const std::string censoring = s.censor_variable != 0 ? request.VariableName(s.censor_variable)
+                                                       : request.Text(strings::kNoIndicator);
   const std::string complete =
       s.censor_variable != 0 ? CodeTextOf(request, s.censor_variable, s.complete_code) : "";
   const std::string censored =
@@ -114,9 +114,7 @@ std::vector<std::string> DialogSummary(const shell::Request& request,
           shell::FillAfterMarks(request.Text(strings::kSummaryCounts), ':', counts)};
 }
 
-std::string LowerLimitLabel(double cl) {
-  return RightAligned(ShortNumber(-100.0 * cl), 5) + "%";
-}
+std::string LowerLimitLabel(double cl) { return RightAligned(ShortNumber(-100.0 * cl), 5) + "%"; }
 
 std::string UpperLimitLabel(double cl) {
   return "+" + RightAligned(ShortNumber(100.0 * cl), 4) + "%";

@@ -128,7 +128,8 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
   PlotPoints points = ProbabilityPlotPoints(orders, s.fit.location);
   if (points.x.size() > kMaxPlotPoints) {
     plot.capped = true;
-    for (auto* v : {&points.x, &points.y, &points.time, &points.estimate}) v->resize(kMaxPlotPoints);
+    for (auto* v : {&points.x, &points.y, &points.time, &points.estimate})
+      v->resize(kMaxPlotPoints);
   }
   const auto line = FitLeastSquares(points.x, points.y);
   if (!line) return plot;
@@ -145,9 +146,9 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
   for (std::size_t i = 0; i < points.x.size(); ++i)
     markers.points.emplace_back(points.time[i] - s.fit.location, points.estimate[i]);
   // The least-squares line, drawn between the ends of the data on the paper.
-  auto fitted = Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept,
-                                line->slope),
-                       host::SeriesStyle::kLine);
+  auto fitted =
+      Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
+             host::SeriesStyle::kLine);
   for (const double x : {points.x.front(), points.x.back()}) {
     const double y = line->intercept + line->slope * x;
     const double f = -std::expm1(-std::exp(y));
@@ -176,13 +177,13 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
       if (!series->points.empty()) chart.series.push_back(std::move(*series));
   }
   const bool slope_ok = line->slope != 0.0;
-  chart.title.push_back(request.Text(strings::kRSquaredLegend) + ShortNumber(line->r_squared) +
-                        "  " + request.Text(strings::kPlotParameters) + " " +
-                        request.Text(strings::kShapeLegend) +
-                        (slope_ok ? ShortNumber(line->slope) : request.Text(strings::kNotComputable)) +
-                        "  " + request.Text(strings::kScaleLegend) +
-                        (slope_ok ? ShortNumber(std::exp(-line->intercept / line->slope))
-                                  : request.Text(strings::kNotComputable)));
+  chart.title.push_back(
+      request.Text(strings::kRSquaredLegend) + ShortNumber(line->r_squared) + "  " +
+      request.Text(strings::kPlotParameters) + " " + request.Text(strings::kShapeLegend) +
+      (slope_ok ? ShortNumber(line->slope) : request.Text(strings::kNotComputable)) + "  " +
+      request.Text(strings::kScaleLegend) +
+      (slope_ok ? ShortNumber(std::exp(-line->intercept / line->slope))
+                : request.Text(strings::kNotComputable)));
   plot.chart = std::move(chart);
   return plot;
 }
@@ -216,17 +217,18 @@ Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSet
   const auto line = FitLeastSquares(x, y);
   if (!line) return plot;
   host::ChartSpec chart;
-  chart.title = {Trim(request.Text(logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis)),
-                 DataLine(request, s)};
+  chart.title = {
+      Trim(request.Text(logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis)),
+      DataLine(request, s)};
   chart.x_axis.title =
       request.Text(logarithmic ? strings::kLogTimeAxis : strings::kFailureTimeAxis);
   chart.y_axis.title =
       Trim(request.Text(logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis));
   auto markers = Series(request.Text(strings::kFailuresSeries), host::SeriesStyle::kMarkers);
   for (std::size_t i = 0; i < x.size(); ++i) markers.points.emplace_back(x[i], y[i]);
-  auto fitted = Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept,
-                                line->slope),
-                       host::SeriesStyle::kLine);
+  auto fitted =
+      Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
+             host::SeriesStyle::kLine);
   for (const double v : {x.front(), x.back()})
     fitted.points.emplace_back(v, line->intercept + line->slope * v);
   chart.series.push_back(std::move(markers));

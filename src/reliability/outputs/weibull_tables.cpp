@@ -91,8 +91,8 @@ bool ShowSummaryTable(shell::Request& request, const shell::WeibullSettings& s) 
     titles.push_back(request.Text(strings::kTitleGrouped));
     titles.push_back(request.Text(strings::kTitleGroupedNote));
   } else {
-    titles.push_back(request.Text(Present(fit.se_location) ? strings::kTitleThree
-                                                           : strings::kTitleTwo));
+    titles.push_back(
+        request.Text(Present(fit.se_location) ? strings::kTitleThree : strings::kTitleTwo));
     if (s.mode == shell::WeibullMode::kGroupedData)
       titles.push_back(request.Text(strings::kTitleContinuousNote));
   }
@@ -249,15 +249,15 @@ bool ShowHazardTable(shell::Request& request, const shell::WeibullSettings& s,
   for (const auto& h : hazard)
     if (h) largest = std::max(largest, *h);
   const int hazard_decimals =
-      largest > 0.0 ? std::clamp(3 - static_cast<int>(std::floor(std::log10(largest))), kDecimals, 12)
-                    : kDecimals;
+      largest > 0.0
+          ? std::clamp(3 - static_cast<int>(std::floor(std::log10(largest))), kDecimals, 12)
+          : kDecimals;
   const auto frame = [&](shell::ResultGrid& grid) {
     grid.Format(1, kColumnWidth + 4, hazard_decimals);
     CaseTitles(grid, request, s, ml ? strings::kMlHazardTitle : strings::kRankHazardTitle);
     grid.Heading(0, request.Text(strings::kTimeUpper), request.Text(strings::kTimeLower));
     grid.Heading(1, request.Text(strings::kHazardUpper), request.Text(strings::kHazardLower));
-    grid.Heading(2, request.Text(strings::kCumHazardUpper),
-                 request.Text(strings::kCumHazardLower));
+    grid.Heading(2, request.Text(strings::kCumHazardUpper), request.Text(strings::kCumHazardLower));
     grid.Heading(3, request.Text(strings::kLogUpper), request.Text(strings::kLogLocationLower));
     grid.Heading(4, request.Text(strings::kLogUpper), request.Text(strings::kCumHazardLower));
   };

@@ -54,8 +54,8 @@ void ResultGrid::Format(int column, int width, int decimals) {
 
 bool ResultGrid::Show(Request& request) const {
   ResultTable table;
-  if (AllocateResultTable(table, kTableWithoutCellTexts, columns_, rows_,
-                                 label_width_, kColumnNameWidth) != TableStatus::kOk)
+  if (AllocateResultTable(table, kTableWithoutCellTexts, columns_, rows_, label_width_,
+                          kColumnNameWidth) != TableStatus::kOk)
     return false;
   for (int line = 1; line <= kTitleLines; ++line)
     SetTableTitle(table.Title(), line, title_[line - 1]);
