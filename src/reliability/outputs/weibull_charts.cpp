@@ -281,19 +281,35 @@ Plot QuantilePlot(const shell::Request& request, const shell::WeibullSettings& s
 Plot LocationProfilePlot(const shell::Request& request, const shell::WeibullSettings& s,
                          const FailureOrders& orders) {
   Plot plot;
+  // The plotting positions do not depend on the location: their transforms are formed once.
+  std::vector<double> times;
+  std::vector<double> ys;
+  for (const OrderedCase& c : orders.cases) {
+    if (c.censored || !c.estimate || !(*c.estimate > 0.0 && *c.estimate < 1.0)) continue;
+    times.push_back(c.time);
+    ys.push_back(std::log(-std::log1p(-*c.estimate)));
+  }
   auto curve = Series("", host::SeriesStyle::kLineAndMarkers);
   double best_r2 = -1.0;
   double best_location = s.location_from;
   // R^2 values compare only on one set of points: a location that leaves out a failure the
   // first location kept (the default range ends at the smallest time) is not drawn.
   std::size_t kept = 0;
+  std::vector<double> x;
+  std::vector<double> y;
   for (int k = 0; k < kProfilePoints; ++k) {
     const double location =
         s.location_from + k * (s.location_to - s.location_from) / (kProfilePoints - 1);
-    const PlotPoints points = ProbabilityPlotPoints(orders, location);
-    if (k == 0) kept = points.x.size();
-    if (points.x.size() < kept) continue;
-    const auto line = FitLeastSquares(points.x, points.y);
+    x.clear();
+    y.clear();
+    for (std::size_t i = 0; i < times.size(); ++i)
+      if (times[i] > location) {
+        x.push_back(std::log(times[i] - location));
+        y.push_back(ys[i]);
+      }
+    if (k == 0) kept = x.size();
+    if (x.size() < kept) continue;
+    const auto line = FitLeastSquares(x, y);
     if (!line) continue;
     curve.points.emplace_back(location, line->r_squared);
     if (line->r_squared > best_r2) {

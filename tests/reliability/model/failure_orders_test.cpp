@@ -34,10 +34,8 @@ TEST(FailureOrders, PlainRanksAndTheThreePlottingPositions) {
   EXPECT_DOUBLE_EQ(median.cases.front().time, 1.0);
   EXPECT_NEAR(*median.cases.front().estimate, 0.7 / 10.4, 1e-15);
   EXPECT_NEAR(*median.cases.back().estimate, 9.7 / 10.4, 1e-15);
-  EXPECT_NEAR(*OrderFailures(s, shell::RankMethod::kMeanRank).cases[2].estimate, 3.0 / 11.0,
-              1e-15);
-  EXPECT_NEAR(*OrderFailures(s, shell::RankMethod::kWhite).cases[2].estimate,
-              2.625 / 10.25, 1e-15);
+  EXPECT_NEAR(*OrderFailures(s, shell::RankMethod::kMeanRank).cases[2].estimate, 3.0 / 11.0, 1e-15);
+  EXPECT_NEAR(*OrderFailures(s, shell::RankMethod::kWhite).cases[2].estimate, 2.625 / 10.25, 1e-15);
 }
 
 TEST(FailureOrders, JohnsonsAdjustedOrdersOnAMixedSample) {
