@@ -46,8 +46,7 @@ sh::FailureSample CensoredSample(std::uint32_t seed) {
 
 void BM_TwoParameterFit_5000(benchmark::State& state) {
   const sh::FailureSample s = CensoredSample(7);
-  for (auto _ : state)
-    benchmark::DoNotOptimize(rel::FitWeibull2(s.time, s.censored, 0.0, {}));
+  for (auto _ : state) benchmark::DoNotOptimize(rel::FitWeibull2(s.time, s.censored, 0.0, {}));
 }
 
 void BM_ThreeParameterFit_5000(benchmark::State& state) {

@@ -10,7 +10,9 @@
 
 namespace kpa::reliability {
 
-inline constexpr int kRowsPerTable = 30000;
+// The host keeps a table's row labels in at most 65535 bytes: 5000 labels of 12 characters
+// fit with room to spare.
+inline constexpr int kRowsPerTable = 5000;
 
 // The maximum-likelihood version of a result applies: its option is chosen and the
 // parameters were estimated rather than given.
