@@ -191,39 +191,30 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
 Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSettings& s,
                           const FailureOrders& orders, bool logarithmic) {
   Plot plot;
-  const bool ml = UsesMaximumLikelihood(s) && ParametersUsable(s.fit);
+  // The points are the data's own (Nelson's) cumulative hazard; the maximum-likelihood
+  // version adds the fitted H(t), which would put every point on its line.
   std::vector<double> x;
   std::vector<double> y;
   double running = 0.0;
   for (const OrderedCase& c : orders.cases) {
     if (c.censored) continue;
-    double h = 0.0;
-    if (ml) {
-      const auto value = WeibullCumulativeHazard(s.fit, c.time);
-      if (!value) continue;
-      h = *value;
-    } else {
-      running += 1.0 / static_cast<double>(c.reverse_rank);
-      h = running;
-    }
-    if (logarithmic && !(c.time > s.fit.location && h > 0.0)) continue;
+    running += 1.0 / static_cast<double>(c.reverse_rank);
+    if (logarithmic && !(c.time > s.fit.location)) continue;
     if (x.size() == kMaxPlotPoints) {
       plot.capped = true;
       break;
     }
     x.push_back(logarithmic ? std::log(c.time - s.fit.location) : c.time);
-    y.push_back(logarithmic ? std::log(h) : h);
+    y.push_back(logarithmic ? std::log(running) : running);
   }
   const auto line = FitLeastSquares(x, y);
   if (!line) return plot;
   host::ChartSpec chart;
-  chart.title = {
-      Trim(request.Text(logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis)),
-      DataLine(request, s)};
+  const int axis = logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis;
+  chart.title = {Trim(request.Text(axis)), DataLine(request, s)};
   chart.x_axis.title =
       request.Text(logarithmic ? strings::kLogTimeAxis : strings::kFailureTimeAxis);
-  chart.y_axis.title =
-      Trim(request.Text(logarithmic ? strings::kLogCumHazardAxis : strings::kCumHazardAxis));
+  chart.y_axis.title = Trim(request.Text(axis));
   auto markers = Series(request.Text(strings::kFailuresSeries), host::SeriesStyle::kMarkers);
   for (std::size_t i = 0; i < x.size(); ++i) markers.points.emplace_back(x[i], y[i]);
   auto fitted =
@@ -233,6 +224,21 @@ Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSet
     fitted.points.emplace_back(v, line->intercept + line->slope * v);
   chart.series.push_back(std::move(markers));
   chart.series.push_back(std::move(fitted));
+  if (UsesMaximumLikelihood(s) && ParametersUsable(s.fit)) {
+    auto curve = Series(request.Text(strings::kFittedSeries), host::SeriesStyle::kLine);
+    const double from = logarithmic ? std::exp(x.front()) + s.fit.location : x.front();
+    const double to = logarithmic ? std::exp(x.back()) + s.fit.location : x.back();
+    for (int k = 0; k < kCurvePoints; ++k) {
+      const double t = from + (to - from) * k / (kCurvePoints - 1);
+      const auto h = WeibullCumulativeHazard(s.fit, t);
+      if (!h || (logarithmic && !(*h > 0.0))) continue;
+      if (logarithmic)
+        curve.points.emplace_back(std::log(t - s.fit.location), std::log(*h));
+      else
+        curve.points.emplace_back(t, *h);
+    }
+    if (!curve.points.empty()) chart.series.push_back(std::move(curve));
+  }
   chart.title.push_back(request.Text(strings::kRSquaredLegend) + ShortNumber(line->r_squared));
   plot.chart = std::move(chart);
   return plot;
