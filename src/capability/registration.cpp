@@ -10,13 +10,6 @@
 namespace kpa::capability {
 namespace {
 
-template <typename Dialog>
-shell::DialogMaker Maker() {
-  return [](shell::CProcess& process, int number) -> shell::DialogPtr {
-    return std::make_shared<Dialog>(process, number);
-  };
-}
-
 // Clears the per-run records; the specifications and setup stay.
 void ClearCapabilityRunRecords(shell::CapabilitySettings& settings) {
   settings.runs.clear();
@@ -44,10 +37,10 @@ void ResetCapabilityIfFileChanged(shell::CapabilitySettings& settings, const std
 
 void RegisterDialogs(shell::DialogRegistry& registry) {
   namespace t = shell::templates;
-  registry.Register(t::kCapabilityRawSetup, Maker<RawSetupDialog>());
-  registry.Register(t::kCapabilityAggregatedSetup, Maker<AggregatedSetupDialog>());
-  registry.Register(t::kCapabilityResults, Maker<RawResultsDialog>());
-  registry.Register(t::kCapabilityAggregatedResults, Maker<AggregatedResultsDialog>());
+  registry.Register(t::kCapabilityRawSetup, shell::MakerOf<RawSetupDialog>());
+  registry.Register(t::kCapabilityAggregatedSetup, shell::MakerOf<AggregatedSetupDialog>());
+  registry.Register(t::kCapabilityResults, shell::MakerOf<RawResultsDialog>());
+  registry.Register(t::kCapabilityAggregatedResults, shell::MakerOf<AggregatedResultsDialog>());
   // Run records belong to one analysis; variable numbers, codes and specifications to one
   // data file.
   registry.AddHooks({

@@ -28,10 +28,7 @@ void ForgetVariables(shell::CauseEffectSettings& settings) {
 }  // namespace
 
 void RegisterDialogs(shell::DialogRegistry& registry) {
-  registry.Register(shell::templates::kCauseEffect,
-                    [](shell::CProcess& process, int number) -> shell::DialogPtr {
-                      return std::make_shared<DiagramDialog>(process, number);
-                    });
+  registry.Register(shell::templates::kCauseEffect, shell::MakerOf<DiagramDialog>());
   registry.AddHooks({
       .on_init =
           [](shell::SettingsBlock& settings, const std::string& data_file) {

@@ -19,21 +19,15 @@ void ForgetData(shell::GageSettings& gage) {
   gage.measurements.clear();
 }
 
-template <typename DialogType>
-void RegisterDialog(shell::DialogRegistry& registry, int template_number) {
-  registry.Register(template_number, [](shell::CProcess& process, int number) -> shell::DialogPtr {
-    return std::make_shared<DialogType>(process, number);
-  });
-}
-
 }  // namespace
 
 void RegisterDialogs(shell::DialogRegistry& registry) {
-  RegisterDialog<SpecificationDialog>(registry, shell::templates::kGageDesign);
-  RegisterDialog<SpecificationDialog>(registry, shell::templates::kGageAnalyzeDataFile);
-  RegisterDialog<SpecificationDialog>(registry, shell::templates::kGageAnalyzeDataSheet);
-  RegisterDialog<DesignResultsDialog>(registry, shell::templates::kGageDesignResults);
-  RegisterDialog<AnalysisResultsDialog>(registry, shell::templates::kGageAnalysisResults);
+  registry.Register(shell::templates::kGageDesign, shell::MakerOf<SpecificationDialog>());
+  registry.Register(shell::templates::kGageAnalyzeDataFile, shell::MakerOf<SpecificationDialog>());
+  registry.Register(shell::templates::kGageAnalyzeDataSheet, shell::MakerOf<SpecificationDialog>());
+  registry.Register(shell::templates::kGageDesignResults, shell::MakerOf<DesignResultsDialog>());
+  registry.Register(shell::templates::kGageAnalysisResults,
+                    shell::MakerOf<AnalysisResultsDialog>());
   registry.AddHooks({
       .on_init =
           [](shell::SettingsBlock& settings, const std::string& data_file) {

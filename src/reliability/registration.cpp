@@ -20,20 +20,14 @@ void ForgetData(shell::WeibullSettings& weibull) {
   weibull.fit = shell::WeibullFit{};
 }
 
-template <typename DialogType>
-void RegisterDialog(shell::DialogRegistry& registry, int template_number) {
-  registry.Register(template_number, [](shell::CProcess& process, int number) -> shell::DialogPtr {
-    return std::make_shared<DialogType>(process, number);
-  });
-}
-
 }  // namespace
 
 void RegisterDialogs(shell::DialogRegistry& registry) {
-  RegisterDialog<SpecificationDialog>(registry, shell::templates::kWeibullRawSetup);
-  RegisterDialog<SpecificationDialog>(registry, shell::templates::kWeibullGroupedSetup);
-  RegisterDialog<WeibullResultsDialog>(registry, shell::templates::kWeibullResultsRaw);
-  RegisterDialog<WeibullResultsDialog>(registry, shell::templates::kWeibullResultsGrouped);
+  registry.Register(shell::templates::kWeibullRawSetup, shell::MakerOf<SpecificationDialog>());
+  registry.Register(shell::templates::kWeibullGroupedSetup, shell::MakerOf<SpecificationDialog>());
+  registry.Register(shell::templates::kWeibullResultsRaw, shell::MakerOf<WeibullResultsDialog>());
+  registry.Register(shell::templates::kWeibullResultsGrouped,
+                    shell::MakerOf<WeibullResultsDialog>());
   registry.AddHooks({
       .on_init =
           [](shell::SettingsBlock& settings, const std::string& data_file) {

@@ -10,15 +10,10 @@ namespace kpa::sampling {
 
 void RegisterDialogs(shell::DialogRegistry& registry) {
   registry.Register(shell::templates::kSamplingSpecification,
-                    [](shell::CProcess& process, int number) -> shell::DialogPtr {
-                      return std::make_shared<SpecificationDialog>(process, number);
-                    });
+                    shell::MakerOf<SpecificationDialog>());
   for (const int number :
        {shell::templates::kSamplingResults, shell::templates::kSamplingResultsBinomial})
-    registry.Register(number,
-                      [](shell::CProcess& process, int template_number) -> shell::DialogPtr {
-                        return std::make_shared<ResultsDialog>(process, template_number);
-                      });
+    registry.Register(number, shell::MakerOf<ResultsDialog>());
 }
 
 }  // namespace kpa::sampling

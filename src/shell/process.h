@@ -25,6 +25,14 @@ inline constexpr int kAnalysisId = 3101;
 // Makes the dialog of a template; the registry falls back to a plain frame.
 using DialogMaker = std::function<DialogPtr(CProcess&, int template_number)>;
 
+// The maker of a dialog class constructed from its process and template number.
+template <typename DialogType>
+DialogMaker MakerOf() {
+  return [](CProcess& process, int template_number) -> DialogPtr {
+    return std::make_shared<DialogType>(process, template_number);
+  };
+}
+
 // What a procedure does at the moments of the analysis that concern all of them; the shell
 // calls every procedure's hooks without knowing which procedures there are. Any may be
 // left empty.

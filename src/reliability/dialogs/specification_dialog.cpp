@@ -1,6 +1,5 @@
 #include "reliability/dialogs/specification_dialog.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "reliability/requests.h"
@@ -28,13 +27,6 @@ std::vector<double> AsNumbers(const std::vector<int>& variables) {
 
 std::vector<double> One(int variable) {
   return variable != 0 ? std::vector<double>{static_cast<double>(variable)} : std::vector<double>{};
-}
-
-std::string Lower(std::string_view text) {
-  std::string lowered(text);
-  for (char& ch : lowered)
-    if (ch >= 'A' && ch <= 'Z') ch = static_cast<char>(ch - 'A' + 'a');
-  return lowered;
 }
 
 }  // namespace
@@ -124,17 +116,8 @@ void SpecificationDialog::OnControlChanged(int id) {
 std::optional<double> SpecificationDialog::CodeOf(int field) const {
   const shell::Control* control = FindControl(field);
   if (control == nullptr) return std::nullopt;
-  if (const auto number = control->NumberValue(); number && control->TextValue().empty())
-    return number;
-  const std::string text(shell::TrimBlanks(control->TextValue()));
-  if (text.empty()) return std::nullopt;
-  double number = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error == std::errc() && end == text.data() + text.size()) return number;
-  const std::string wanted = Lower(text);
-  for (const host::ValueLabel& label : Host().ValueLabels(Weibull().censor_variable))
-    if (Lower(shell::TrimBlanks(label.text)) == wanted) return label.code;
-  return std::nullopt;
+  if (const auto number = control->NumberValue(); number) return number;
+  return shell::CodeOfText(control->TextValue(), Weibull().censor_variable, Host());
 }
 
 bool SpecificationDialog::CheckRawFields() {

@@ -2,7 +2,6 @@
 #include "sampling/dialogs/results_dialog.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "resources/ids/sampling_controls.h"
@@ -26,13 +25,6 @@ namespace {
 using shell::SampleSizeMode;
 
 shell::SamplingSettings& Sampling() { return shell::Settings().sampling; }
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  for (char& c : lower)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return lower;
-}
 
 }  // namespace
 
@@ -208,17 +200,7 @@ bool ResultsDialog::ReadNumberOfSamples() {
 std::optional<double> ResultsDialog::ResolveCode(int field) const {
   const shell::Control* control = FindControl(field);
   if (control == nullptr) return std::nullopt;
-  const std::string text(shell::TrimBlanks(control->TextValue()));
-  if (text.empty()) return std::nullopt;
-  double number = 0.0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-  if (error == std::errc() && end == text.data() + text.size()) return number;
-  const int variable = Sampling().data_variable;
-  if (variable <= 0) return std::nullopt;
-  const std::string wanted = Lower(text);
-  for (const host::ValueLabel& label : Host().ValueLabels(variable))
-    if (Lower(shell::TrimBlanks(label.text)) == wanted) return label.code;
-  return std::nullopt;
+  return shell::CodeOfText(control->TextValue(), Sampling().data_variable, Host());
 }
 
 bool ResultsDialog::CheckCodes() {

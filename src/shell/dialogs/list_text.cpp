@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "shell/results/fixed_text.h"
+
 namespace kpa::shell {
 namespace {
 
@@ -111,6 +113,26 @@ std::string FormatListText(const NumberLists& lists, ListKind kind, const host::
     }
   }
   return text;
+}
+
+std::optional<double> CodeOfText(std::string_view text, int variable, const host::Host& host) {
+  const std::string_view trimmed = TrimBlanks(text);
+  if (trimmed.empty()) return std::nullopt;
+  double number = 0.0;
+  const auto [end, error] =
+      std::from_chars(trimmed.data(), trimmed.data() + trimmed.size(), number);
+  if (error == std::errc() && end == trimmed.data() + trimmed.size()) return number;
+  if (variable <= 0) return std::nullopt;
+  const auto lower = [](std::string_view t) {
+    std::string lowered(t);
+    for (char& c : lowered)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return lowered;
+  };
+  const std::string wanted = lower(trimmed);
+  for (const host::ValueLabel& label : host.ValueLabels(variable))
+    if (lower(TrimBlanks(label.text)) == wanted) return label.code;
+  return std::nullopt;
 }
 
 }  // namespace kpa::shell

@@ -28,4 +28,8 @@ std::string FormatListText(const NumberLists& lists, ListKind kind, const host::
 // A number in the form scripts and list texts use: shortest text that reads back exactly.
 std::string FormatNumber(double value);
 
+// The code a value field names: its text read as a number, else matched (trimmed, without
+// regard to case) against the value labels of `variable`; std::nullopt when it names none.
+std::optional<double> CodeOfText(std::string_view text, int variable, const host::Host& host);
+
 }  // namespace kpa::shell
