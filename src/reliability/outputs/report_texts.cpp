@@ -104,11 +104,12 @@ std::vector<std::string> DialogSummary(const shell::Request& request,
       s.censor_variable != 0 ? CodeTextOf(request, s.censor_variable, s.complete_code) : "";
   const std::string censored =
       s.censor_variable != 0 ? CodeTextOf(request, s.censor_variable, s.censored_code) : "";
-  const std::string codes[] = {censoring, complete, censored};
+  const std::string codes[] = {" " + censoring, " " + complete, " " + censored};
   const std::string counts[] = {
-      std::to_string(s.sample.n),
-      std::to_string(s.sample.r) + " " + Percent(s.sample.r, s.sample.n),
-      std::to_string(s.sample.n - s.sample.r) + " " + Percent(s.sample.n - s.sample.r, s.sample.n)};
+      " " + std::to_string(s.sample.n),
+      " " + std::to_string(s.sample.r) + " " + Percent(s.sample.r, s.sample.n),
+      " " + std::to_string(s.sample.n - s.sample.r) + " " +
+          Percent(s.sample.n - s.sample.r, s.sample.n)};
   return {request.Text(strings::kSummaryVariable) + " " + TimeNames(request, s),
           shell::FillAfterMarks(request.Text(strings::kSummaryCensoring), ':', codes),
           shell::FillAfterMarks(request.Text(strings::kSummaryCounts), ':', counts)};
