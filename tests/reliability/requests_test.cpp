@@ -107,5 +107,29 @@ TEST_F(WeibullRequests, AFailedEstimationKeepsTheParametersAndDropsTheErrors) {
             "pour ce paramètre.");
 }
 
+TEST_F(WeibullRequests, SummaryLimitsAndTheLocationCappedAtTheSmallestTime) {
+  shell::WeibullSettings s = Failures(20);
+  s.fit.location = 0.8;
+  s.fit.shape = 2.0;
+  s.fit.scale = 12.0;
+  s.fit.se_location = 0.5;
+  s.fit.se_shape = 0.4;
+  s.fit.se_scale = 1.5;
+  s.fit.cov_shape_scale = 0.1;
+  s.fit.method = shell::WeibullMethod::kThreeParameter;
+  ASSERT_EQ(Run(WeibullRequest::kSummary, s), shell::RequestStatus::kDone);
+  const host::TableSpec& t = host_.tables.back();
+  ASSERT_EQ(t.ColumnCount(), 5u);
+  EXPECT_EQ(t.title[0], "Estimations du MV pour Weibull à 3 Paramètres");
+  const double z = 1.959963984540054;
+  EXPECT_NEAR(t.Value(0, 2), 0.8 - z * 0.5, 1e-6);
+  EXPECT_DOUBLE_EQ(t.Value(0, 3), 1.0);  // 0.8 + z 0.5 lies beyond the smallest time
+  EXPECT_NEAR(t.Value(1, 2), 2.0 / std::exp(z * 0.4 / 2.0), 1e-6);
+  EXPECT_NEAR(t.Value(2, 3), 12.0 * std::exp(z * 1.5 / 12.0), 1e-5);
+  EXPECT_DOUBLE_EQ(t.Value(2, 4), 0.1);
+  EXPECT_EQ(t.columns[2].upper, "-95%");  // "  -95%" without its padding
+  EXPECT_EQ(t.columns[3].upper, "+  95%");
+}
+
 }  // namespace
 }  // namespace kpa::reliability
