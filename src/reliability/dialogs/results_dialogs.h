@@ -13,7 +13,8 @@ class WeibullResultsDialog : public shell::CAnalysisModelessDialog {
  public:
   using CAnalysisModelessDialog::CAnalysisModelessDialog;
 
-  // The index of the current time variable (list mode) and switching to another.
+  // List mode: makes `variable` the analysed one and refits; false when it is not one of
+  // the time variables or cannot be analysed (the previous one then stays).
   bool SelectVariable(int variable);
 
  protected:

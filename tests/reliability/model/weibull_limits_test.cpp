@@ -46,8 +46,8 @@ TEST(DeltaMethod, DistributionAndPercentileLimits) {
   // F at t = 100 by hand: w = beta ln((t - gamma)/eta), var w = b^2 se_e^2/e^2
   // + (w/b)^2 se_b^2 - 2 w cov/e.
   const double w = 1.8 * std::log(95.0 / 120.0);
-  const double var_w = 1.8 * 1.8 * 225.0 / 14400.0 + (w / 1.8) * (w / 1.8) * 0.04 -
-                       2.0 * w * (-0.5) / 120.0;
+  const double var_w =
+      1.8 * 1.8 * 225.0 / 14400.0 + (w / 1.8) * (w / 1.8) * 0.04 - 2.0 * w * (-0.5) / 120.0;
   const DistributionValue v = WeibullDistribution(fit, errors, 100.0, 0.95);
   ASSERT_TRUE(v.f && v.lower && v.upper);
   EXPECT_NEAR(*v.f, 1.0 - std::exp(-std::exp(w)), 1e-14);
@@ -57,8 +57,8 @@ TEST(DeltaMethod, DistributionAndPercentileLimits) {
   // - 2 L cov/(b^2 e).
   const double l = std::log(-std::log(0.9));
   const double y = std::log(120.0) + l / 1.8;
-  const double var_y = l * l * 0.04 / std::pow(1.8, 4) + 225.0 / 14400.0 -
-                       2.0 * l * (-0.5) / (1.8 * 1.8 * 120.0);
+  const double var_y =
+      l * l * 0.04 / std::pow(1.8, 4) + 225.0 / 14400.0 - 2.0 * l * (-0.5) / (1.8 * 1.8 * 120.0);
   const Percentile p = WeibullPercentile(fit, errors, 0.1, 0.95);
   ASSERT_TRUE(p.time && p.lower && p.upper);
   EXPECT_NEAR(*p.time, std::exp(y), 1e-10);
@@ -69,9 +69,9 @@ TEST(DeltaMethod, DistributionAndPercentileLimits) {
 // The observed information of the three-parameter likelihood against central differences of
 // the log-likelihood itself.
 TEST(ThreeParameterFit, HessianMatchesNumericalSecondDerivatives) {
-  const std::vector<double> t = {17.88, 28.92, 33.0, 41.52, 42.12, 45.6, 48.48, 51.84, 51.96,
-                                 54.12, 55.56, 67.8, 68.64, 68.64, 68.88, 84.12, 93.12, 98.64,
-                                 105.12, 105.84, 127.92, 128.04, 173.4};
+  const std::vector<double> t = {17.88, 28.92, 33.0,   41.52,  42.12,  45.6,   48.48, 51.84,
+                                 51.96, 54.12, 55.56,  67.8,   68.64,  68.64,  68.88, 84.12,
+                                 93.12, 98.64, 105.12, 105.84, 127.92, 128.04, 173.4};
   std::vector<double> c(t.size(), 0.0);
   c[4] = c[9] = 1.0;  // two of them censored, so both sums are exercised
   const std::array<double, 3> at = {12.0, 1.6, 65.0};
