@@ -23,6 +23,7 @@ std::span<const MemberRow> GageDesignResultsMembers();
 std::span<const MemberRow> GageAnalysisResultsMembers();
 std::span<const MemberRow> WeibullRawMembers();
 std::span<const MemberRow> WeibullGroupedMembers();
+std::span<const MemberRow> WeibullPaperMembers();
 std::span<const MemberRow> WeibullResultsRawMembers();
 std::span<const MemberRow> WeibullResultsGroupedMembers();
 std::span<const MemberRow> CauseEffectMembers();

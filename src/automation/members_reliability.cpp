@@ -133,6 +133,61 @@ constexpr MemberRow kGroupedMembers[] = {
      "Treat table as continuous data, for parameter estimation"},
 };
 
+constexpr MemberRow kPaperMembers[] = {
+    {"ProbabilityPlotPaper", MT::kAction, AC::kCall, c::kDrawPaper,
+     "Probability plot, Weibull paper"},
+    {"MinimumPValue", MT::kDouble, AC::kReadWrite, c::kMinimumP, "Minimum p value"},
+    {"MaximumPValue", MT::kDouble, AC::kReadWrite, c::kMaximumP, "Maximum p value"},
+    {"StepSizeOfPValue", MT::kDouble, AC::kReadWrite, c::kStepP, "Step size, for p value"},
+    {"AddPLabelsAndGridLinesAtExtremeEnds", MT::kInteger, AC::kReadWrite, c::kExtremeEnds,
+     "Add p labels and gridlines at extreme ends"},
+    {"AddPrincipalAbscissa", MT::kInteger, AC::kReadWrite, c::kPrincipalAbscissa,
+     "Add principal abscissa (characteristic life)"},
+    {"WeibullOffset",
+     MT::kDouble,
+     AC::kReadWrite,
+     c::kLocation,
+     {"Weibull offset value", "Weibull offset valuet"}},
+    {"MaximumTimeToFailure", MT::kDouble, AC::kReadWrite, c::kMaximumTime,
+     "Maximum time to failure"},
+    {"StepSizeForTime", MT::kDouble, AC::kReadWrite, c::kTimeStep, "Step size, for time (scale)"},
+    {"Variables",
+     MT::kListVariant,
+     AC::kReadWrite,
+     c::kVariables,
+     "Variables for analysis, optional failure times and censoring indicator",
+     {},
+     shell::ListKind::kVariables,
+     nullptr,
+     nullptr,
+     nullptr,
+     0,
+     "\"times | censoring indicator\", both optional: 1 time variable, 2 (start, stop) or 6 "
+     "(start and stop month, day, year)"},
+    {"CodeForCompleteResponses",
+     MT::kListVariant,
+     AC::kReadWrite,
+     c::kCompleteCode,
+     "Code for complete responses (observed failures)",
+     {},
+     shell::ListKind::kVariables,
+     &GetCompleteCode,
+     &SetCompleteCode},
+    {"CodeForCensoredResponses",
+     MT::kListVariant,
+     AC::kReadWrite,
+     c::kCensoredCode,
+     "Code for censored responses",
+     {},
+     shell::ListKind::kVariables,
+     &GetCensoredCode,
+     &SetCensoredCode},
+    {"AddConstantTo0FailureCensoringTimes", MT::kInteger, AC::kReadWrite, c::kAddConstant,
+     "Add a constant to 0 (zero) failure and censoring times"},
+    {"ValueToAddTo0FailureCensoringTimes", MT::kDouble, AC::kReadWrite, c::kConstant,
+     "Value (constant) to add to 0 (zero) failure and censoring times"},
+};
+
 constexpr MemberRow kShapeRow = {"WeibullShape", MT::kDouble, AC::kReadWrite, c::kShape,
                                  "Weibull shape parameter, for fitting Weibull distribution"};
 constexpr MemberRow kScaleRow = {"WeibullScale", MT::kDouble, AC::kReadWrite, c::kScale,
@@ -264,6 +319,7 @@ constexpr MemberRow kResultsGroupedMembers[] = {
 
 std::span<const MemberRow> WeibullRawMembers() { return kRawMembers; }
 std::span<const MemberRow> WeibullGroupedMembers() { return kGroupedMembers; }
+std::span<const MemberRow> WeibullPaperMembers() { return kPaperMembers; }
 std::span<const MemberRow> WeibullResultsRawMembers() { return kResultsRawMembers; }
 std::span<const MemberRow> WeibullResultsGroupedMembers() { return kResultsGroupedMembers; }
 

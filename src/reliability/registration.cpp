@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "reliability/dialogs/paper_dialog.h"
 #include "reliability/dialogs/results_dialogs.h"
 #include "reliability/dialogs/specification_dialog.h"
 #include "shell/settings/settings_block.h"
@@ -18,6 +19,8 @@ void ForgetData(shell::WeibullSettings& weibull) {
   weibull.sample = shell::FailureSample{};
   weibull.table = shell::GroupedTable{};
   weibull.fit = shell::WeibullFit{};
+  weibull.paper.time_variables.clear();
+  weibull.paper.censor_variable = 0;
 }
 
 }  // namespace
@@ -28,6 +31,7 @@ void RegisterDialogs(shell::DialogRegistry& registry) {
   registry.Register(shell::templates::kWeibullResultsRaw, shell::MakerOf<WeibullResultsDialog>());
   registry.Register(shell::templates::kWeibullResultsGrouped,
                     shell::MakerOf<WeibullResultsDialog>());
+  registry.Register(shell::templates::kWeibullPaper, shell::MakerOf<PaperDialog>());
   registry.AddHooks({
       .on_init =
           [](shell::SettingsBlock& settings, const std::string& data_file) {

@@ -8,6 +8,7 @@
 #include "reliability/model/grouped_fit.h"
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
+#include "reliability/outputs/paper_chart.h"
 #include "reliability/outputs/report_texts.h"
 #include "reliability/outputs/weibull_charts.h"
 #include "reliability/outputs/weibull_tables.h"
@@ -209,6 +210,33 @@ RequestStatus LocationProfile(WeibullContext& context) {
                   strings::kPlotCapNote);
 }
 
+// The paper, with the optional failure times read by the raw reader (one time made of 1, 2
+// or 6 variables) and plotted at their median ranks.
+RequestStatus Paper(WeibullContext& context) {
+  shell::Request& request = context.request;
+  const shell::PaperSettings& paper = context.settings.paper;
+  PaperData data;
+  FailureOrders orders;
+  if (!paper.time_variables.empty()) {
+    shell::WeibullSettings read;
+    read.mode = shell::WeibullMode::kRawData;
+    read.list_of_variables = false;
+    read.time_variables = paper.time_variables;
+    read.censor_variable = paper.censor_variable;
+    read.complete_code = paper.complete_code;
+    read.censored_code = paper.censored_code;
+    read.add_constant = paper.add_constant;
+    read.constant = paper.constant;
+    if (!ReadFailureData(request, read)) return RequestStatus::kFailed;
+    orders = OrderFailures(read.sample, shell::RankMethod::kMedianRank);
+    data.orders = &orders;
+    data.variable = TimeVariableNames(request, read);
+  }
+  const Plot plot = PaperPlot(request, paper, data);
+  if (plot.too_few_points) request.Message(strings::kTooFewPaperPoints);
+  return ShowPlot(context, plot, strings::kPlotCapNote);
+}
+
 using Row = shell::RequestRow<WeibullRequest, WeibullContext>;
 constexpr std::array kRequests = {
     Row{WeibullRequest::kSummary, &Summary},
@@ -227,6 +255,7 @@ constexpr std::array kRequests = {
     Row{WeibullRequest::kHistogram, &NotYet},
     Row{WeibullRequest::kGoodnessOfFit, &NotYet},
     Row{WeibullRequest::kLifeTable, &NotYet},
+    Row{WeibullRequest::kProbabilityPaper, &Paper},
 };
 
 int ReadMessage(ReadStatus status) {

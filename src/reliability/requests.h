@@ -30,6 +30,8 @@ enum class WeibullRequest : std::int16_t {
   kHistogram = 13,
   kGoodnessOfFit = 14,
   kLifeTable = 15,
+  // The probability paper dialog.
+  kProbabilityPaper = 20,
 };
 
 struct WeibullContext {

@@ -1,6 +1,6 @@
 // Dialog templates of the Weibull and reliability procedure: the raw-data and grouped-data
-// specification dialogs behind one master tab, and the results dialogs of raw data and of
-// grouped data. The data summary stands above the tabs of each results dialog.
+// specification dialogs behind one master tab, the results dialogs of raw data and of
+// grouped data (the data summary stands above their tabs), and the probability paper.
 #include "resources/areas.h"
 #include "resources/ids/reliability_controls.h"
 #include "resources/ids/shell_ids.h"
@@ -142,6 +142,36 @@ constexpr ControlTemplate kGroupedResultsControls[] = {
     {controls::kFailuresOnly, K::kCheckBox, "Echecs observés uniquement", pages::kHazard},
 };
 
+constexpr TabTemplate kPaperTabs[] = {{pages::kPaperBase, "Base"},
+                                      {pages::kPaperAdvanced, "Avancé"},
+                                      {pages::kPaperVariables, "Variables (facultatif)"}};
+
+constexpr ControlTemplate kPaperControls[] = {
+    {shell::controls::kCancel, K::kButton, "Annuler", 0},
+    {shell::controls::kOptions, K::kButton, "Options", 0},
+    {shell::controls::kSelectionConditions, K::kButton, "!246&s", 0},
+    {shell::controls::kCaseWeights, K::kButton, "!247&p", 0},
+    {shell::controls::kTabControl, K::kTabControl, "", 0},
+    {controls::kDrawPaper, K::kButton, "!227&Tracé de probabilité (papier)", pages::kPaperBase},
+    {controls::kExtremeEnds, K::kCheckBox, "Ajouter éti&quettes de p et quadrillage aux extrémités",
+     pages::kPaperBase},
+    {controls::kPrincipalAbscissa, K::kCheckBox,
+     "Ajouter l'abscisse p&rincipale (vie caractéristique)", pages::kPaperBase},
+    {controls::kMinimumP, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kMaximumP, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kStepP, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kLocation, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kMaximumTime, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kTimeStep, K::kRealEdit, "", pages::kPaperAdvanced},
+    {controls::kVariables, K::kVariableList,
+     "h&Variables (temps à l'échec ou dates && indicateur de censure) :", pages::kPaperVariables},
+    {controls::kCompleteCode, K::kValueEdit, "", pages::kPaperVariables},
+    {controls::kCensoredCode, K::kValueEdit, "", pages::kPaperVariables},
+    {controls::kAddConstant, K::kCheckBox,
+     "Ajouter une constante (temps d'échec/ce&nsure nuls) : ", pages::kPaperVariables},
+    {controls::kConstant, K::kRealEdit, "", pages::kPaperVariables},
+};
+
 constexpr DialogTemplate kTemplates[] = {
     {templates::kWeibullRawSetup, "Analyse de Weibull & Fiabilité/Temps d'échec--Données Brutes ",
      "", kSpecificationTabs, kRawControls},
@@ -152,6 +182,7 @@ constexpr DialogTemplate kTemplates[] = {
      kRawResultsTabs, kRawResultsControls},
     {templates::kWeibullResultsGrouped, "Analyse de Weibull : Résultats (Données Groupées) ", "",
      kGroupedResultsTabs, kGroupedResultsControls},
+    {templates::kWeibullPaper, "Papier de Probabilité de Weibull ", "", kPaperTabs, kPaperControls},
 };
 
 }  // namespace

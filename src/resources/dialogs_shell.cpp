@@ -73,7 +73,6 @@ constexpr DialogTemplate kTemplates[] = {
      "",
      {},
      kFrameControls},
-    {shell::templates::kWeibullPaper, "Papier de Probabilité de Weibull ", "", {}, kFrameControls},
 };
 
 }  // namespace

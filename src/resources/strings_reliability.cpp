@@ -227,6 +227,24 @@ constexpr StringEntry kReliabilityStrings[] = {
     {strings::kFailuresSeries, "Echecs"},
     {strings::kFittedSeries, "Ajustement"},
     {strings::kCase, "Obs."},
+    {strings::kPaperTitle, "Papier de Probabilités de Weibull"},
+    {strings::kPaperVariable, "Variable: "},
+    {strings::kPaperYAxis, "log(log(100/(100-%age d'échec)))"},
+    {strings::kPaperYLabels, "%age d'échec"},
+    {strings::kPaperLine, "Ajustement linéaire : @F[1] "},
+    {strings::kPaperLocation, "Position="},
+    {strings::kBadMinimumP,
+     "Min-p incorrect (il faut que 0=<p<0,5) ; min-p rétabli à sa précédente valeur."},
+    {strings::kBadMaximumP,
+     "Max-p incorrect (il faut que 0,5<p<1) ; max-p rétabli à sa précédente valeur."},
+    {strings::kBadStepP,
+     "Incrément incorrect (il faut que 0,005<=p<=0,2) ; incrément rétabli à sa précédente valeur."},
+    {strings::kBadMaximumTime, "Temps-à-l'échec max incorrect."},
+    {strings::kBadTimeStep, "Incrément du tps-échec incorrect"},
+    {strings::kTooFewPaperPoints,
+     "Moins de 2 échecs au-delà du paramètre de position : le papier est tracé sans droite "
+     "d'ajustement."},
+    {strings::kPrincipalAbscissa, "Vie caractéristique (63,2 %)"},
 };
 
 }  // namespace

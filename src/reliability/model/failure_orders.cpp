@@ -111,9 +111,9 @@ std::vector<KaplanMeierPoint> KaplanMeier(const FailureOrders& orders, double cl
 }
 
 std::optional<LeastSquaresLine> FitLeastSquares(std::span<const double> x,
-                                                std::span<const double> y) {
+                                                std::span<const double> y, std::size_t fewest) {
   const std::size_t n = x.size();
-  if (n < 3 || y.size() != n) return std::nullopt;
+  if (n < std::max<std::size_t>(fewest, 2) || y.size() != n) return std::nullopt;
   double mx = 0.0;
   double my = 0.0;
   for (std::size_t i = 0; i < n; ++i) {

@@ -54,14 +54,15 @@ struct KaplanMeierPoint {
 [[nodiscard]] std::vector<KaplanMeierPoint> KaplanMeier(const FailureOrders& orders, double cl);
 
 // The least-squares line y = intercept + slope x with its R^2; std::nullopt for fewer than
-// three points or no spread in x.
+// `fewest` points or no spread in x.
 struct LeastSquaresLine {
   double intercept = 0.0;
   double slope = 0.0;
   double r_squared = 0.0;
 };
 [[nodiscard]] std::optional<LeastSquaresLine> FitLeastSquares(std::span<const double> x,
-                                                              std::span<const double> y);
+                                                              std::span<const double> y,
+                                                              std::size_t fewest = 3);
 
 // The Weibull probability-plot points (ln(t - location), ln(-ln(1 - F-hat))) of the failures
 // beyond the location with 0 < F-hat < 1.

@@ -19,17 +19,6 @@ std::string CodeTextOf(const shell::Request& request, int variable, double code)
   return ShortNumber(code);
 }
 
-std::string TimeNames(const shell::Request& request, const shell::WeibullSettings& s) {
-  std::vector<int> variables = s.time_variables;
-  if (s.list_of_variables && !variables.empty())
-    variables = {variables[std::min(s.current_variable, variables.size() - 1)]};
-  std::string names;
-  const char* separator = variables.size() == 2 ? "-" : " ";
-  for (std::size_t i = 0; i < variables.size(); ++i)
-    names += (i == 0 ? "" : separator) + request.VariableName(variables[i]);
-  return names;
-}
-
 std::string Percent(std::int64_t part, std::int64_t whole) {
   const double percent =
       whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0.0;
@@ -40,6 +29,17 @@ std::string Percent(std::int64_t part, std::int64_t whole) {
 }
 
 }  // namespace
+
+std::string TimeVariableNames(const shell::Request& request, const shell::WeibullSettings& s) {
+  std::vector<int> variables = s.time_variables;
+  if (s.list_of_variables && !variables.empty())
+    variables = {variables[std::min(s.current_variable, variables.size() - 1)]};
+  std::string names;
+  const char* separator = variables.size() == 2 ? "-" : " ";
+  for (std::size_t i = 0; i < variables.size(); ++i)
+    names += (i == 0 ? "" : separator) + request.VariableName(variables[i]);
+  return names;
+}
 
 bool GroupedLifeTable(const shell::WeibullSettings& settings) {
   return settings.mode == shell::WeibullMode::kGroupedData && !settings.treat_as_continuous;
@@ -60,7 +60,7 @@ std::string DataLine(const shell::Request& request, const shell::WeibullSettings
            request.Text(strings::kCensoredCountLabel) + " " +
            ShortNumber(static_cast<double>(s.entering) - failed);
   }
-  std::string line = TimeNames(request, s) + "; " + request.Text(strings::kCensorLabel);
+  std::string line = TimeVariableNames(request, s) + "; " + request.Text(strings::kCensorLabel);
   if (s.censor_variable != 0)
     line += request.VariableName(s.censor_variable) + " (" +
             CodeTextOf(request, s.censor_variable, s.complete_code) + "," +
@@ -110,7 +110,7 @@ std::vector<std::string> DialogSummary(const shell::Request& request,
       " " + std::to_string(s.sample.r) + " " + Percent(s.sample.r, s.sample.n),
       " " + std::to_string(s.sample.n - s.sample.r) + " " +
           Percent(s.sample.n - s.sample.r, s.sample.n)};
-  return {request.Text(strings::kSummaryVariable) + " " + TimeNames(request, s),
+  return {request.Text(strings::kSummaryVariable) + " " + TimeVariableNames(request, s),
           shell::FillAfterMarks(request.Text(strings::kSummaryCensoring), ':', codes),
           shell::FillAfterMarks(request.Text(strings::kSummaryCounts), ':', counts)};
 }

@@ -15,6 +15,9 @@ namespace kpa::reliability {
 // The grouped table stands as a life table (it was not expanded to failure times).
 bool GroupedLifeTable(const shell::WeibullSettings& settings);
 
+// The time variables of the data line: two joined by "-", others by blanks.
+std::string TimeVariableNames(const shell::Request& request,
+                              const shell::WeibullSettings& settings);
 std::string DataLine(const shell::Request& request, const shell::WeibullSettings& settings);
 std::string CaseLabel(const shell::Request& request, std::int64_t case_row, bool censored);
 std::string CensoredFootnote(const shell::Request& request);

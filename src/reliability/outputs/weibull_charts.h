@@ -18,8 +18,9 @@ inline constexpr std::size_t kMaxPlotPoints = 8191;
 
 struct Plot {
   std::optional<host::ChartSpec> chart;
-  bool capped = false;     // more points than kMaxPlotPoints: the first ones were drawn
-  bool no_limits = false;  // limits were asked for but the fit has no standard errors
+  bool capped = false;          // more points than kMaxPlotPoints: the first ones were drawn
+  bool no_limits = false;       // limits were asked for but the fit has no standard errors
+  bool too_few_points = false;  // too few points for the line it would carry
 };
 
 Plot ReliabilityPlot(const shell::Request& request, const shell::WeibullSettings& settings,

@@ -1,6 +1,7 @@
 // Control identifiers of the Weibull and reliability dialogs: the raw-data (3174) and
-// grouped-data (3176) specification dialogs behind the master tab, and the results dialogs
-// of raw data (3196) and of grouped data (3112); the tab pages of the results templates.
+// grouped-data (3176) specification dialogs behind the master tab, the results dialogs of
+// raw data (3196) and of grouped data (3112), and the probability paper (3170); the tab
+// pages of the results and paper templates.
 #pragma once
 
 namespace kpa::reliability::controls {
@@ -60,6 +61,16 @@ inline constexpr int kKaplanMeier = 347;
 inline constexpr int kDescriptive = 143;
 inline constexpr int kLifeTable = 360;
 
+// Probability paper.
+inline constexpr int kDrawPaper = 338;
+inline constexpr int kMinimumP = 368;
+inline constexpr int kMaximumP = 371;
+inline constexpr int kStepP = 373;
+inline constexpr int kExtremeEnds = 387;
+inline constexpr int kPrincipalAbscissa = 398;
+inline constexpr int kMaximumTime = 384;
+inline constexpr int kTimeStep = 386;
+
 }  // namespace kpa::reliability::controls
 
 namespace kpa::reliability::pages {
@@ -69,5 +80,8 @@ inline constexpr int kAdvanced = 3261;
 inline constexpr int kReliability = 3262;
 inline constexpr int kHazard = 3263;
 inline constexpr int kDescriptive = 3264;
+inline constexpr int kPaperBase = 3265;
+inline constexpr int kPaperAdvanced = 3266;
+inline constexpr int kPaperVariables = 3267;
 
 }  // namespace kpa::reliability::pages

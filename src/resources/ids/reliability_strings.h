@@ -168,5 +168,18 @@ inline constexpr int kCensoredSeries = 35161;
 inline constexpr int kFailuresSeries = 35162;
 inline constexpr int kFittedSeries = 35163;
 inline constexpr int kCase = 35164;
+inline constexpr int kPaperTitle = 35165;
+inline constexpr int kPaperVariable = 35166;
+inline constexpr int kPaperYAxis = 35167;
+inline constexpr int kPaperYLabels = 35168;
+inline constexpr int kPaperLine = 35169;
+inline constexpr int kPaperLocation = 35170;
+inline constexpr int kBadMinimumP = 35171;
+inline constexpr int kBadMaximumP = 35172;
+inline constexpr int kBadStepP = 35173;
+inline constexpr int kBadMaximumTime = 35174;
+inline constexpr int kBadTimeStep = 35175;
+inline constexpr int kTooFewPaperPoints = 35176;
+inline constexpr int kPrincipalAbscissa = 35177;
 
 }  // namespace kpa::reliability::strings

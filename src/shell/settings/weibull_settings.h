@@ -71,6 +71,25 @@ struct EstimationSettings {
 // How failure orders are turned into estimates of F for complete or singly censored data.
 enum class RankMethod : std::int16_t { kMedianRank = 0, kMeanRank = 1, kWhite = 2 };
 
+// Weibull probability paper: the p lines, the time lines and what is drawn besides.
+struct PaperSettings {
+  double minimum_p = 0.0;
+  double maximum_p = 0.999;
+  double step_p = 0.1;
+  bool extreme_ends = true;
+  bool principal_abscissa = false;
+  double offset = 0.0;
+  double maximum_time = 10.0;
+  double step_time = 1.0;
+  // Optional failure times plotted on the paper: 1, 2 or 6 variables making one time.
+  std::vector<int> time_variables;
+  int censor_variable = 0;
+  double complete_code = 0.0;
+  double censored_code = 1.0;
+  bool add_constant = false;
+  double constant = 0.1;
+};
+
 struct WeibullSettings {
   WeibullMode mode = WeibullMode::kRawData;
   // 0 when grouped data are analysed as a life table, 1 when they were expanded to cases.
@@ -109,6 +128,8 @@ struct WeibullSettings {
   double location_from = 0.0;
   double location_to = 0.0;
   bool failures_only = true;
+
+  PaperSettings paper;
 };
 
 }  // namespace kpa::shell

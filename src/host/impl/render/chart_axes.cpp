@@ -194,4 +194,22 @@ std::size_t LabelStride(const std::vector<double>& positions, const std::vector<
   return std::max<std::size_t>(positions.size(), 1);
 }
 
+std::vector<std::size_t> DrawnLabels(const std::vector<double>& positions,
+                                     const std::vector<double>& sizes,
+                                     const std::vector<std::string>& labels, double gap) {
+  std::vector<std::size_t> labelled;
+  std::vector<double> labelled_positions;
+  std::vector<double> labelled_sizes;
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    if (i < labels.size() && labels[i].empty()) continue;
+    labelled.push_back(i);
+    labelled_positions.push_back(positions[i]);
+    labelled_sizes.push_back(sizes[i]);
+  }
+  const std::size_t stride = LabelStride(labelled_positions, labelled_sizes, gap);
+  std::vector<std::size_t> drawn;
+  for (std::size_t k = 0; k < labelled.size(); k += stride) drawn.push_back(labelled[k]);
+  return drawn;
+}
+
 }  // namespace kpa::host::render

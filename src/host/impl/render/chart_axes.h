@@ -34,4 +34,10 @@ ResolvedAxis ResolveAxis(const ChartAxis& spec, const std::vector<double>& data,
 std::size_t LabelStride(const std::vector<double>& positions, const std::vector<double>& sizes,
                         double gap);
 
+// The ticks whose labels are drawn: among the ticks with a label (a tick given without one
+// takes no room), every stride-th as LabelStride chooses it.
+std::vector<std::size_t> DrawnLabels(const std::vector<double>& positions,
+                                     const std::vector<double>& sizes,
+                                     const std::vector<std::string>& labels, double gap);
+
 }  // namespace kpa::host::render

@@ -45,13 +45,13 @@ void PaintAxes(const ChartSpec& chart, const ChartLayout& layout, std::string& o
       positions.push_back(x_axis.ToPixel(x_axis.ticks[i]));
       sizes.push_back(TextWidth(x_axis.labels[i], kTickFont));
     }
-    const std::size_t stride = LabelStride(positions, sizes, 10);
+    const std::vector<std::size_t> drawn = DrawnLabels(positions, sizes, x_axis.labels, 10);
     out += "<g stroke=\"#333333\">\n";
     for (const double x : positions)
       out += fmt::format("<line x1=\"{0}\" y1=\"{1}\" x2=\"{0}\" y2=\"{2}\"/>\n", Px(x),
                          Px(layout.plot_bottom), Px(layout.plot_bottom + kTickLength));
     out += "</g>\n";
-    for (std::size_t i = 0; i < positions.size(); i += stride)
+    for (const std::size_t i : drawn)
       out += Text(positions[i], layout.plot_bottom + kTickLength + 4 + kTickFont * 0.8,
                   x_axis.labels[i], kTickFont, "middle");
   }
@@ -62,13 +62,13 @@ void PaintAxes(const ChartSpec& chart, const ChartLayout& layout, std::string& o
       positions.push_back(y_axis.ToPixel(t));
       sizes.push_back(kTickFont);
     }
-    const std::size_t stride = LabelStride(positions, sizes, 4);
+    const std::vector<std::size_t> drawn = DrawnLabels(positions, sizes, y_axis.labels, 4);
     out += "<g stroke=\"#333333\">\n";
     for (const double y : positions)
       out += fmt::format("<line x1=\"{1}\" y1=\"{0}\" x2=\"{2}\" y2=\"{0}\"/>\n", Px(y),
                          Px(layout.plot_left - kTickLength), Px(layout.plot_left));
     out += "</g>\n";
-    for (std::size_t i = 0; i < positions.size(); i += stride)
+    for (const std::size_t i : drawn)
       out += Text(layout.plot_left - kTickLength - 4, positions[i] + kTickFont * 0.35,
                   y_axis.labels[i], kTickFont, "end");
   }
