@@ -8,6 +8,7 @@
 #include "reliability/model/grouped_fit.h"
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
+#include "reliability/outputs/grouped_tables.h"
 #include "reliability/outputs/paper_chart.h"
 #include "reliability/outputs/report_texts.h"
 #include "reliability/outputs/weibull_charts.h"
@@ -150,6 +151,28 @@ RequestStatus NotYet(WeibullContext& context) {
   return RequestStatus::kFailed;
 }
 
+// A table of grouped data kept as a life table, built from the life table at the current
+// location.
+template <typename Show>
+RequestStatus LifeTableOutput(WeibullContext& context, Show show) {
+  const LifeTable table = CurrentLifeTable(context.settings);
+  if (table.status != GroupedStatus::kOk || table.rows.empty()) {
+    context.request.Message(strings::kInternalError);
+    return RequestStatus::kFailed;
+  }
+  return Done(show(context.request, context.settings, table));
+}
+
+RequestStatus LifeTableRequest(WeibullContext& context) {
+  if (!GroupedLifeTable(context.settings)) return NotYet(context);
+  return LifeTableOutput(context, &ShowLifeTable);
+}
+
+RequestStatus Descriptive(WeibullContext& context) {
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  return Done(ShowDescriptiveTable(context.request, context.settings));
+}
+
 RequestStatus Summary(WeibullContext& context) {
   return Done(ShowSummaryTable(context.request, context.settings));
 }
@@ -169,7 +192,8 @@ RequestStatus Probability(WeibullContext& context) {
 }
 
 RequestStatus ReliabilityValues(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings))
+    return LifeTableOutput(context, &ShowGroupedReliabilityTable);
   return Done(ShowReliabilityTable(context.request, context.settings, OrdersOf(context)));
 }
 
@@ -184,7 +208,7 @@ RequestStatus KaplanMeierEstimate(WeibullContext& context) {
 }
 
 RequestStatus Hazard(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings)) return LifeTableOutput(context, &ShowGroupedHazardTable);
   return Done(ShowHazardTable(context.request, context.settings, OrdersOf(context)));
 }
 
@@ -246,7 +270,7 @@ constexpr std::array kRequests = {
     Row{WeibullRequest::kReliabilityTable, &ReliabilityValues},
     Row{WeibullRequest::kPercentiles, &Percentiles},
     Row{WeibullRequest::kKaplanMeier, &KaplanMeierEstimate},
-    Row{WeibullRequest::kDescriptive, &NotYet},
+    Row{WeibullRequest::kDescriptive, &Descriptive},
     Row{WeibullRequest::kHazardTable, &Hazard},
     Row{WeibullRequest::kCumulativeHazardPlot, &CumulativeHazard<false>},
     Row{WeibullRequest::kLogCumulativeHazardPlot, &CumulativeHazard<true>},
@@ -254,7 +278,7 @@ constexpr std::array kRequests = {
     Row{WeibullRequest::kLocationProfile, &LocationProfile},
     Row{WeibullRequest::kHistogram, &NotYet},
     Row{WeibullRequest::kGoodnessOfFit, &NotYet},
-    Row{WeibullRequest::kLifeTable, &NotYet},
+    Row{WeibullRequest::kLifeTable, &LifeTableRequest},
     Row{WeibullRequest::kProbabilityPaper, &Paper},
 };
 

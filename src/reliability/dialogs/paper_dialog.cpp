@@ -125,8 +125,7 @@ bool PaperDialog::ValidateFields() {
     return refuse(strings::kBadLocation, c::kLocation, paper.offset);
   const double maximum = GetControl(c::kMaximumTime).RealValue();
   if (!(maximum > offset && maximum <= kLargestValue)) {
-    const double previous =
-        paper.maximum_time < offset + 1.0 ? offset + 1.0 : paper.maximum_time;
+    const double previous = paper.maximum_time < offset + 1.0 ? offset + 1.0 : paper.maximum_time;
     return refuse(strings::kBadMaximumTime, c::kMaximumTime, previous);
   }
   const double step = GetControl(c::kTimeStep).RealValue();

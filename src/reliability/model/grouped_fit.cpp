@@ -186,29 +186,28 @@ void FillLifeTable(std::vector<LifeTableRow>& rows) {
 
 }  // namespace
 
-GroupedFitResult FitWeibullGrouped(std::span<const double> lower, std::span<const double> withdrawn,
-                                   std::span<const double> failed, double entering,
-                                   double location) {
-  GroupedFitResult result;
+LifeTable BuildLifeTable(std::span<const double> lower, std::span<const double> withdrawn,
+                         std::span<const double> failed, double entering, double location) {
+  LifeTable table;
   const std::size_t table_rows = lower.size();
   if (table_rows < 1) {
-    result.status = GroupedStatus::kNoRows;
-    return result;
+    table.status = GroupedStatus::kNoRows;
+    return table;
   }
   std::vector<double> at_risk(table_rows + 1);
   at_risk[0] = entering;
   for (std::size_t i = 0; i < table_rows; ++i) {
     at_risk[i + 1] = at_risk[i] - (withdrawn[i] + failed[i]);
     if (at_risk[i + 1] < 0.0) {
-      result.status = GroupedStatus::kNegativeAtRisk;
-      return result;
+      table.status = GroupedStatus::kNegativeAtRisk;
+      return table;
     }
   }
   std::size_t k = table_rows;
   while (k > 0 && at_risk[k - 1] <= 0.0) --k;
   if (k == 0) {
-    result.status = GroupedStatus::kNobodyAtRisk;
-    return result;
+    table.status = GroupedStatus::kNobodyAtRisk;
+    return table;
   }
   for (std::size_t i = 0; i < k; ++i) {
     LifeTableRow row;
@@ -216,8 +215,8 @@ GroupedFitResult FitWeibullGrouped(std::span<const double> lower, std::span<cons
     if (i + 1 < table_rows) {
       row.width = lower[i + 1] - lower[i];
       if (!(*row.width > 0.0)) {
-        result.status = GroupedStatus::kBadWidth;
-        return result;
+        table.status = GroupedStatus::kBadWidth;
+        return table;
       }
       row.midpoint = row.start + *row.width / 2.0;
     }
@@ -227,9 +226,20 @@ GroupedFitResult FitWeibullGrouped(std::span<const double> lower, std::span<cons
     row.exposed = row.entering - row.withdrawn / 2.0;
     row.q = row.exposed > 0.0 ? row.failed / row.exposed : 0.0;
     row.p = 1.0 - row.q;
-    result.rows.push_back(row);
+    table.rows.push_back(row);
   }
-  FillLifeTable(result.rows);
+  FillLifeTable(table.rows);
+  return table;
+}
+
+GroupedFitResult FitWeibullGrouped(std::span<const double> lower, std::span<const double> withdrawn,
+                                   std::span<const double> failed, double entering,
+                                   double location) {
+  GroupedFitResult result;
+  LifeTable table = BuildLifeTable(lower, withdrawn, failed, entering, location);
+  result.status = table.status;
+  result.rows = std::move(table.rows);
+  if (result.status != GroupedStatus::kOk) return result;
 
   std::vector<FitInterval> intervals;
   for (const LifeTableRow& row : result.rows) {

@@ -74,6 +74,17 @@ struct GroupedFitResult {
   std::optional<double> log_likelihood;
 };
 
+// The life table alone (the rows of a GroupedFitResult, without any fit): kOk, or the status
+// that stopped it (kNoRows, kNegativeAtRisk, kNobodyAtRisk, kBadWidth).
+struct LifeTable {
+  GroupedStatus status = GroupedStatus::kOk;
+  std::vector<LifeTableRow> rows;
+};
+[[nodiscard]] LifeTable BuildLifeTable(std::span<const double> lower,
+                                       std::span<const double> withdrawn,
+                                       std::span<const double> failed, double entering,
+                                       double location);
+
 [[nodiscard]] GroupedFitResult FitWeibullGrouped(std::span<const double> lower,
                                                  std::span<const double> withdrawn,
                                                  std::span<const double> failed, double entering,

@@ -14,7 +14,6 @@ namespace kpa::reliability {
 
 inline constexpr std::int64_t kMostTimeLines = 2000;
 
-
 // The p of the horizontal lines in rising order: minimum_p + k step_p up to maximum_p (those
 // strictly between 0 and 1), then with `extreme_ends` 0.01, 0.05, 0.1, 0.95, 0.99 and 0.999
 // where no regular line stands.
@@ -22,8 +21,7 @@ inline constexpr std::int64_t kMostTimeLines = 2000;
 
 // The number of time lines offset + k step (k = 1, 2, ...) up to the maximum, in 64 bits;
 // std::nullopt when the step is not positive.
-[[nodiscard]] std::optional<std::int64_t> TimeLineCount(double offset, double maximum,
-                                                        double step);
+[[nodiscard]] std::optional<std::int64_t> TimeLineCount(double offset, double maximum, double step);
 
 // The times of the vertical lines, offset + k step up to the maximum; at most kMostTimeLines.
 [[nodiscard]] std::vector<double> TimeLines(double offset, double maximum, double step);

@@ -66,8 +66,8 @@ Plot PaperPlot(const shell::Request& request, const shell::PaperSettings& paper,
   chart.title = {title};
   chart.show_legend = data.orders != nullptr;
 
-  chart.y_axis.title = request.Text(strings::kPaperYAxis) + "  (" +
-                       request.Text(strings::kPaperYLabels) + ")";
+  chart.y_axis.title =
+      request.Text(strings::kPaperYAxis) + "  (" + request.Text(strings::kPaperYLabels) + ")";
   chart.y_axis.scale = host::AxisScaleKind::kWeibullProbability;
   chart.y_axis.minimum = p_lines.front();
   chart.y_axis.maximum = p_lines.back();
@@ -89,12 +89,12 @@ Plot PaperPlot(const shell::Request& request, const shell::PaperSettings& paper,
   for (std::size_t k = 0; k < t_lines.size(); ++k) {
     const bool labelled =
         all_labels || k == 0 || k + 1 == t_lines.size() || NeatLogValue(t_lines[k]);
-    chart.x_axis.ticks.push_back({t_lines[k] - paper.offset, labelled ? ShortNumber(t_lines[k]) : ""});
+    chart.x_axis.ticks.push_back(
+        {t_lines[k] - paper.offset, labelled ? ShortNumber(t_lines[k]) : ""});
   }
 
   if (paper.principal_abscissa)
-    chart.reference_lines.push_back({host::ReferenceOrientation::kHorizontal,
-                                     1.0 - std::exp(-1.0),
+    chart.reference_lines.push_back({host::ReferenceOrientation::kHorizontal, 1.0 - std::exp(-1.0),
                                      request.Text(strings::kPrincipalAbscissa)});
 
   if (data.orders != nullptr) {

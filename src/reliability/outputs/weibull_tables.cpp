@@ -309,4 +309,47 @@ bool ShowPercentileTable(shell::Request& request, const shell::WeibullSettings& 
   return grid.Show(request);
 }
 
+bool ShowDescriptiveTable(shell::Request& request, const shell::WeibullSettings& s) {
+  struct Group {
+    double n = 0.0;
+    double mean = 0.0;
+    double squares = 0.0;  // sum of squared deviations, updated one case at a time
+    double minimum = 0.0;
+    double maximum = 0.0;
+    void Add(double t) {
+      n += 1.0;
+      const double delta = t - mean;
+      mean += delta / n;
+      squares += delta * (t - mean);
+      minimum = n == 1.0 ? t : std::min(minimum, t);
+      maximum = n == 1.0 ? t : std::max(maximum, t);
+    }
+  };
+  Group groups[3];  // censored, failures, all
+  for (std::size_t i = 0; i < s.sample.time.size(); ++i) {
+    groups[s.sample.censored[i] != 0.0 ? 0 : 1].Add(s.sample.time[i]);
+    groups[2].Add(s.sample.time[i]);
+  }
+  shell::ResultGrid grid(3, 5, 10);
+  for (int c = 0; c < 5; ++c) grid.Format(c, 12, kDecimals);
+  grid.Format(0, 10, 0);
+  grid.Title(1, request.Text(strings::kDescriptiveTitle));
+  grid.Title(2, DataLine(request, s));
+  const int labels[] = {strings::kRowCensored, strings::kRowFailures, strings::kRowAll};
+  const int headings[] = {strings::kColumnN, strings::kColumnMean, strings::kColumnSd,
+                          strings::kColumnMinimum, strings::kColumnMaximum};
+  for (int c = 0; c < 5; ++c) grid.Heading(c, "", request.Text(headings[c]));
+  for (int r = 0; r < 3; ++r) {
+    const Group& g = groups[r];
+    grid.Label(r, request.Text(labels[r]));
+    grid.Set(r, 0, g.n);
+    if (g.n < 1.0) continue;
+    grid.Set(r, 1, g.mean);
+    if (g.n > 1.0) grid.Set(r, 2, std::sqrt(g.squares / (g.n - 1.0)));
+    grid.Set(r, 3, g.minimum);
+    grid.Set(r, 4, g.maximum);
+  }
+  return grid.Show(request);
+}
+
 }  // namespace kpa::reliability

@@ -24,5 +24,7 @@ bool ShowReliabilityTable(shell::Request& request, const shell::WeibullSettings&
 bool ShowHazardTable(shell::Request& request, const shell::WeibullSettings& settings,
                      const FailureOrders& orders);
 bool ShowPercentileTable(shell::Request& request, const shell::WeibullSettings& settings);
+// Counts, means, standard deviations, minima and maxima of censored, failed and all cases.
+bool ShowDescriptiveTable(shell::Request& request, const shell::WeibullSettings& settings);
 
 }  // namespace kpa::reliability

@@ -10,8 +10,8 @@ namespace {
 TEST(PaperGrid, DefaultSheetHasTheRegularAndExtremeLines) {
   const shell::PaperSettings paper;  // 0 to 0.999 by 0.1, extreme ends on
   const std::vector<double> lines = ProbabilityLines(paper);
-  const std::vector<double> expected = {0.01, 0.05, 0.1, 0.2, 0.3, 0.4, 0.5, 0.6,
-                                        0.7,  0.8,  0.9, 0.95, 0.99, 0.999};
+  const std::vector<double> expected = {0.01, 0.05, 0.1, 0.2, 0.3,  0.4,  0.5,
+                                        0.6,  0.7,  0.8, 0.9, 0.95, 0.99, 0.999};
   ASSERT_EQ(lines.size(), expected.size());
   for (std::size_t i = 0; i < lines.size(); ++i) EXPECT_NEAR(lines[i], expected[i], 1e-12);
 }
