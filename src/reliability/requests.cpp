@@ -9,6 +9,7 @@
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
 #include "reliability/outputs/grouped_tables.h"
+#include "reliability/outputs/histogram_chart.h"
 #include "reliability/outputs/paper_chart.h"
 #include "reliability/outputs/report_texts.h"
 #include "reliability/outputs/weibull_charts.h"
@@ -173,6 +174,13 @@ RequestStatus Descriptive(WeibullContext& context) {
   return Done(ShowDescriptiveTable(context.request, context.settings));
 }
 
+RequestStatus Histogram(WeibullContext& context) {
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  const shell::WeibullSettings& s = context.settings;
+  const bool failures_only = s.failures_only || s.sample.n == s.sample.r;
+  return ShowPlot(context, HistogramPlot(context.request, s, failures_only), strings::kPlotCapNote);
+}
+
 RequestStatus Summary(WeibullContext& context) {
   return Done(ShowSummaryTable(context.request, context.settings));
 }
@@ -276,7 +284,7 @@ constexpr std::array kRequests = {
     Row{WeibullRequest::kLogCumulativeHazardPlot, &CumulativeHazard<true>},
     Row{WeibullRequest::kQuantilePlot, &Quantiles},
     Row{WeibullRequest::kLocationProfile, &LocationProfile},
-    Row{WeibullRequest::kHistogram, &NotYet},
+    Row{WeibullRequest::kHistogram, &Histogram},
     Row{WeibullRequest::kGoodnessOfFit, &NotYet},
     Row{WeibullRequest::kLifeTable, &LifeTableRequest},
     Row{WeibullRequest::kProbabilityPaper, &Paper},

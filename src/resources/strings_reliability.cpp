@@ -283,6 +283,9 @@ constexpr StringEntry kReliabilityStrings[] = {
     {strings::kGroupedHazardPlot, "Fonction de Risque"},
     {strings::kCurrentEstimates, "Estimations basées sur les paramètres courants"},
     {strings::kObservedSeries, "Observés"},
+    {strings::kHistogramFailures, "Histogramme des Temps d'Echec"},
+    {strings::kHistogramAll, "Histogramme des Temps d'Echec et des Obs. Censurées"},
+    {strings::kHistogramYAxis, "Nbe d'obs"},
 };
 
 }  // namespace

@@ -75,7 +75,10 @@ void WeibullResultsDialog::OnInitDialog() {
     GetControl(c::kWhite).value = std::int64_t{w.rank_method == shell::RankMethod::kWhite};
   }
   GetControl(c::kConfidence).value = w.estimation.confidence;
-  GetControl(c::kFailuresOnly).value = std::int64_t{w.failures_only};
+  // Without censored cases the histogram can only show failures.
+  const bool censoring = w.sample.n > w.sample.r;
+  GetControl(c::kFailuresOnly).value = std::int64_t{w.failures_only || !censoring};
+  GetControl(c::kFailuresOnly).enabled = censoring;
   ShowParameters();
   ShowSummary();
 }
@@ -185,7 +188,8 @@ bool WeibullResultsDialog::ValidateEntries() {
 
 void WeibullResultsDialog::StoreOptions() {
   shell::WeibullSettings& w = Weibull();
-  w.failures_only = GetControl(c::kFailuresOnly).IntValue() != 0;
+  if (GetControl(c::kFailuresOnly).enabled)
+    w.failures_only = GetControl(c::kFailuresOnly).IntValue() != 0;
   if (Grouped()) return;
   w.ml_intervals = GetControl(c::kMlIntervals).IntValue() != 0;
   if (GetControl(c::kMeanRank).IntValue() != 0)

@@ -51,6 +51,13 @@ DistributionValue WeibullDistribution(const shell::WeibullFit& fit, const FitErr
   return value;
 }
 
+std::optional<double> WeibullDensity(const shell::WeibullFit& fit, double t) {
+  const auto h = WeibullHazard(fit, t);
+  const auto cumulative = WeibullCumulativeHazard(fit, t);
+  if (!h || !cumulative) return std::nullopt;
+  return *h * std::exp(-*cumulative);
+}
+
 std::optional<double> WeibullHazard(const shell::WeibullFit& fit, double t) {
   if (!ParametersUsable(fit) || !(t > fit.location)) return std::nullopt;
   const double exponent = std::log(fit.shape) + (fit.shape - 1.0) * std::log(t - fit.location) -

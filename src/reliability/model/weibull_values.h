@@ -28,6 +28,9 @@ struct DistributionValue {
 [[nodiscard]] DistributionValue WeibullDistribution(const shell::WeibullFit& fit,
                                                     const FitErrors& errors, double t, double cl);
 
+// The density f(t); std::nullopt where it is not computable.
+[[nodiscard]] std::optional<double> WeibullDensity(const shell::WeibullFit& fit, double t);
+
 // h(t) and H(t); std::nullopt where they are not computable.
 [[nodiscard]] std::optional<double> WeibullHazard(const shell::WeibullFit& fit, double t);
 [[nodiscard]] std::optional<double> WeibullCumulativeHazard(const shell::WeibullFit& fit, double t);

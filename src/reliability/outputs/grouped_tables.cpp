@@ -139,9 +139,9 @@ bool ShowGroupedReliabilityTable(shell::Request& request, const shell::WeibullSe
     grid.Set(row, 11, r.se_survival);
     grid.Set(row, 12, limits.lower);
     grid.Set(row, 13, limits.upper);
-    grid.Set(row, 14, r.start > 0.0 ? (fitted.f ? std::optional<double>(1.0 - *fitted.f)
-                                                : std::nullopt)
-                                    : std::optional<double>(1.0));
+    grid.Set(row, 14,
+             r.start > 0.0 ? (fitted.f ? std::optional<double>(1.0 - *fitted.f) : std::nullopt)
+                           : std::optional<double>(1.0));
   }
   return grid.Show(request);
 }

@@ -219,5 +219,8 @@ inline constexpr int kGroupedProbabilityPlot = 35212;
 inline constexpr int kGroupedHazardPlot = 35213;
 inline constexpr int kCurrentEstimates = 35214;
 inline constexpr int kObservedSeries = 35215;
+inline constexpr int kHistogramFailures = 35216;
+inline constexpr int kHistogramAll = 35217;
+inline constexpr int kHistogramYAxis = 35218;
 
 }  // namespace kpa::reliability::strings

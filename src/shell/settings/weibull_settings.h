@@ -127,7 +127,7 @@ struct WeibullSettings {
   RankMethod rank_method = RankMethod::kMedianRank;
   double location_from = 0.0;
   double location_to = 0.0;
-  bool failures_only = true;
+  bool failures_only = false;
 
   PaperSettings paper;
 };
