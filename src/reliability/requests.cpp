@@ -8,6 +8,7 @@
 #include "reliability/model/grouped_fit.h"
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
+#include "reliability/outputs/grouped_charts.h"
 #include "reliability/outputs/grouped_tables.h"
 #include "reliability/outputs/histogram_chart.h"
 #include "reliability/outputs/paper_chart.h"
@@ -185,16 +186,33 @@ RequestStatus Summary(WeibullContext& context) {
   return Done(ShowSummaryTable(context.request, context.settings));
 }
 
+// A graph of grouped data kept as a life table.
+template <typename Build>
+RequestStatus LifeTablePlot(WeibullContext& context, Build build) {
+  const LifeTable table = CurrentLifeTable(context.settings);
+  if (table.status != GroupedStatus::kOk || table.rows.empty()) {
+    context.request.Message(strings::kInternalError);
+    return RequestStatus::kFailed;
+  }
+  return ShowPlot(context, build(table), strings::kGroupedPlotCapNote);
+}
+
 template <bool kDistribution>
 RequestStatus Reliability(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings))
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedReliabilityPlot(context.request, context.settings, table, kDistribution);
+    });
   return ShowPlot(
       context, ReliabilityPlot(context.request, context.settings, OrdersOf(context), kDistribution),
       strings::kPlotCapNote);
 }
 
 RequestStatus Probability(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings))
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedProbabilityPlot(context.request, context.settings, table);
+    });
   return ShowPlot(context, ProbabilityPlot(context.request, context.settings, OrdersOf(context)),
                   strings::kPlotCapNote);
 }

@@ -18,8 +18,7 @@ constexpr int kCurvePoints = 100;
 
 int HistogramClasses(std::int64_t values) {
   if (values < 1) return kFewestClasses;
-  const int sturges =
-      1 + static_cast<int>(std::ceil(std::log2(static_cast<double>(values))));
+  const int sturges = 1 + static_cast<int>(std::ceil(std::log2(static_cast<double>(values))));
   return std::clamp(sturges, kFewestClasses, kMostClasses);
 }
 
@@ -43,28 +42,29 @@ Plot HistogramPlot(const shell::Request& request, const shell::WeibullSettings& 
   const host::AxisScale scale = request.ScaleAxis(low, high, HistogramClasses(plotted));
   const double step = scale.step;
   if (!(step > 0.0)) return plot;
-  const auto classes =
-      static_cast<std::size_t>(std::max(1.0, std::ceil((scale.maximum - scale.minimum) / step - 1e-9)));
+  const auto classes = static_cast<std::size_t>(
+      std::max(1.0, std::ceil((scale.maximum - scale.minimum) / step - 1e-9)));
   std::vector<double> failures(classes, 0.0);
   std::vector<double> censored(classes, 0.0);
   for (std::size_t i = 0; i < sample.time.size(); ++i) {
     const bool is_censored = sample.censored[i] != 0.0;
     if (!censored_shown && is_censored) continue;
     const double position = std::floor((sample.time[i] - scale.minimum) / step);
-    const auto k = static_cast<std::size_t>(
-        std::clamp(position, 0.0, static_cast<double>(classes - 1)));
+    const auto k =
+        static_cast<std::size_t>(std::clamp(position, 0.0, static_cast<double>(classes - 1)));
     (is_censored ? censored : failures)[k] += 1.0;
   }
   host::ChartSpec chart;
-  chart.title = {request.Text(censored_shown ? strings::kHistogramAll : strings::kHistogramFailures),
-                 DataLine(request, s)};
+  chart.title = {
+      request.Text(censored_shown ? strings::kHistogramAll : strings::kHistogramFailures),
+      DataLine(request, s)};
   chart.x_axis.title = request.Text(strings::kFailureTimeAxis);
   chart.y_axis.title = request.Text(strings::kHistogramYAxis);
   chart.y_axis.minimum = 0.0;
-  host::ChartSeries failure_bars{request.Text(strings::kFailuresSeries), {},
-                                 host::SeriesStyle::kBars};
-  host::ChartSeries censored_bars{request.Text(strings::kCensoredSeries), {},
-                                  host::SeriesStyle::kBars};
+  host::ChartSeries failure_bars{
+      request.Text(strings::kFailuresSeries), {}, host::SeriesStyle::kBars};
+  host::ChartSeries censored_bars{
+      request.Text(strings::kCensoredSeries), {}, host::SeriesStyle::kBars};
   for (std::size_t k = 0; k < classes; ++k) {
     const double middle = scale.minimum + (static_cast<double>(k) + 0.5) * step;
     failure_bars.points.emplace_back(middle, failures[k]);
