@@ -9,6 +9,7 @@
 #include "../tests/support/fake_host.h"
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
+#include "reliability/outputs/paper_chart.h"
 #include "reliability/requests.h"
 #include "shell/process.h"
 
@@ -89,6 +90,22 @@ void BM_LocationProfile_5000(benchmark::State& s) {
   RunRequest(s, rel::WeibullRequest::kLocationProfile);
 }
 
+void BM_Histogram_5000(benchmark::State& s) { RunRequest(s, rel::WeibullRequest::kHistogram); }
+
+// A paper of 1 000 time lines with 5000 censored times at their plotting positions.
+void BM_PaperWithData_5000(benchmark::State& state) {
+  kpa::testing::FakeHost host;
+  const sh::FailureSample sample = CensoredSample(7);
+  sh::PaperSettings paper;
+  paper.maximum_time = 10000.0;
+  paper.step_time = 10.0;
+  for (auto _ : state) {
+    sh::Request request(host);
+    const rel::FailureOrders orders = rel::OrderFailures(sample, sh::RankMethod::kMedianRank);
+    benchmark::DoNotOptimize(rel::PaperPlot(request, paper, {&orders, "t"}));
+  }
+}
+
 BENCHMARK(BM_TwoParameterFit_5000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ThreeParameterFit_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Summary)->Unit(benchmark::kMicrosecond);
@@ -98,5 +115,7 @@ BENCHMARK(BM_Percentiles)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProbabilityPlot_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KaplanMeier_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LocationProfile_5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Histogram_5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PaperWithData_5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -29,8 +29,8 @@ Plot GroupedReliabilityPlot(const shell::Request& request, const shell::WeibullS
   chart.y_axis.title = Trim(request.Text(cdf ? strings::kCdfAxis : strings::kReliabilityAxis));
   chart.y_axis.minimum = 0.0;
   chart.y_axis.maximum = 1.0;
-  host::ChartSeries observed{request.Text(strings::kObservedSeries), {},
-                             host::SeriesStyle::kMarkers};
+  host::ChartSeries observed{
+      request.Text(strings::kObservedSeries), {}, host::SeriesStyle::kMarkers};
   for (std::size_t i = 0; i < table.rows.size() && i < kMaxPlotPoints; ++i) {
     const LifeTableRow& r = table.rows[i];
     observed.points.emplace_back(r.start + location, cdf ? 1.0 - r.survival : r.survival);
@@ -38,14 +38,15 @@ Plot GroupedReliabilityPlot(const shell::Request& request, const shell::WeibullS
   plot.capped = table.rows.size() > kMaxPlotPoints;
   chart.series.push_back(std::move(observed));
   if (ParametersUsable(s.fit)) {
-    host::ChartSeries fitted{request.Text(strings::kCurrentEstimates), {},
-                             host::SeriesStyle::kLine};
+    host::ChartSeries fitted{
+        request.Text(strings::kCurrentEstimates), {}, host::SeriesStyle::kLine};
     const FitErrors none;
     const double from = table.rows.front().start + location;
     const double to = table.rows.back().start + location;
     for (int k = 0; k < kCurvePoints; ++k) {
       const double t = from + (to - from) * k / (kCurvePoints - 1);
-      const double f = t > location ? WeibullDistribution(s.fit, none, t, 0.0).f.value_or(1.0) : 0.0;
+      const double f =
+          t > location ? WeibullDistribution(s.fit, none, t, 0.0).f.value_or(1.0) : 0.0;
       fitted.points.emplace_back(t, cdf ? f : 1.0 - f);
     }
     chart.series.push_back(std::move(fitted));
