@@ -67,6 +67,31 @@ constexpr MemberRow kTypeOfAnalysisRow = {"TypeOfAnalysis",   MT::kEnum,
                                           AC::kReadWrite,     shell::controls::kTabControl,
                                           "Type of analysis", "ProWeiInputDataType"};
 
+constexpr MemberRow kCompleteCodeRow = {"CodeForCompleteResponses",
+                                        MT::kListVariant,
+                                        AC::kReadWrite,
+                                        c::kCompleteCode,
+                                        "Code for complete responses (observed failures)",
+                                        {},
+                                        shell::ListKind::kVariables,
+                                        &GetCompleteCode,
+                                        &SetCompleteCode};
+constexpr MemberRow kCensoredCodeRow = {"CodeForCensoredResponses",
+                                        MT::kListVariant,
+                                        AC::kReadWrite,
+                                        c::kCensoredCode,
+                                        "Code for censored responses",
+                                        {},
+                                        shell::ListKind::kVariables,
+                                        &GetCensoredCode,
+                                        &SetCensoredCode};
+constexpr MemberRow kAddConstantRow = {"AddConstantTo0FailureCensoringTimes", MT::kInteger,
+                                       AC::kReadWrite, c::kAddConstant,
+                                       "Add a constant to 0 (zero) failure and censoring times"};
+constexpr MemberRow kConstantRow = {
+    "ValueToAddTo0FailureCensoringTimes", MT::kDouble, AC::kReadWrite, c::kConstant,
+    "Value (constant) to add to 0 (zero) failure and censoring times"};
+
 constexpr MemberRow kRawMembers[] = {
     kTypeOfAnalysisRow,
     {"ListOfVariablesWithFailureTimes", MT::kInteger, AC::kReadWrite, c::kListOfVariables,
@@ -87,28 +112,10 @@ constexpr MemberRow kRawMembers[] = {
      "\"times | censoring indicator\": 1 to 300 time variables each analysed on its own, or 1, "
      "2 (start, stop) or 6 (start and stop month, day, year) making one time; the indicator "
      "optional"},
-    {"CodeForCompleteResponses",
-     MT::kListVariant,
-     AC::kReadWrite,
-     0,
-     "Code for complete responses (observed failures)",
-     {},
-     shell::ListKind::kVariables,
-     &GetCompleteCode,
-     &SetCompleteCode},
-    {"CodeForCensoredResponses",
-     MT::kListVariant,
-     AC::kReadWrite,
-     0,
-     "Code for censored responses",
-     {},
-     shell::ListKind::kVariables,
-     &GetCensoredCode,
-     &SetCensoredCode},
-    {"AddConstantTo0FailureCensoringTimes", MT::kInteger, AC::kReadWrite, c::kAddConstant,
-     "Add a constant to 0 (zero) failure and censoring times"},
-    {"ValueToAddTo0FailureCensoringTimes", MT::kDouble, AC::kReadWrite, c::kConstant,
-     "Value (constant) to add to 0 (zero) failure and censoring times"},
+    kCompleteCodeRow,
+    kCensoredCodeRow,
+    kAddConstantRow,
+    kConstantRow,
 };
 
 constexpr MemberRow kGroupedMembers[] = {
@@ -164,28 +171,10 @@ constexpr MemberRow kPaperMembers[] = {
      0,
      "\"times | censoring indicator\", both optional: 1 time variable, 2 (start, stop) or 6 "
      "(start and stop month, day, year)"},
-    {"CodeForCompleteResponses",
-     MT::kListVariant,
-     AC::kReadWrite,
-     c::kCompleteCode,
-     "Code for complete responses (observed failures)",
-     {},
-     shell::ListKind::kVariables,
-     &GetCompleteCode,
-     &SetCompleteCode},
-    {"CodeForCensoredResponses",
-     MT::kListVariant,
-     AC::kReadWrite,
-     c::kCensoredCode,
-     "Code for censored responses",
-     {},
-     shell::ListKind::kVariables,
-     &GetCensoredCode,
-     &SetCensoredCode},
-    {"AddConstantTo0FailureCensoringTimes", MT::kInteger, AC::kReadWrite, c::kAddConstant,
-     "Add a constant to 0 (zero) failure and censoring times"},
-    {"ValueToAddTo0FailureCensoringTimes", MT::kDouble, AC::kReadWrite, c::kConstant,
-     "Value (constant) to add to 0 (zero) failure and censoring times"},
+    kCompleteCodeRow,
+    kCensoredCodeRow,
+    kAddConstantRow,
+    kConstantRow,
 };
 
 constexpr MemberRow kShapeRow = {"WeibullShape", MT::kDouble, AC::kReadWrite, c::kShape,

@@ -1,5 +1,6 @@
 #include "reliability/dialogs/paper_dialog.h"
 
+#include "reliability/dialogs/censoring_codes.h"
 #include "reliability/model/paper_grid.h"
 #include "reliability/requests.h"
 #include "resources/ids/reliability_controls.h"
@@ -79,20 +80,15 @@ bool PaperDialog::ValidateVariables(shell::PaperSettings& paper) {
   }
   const int censor = indicator.empty() ? 0 : indicator.front();
   if (censor != 0 && !times.empty()) {
-    const auto complete =
-        shell::CodeOfText(GetControl(c::kCompleteCode).TextValue(), censor, Host());
-    const auto censored =
-        shell::CodeOfText(GetControl(c::kCensoredCode).TextValue(), censor, Host());
-    if (!complete || !censored) {
-      Message(strings::kBadCode);
+    int refusal = 0;
+    const auto codes = ReadCensoringCodes(GetControl(c::kCompleteCode),
+                                          GetControl(c::kCensoredCode), censor, Host(), refusal);
+    if (!codes) {
+      Message(refusal);
       return false;
     }
-    if (*complete == *censored) {
-      Message(strings::kEqualCodes);
-      return false;
-    }
-    paper.complete_code = *complete;
-    paper.censored_code = *censored;
+    paper.complete_code = codes->complete;
+    paper.censored_code = codes->censored;
   }
   paper.time_variables = times;
   paper.censor_variable = censor;

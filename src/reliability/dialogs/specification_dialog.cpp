@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "reliability/dialogs/censoring_codes.h"
 #include "reliability/requests.h"
 #include "resources/ids/reliability_controls.h"
 #include "resources/ids/reliability_strings.h"
@@ -113,13 +114,6 @@ void SpecificationDialog::OnControlChanged(int id) {
   UpdateEnabling();
 }
 
-std::optional<double> SpecificationDialog::CodeOf(int field) const {
-  const shell::Control* control = FindControl(field);
-  if (control == nullptr) return std::nullopt;
-  if (const auto number = control->NumberValue(); number) return number;
-  return shell::CodeOfText(control->TextValue(), Weibull().censor_variable, Host());
-}
-
 bool SpecificationDialog::CheckRawFields() {
   shell::WeibullSettings& w = Weibull();
   const std::size_t times = w.time_variables.size();
@@ -140,18 +134,15 @@ bool SpecificationDialog::CheckRawFields() {
     return false;
   }
   if (w.censor_variable == 0) return true;
-  const auto complete = CodeOf(c::kCompleteCode);
-  const auto censored = CodeOf(c::kCensoredCode);
-  if (!complete || !censored) {
-    Message(strings::kBadCode);
+  int refusal = 0;
+  const auto codes = ReadCensoringCodes(GetControl(c::kCompleteCode), GetControl(c::kCensoredCode),
+                                        w.censor_variable, Host(), refusal);
+  if (!codes) {
+    Message(refusal);
     return false;
   }
-  if (*complete == *censored) {
-    Message(strings::kEqualCodes);
-    return false;
-  }
-  w.complete_code = *complete;
-  w.censored_code = *censored;
+  w.complete_code = codes->complete;
+  w.censored_code = codes->censored;
   return true;
 }
 

@@ -23,8 +23,6 @@ class SpecificationDialog : public shell::CAnalysisModelessDialog {
   bool Raw() const { return !grouped_; }
   void UpdateEnabling();
   void StoreControls();
-  // A code field read as a number or as a value label of the indicator variable.
-  std::optional<double> CodeOf(int field) const;
   bool CheckRawFields();
   bool CheckGroupedFields();
   void RunOk();

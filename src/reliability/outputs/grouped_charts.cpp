@@ -85,12 +85,10 @@ Plot GroupedProbabilityPlot(const shell::Request& request, const shell::WeibullS
   host::ChartSeries markers{request.Text(strings::kObservedSeries), points,
                             host::SeriesStyle::kMarkers};
   chart.series.push_back(std::move(markers));
-  std::string name = Trim(request.Text(strings::kPaperLine));
-  const std::string equation = "y = " + ShortNumber(line->intercept) +
-                               (line->slope < 0 ? " - " : " + ") +
-                               ShortNumber(std::fabs(line->slope)) + " x";
-  if (const auto at = name.find("@F[1]"); at != std::string::npos) name.replace(at, 5, equation);
-  host::ChartSeries fitted{name, {}, host::SeriesStyle::kLine};
+  host::ChartSeries fitted{
+      LineLegend(request.Text(strings::kPaperLine), line->intercept, line->slope),
+      {},
+      host::SeriesStyle::kLine};
   for (const double v : {x.front(), x.back()}) {
     const double f = -std::expm1(-std::exp(line->intercept + line->slope * v));
     if (f > 0.0 && f < 1.0) fitted.points.emplace_back(std::exp(v), f);

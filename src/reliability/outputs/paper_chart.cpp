@@ -24,16 +24,6 @@ bool NeatLogValue(double value) {
   return false;
 }
 
-std::string Trim(const std::string& text) { return std::string(shell::TrimBlanks(text)); }
-
-std::string LineLabel(const std::string& text, double intercept, double slope) {
-  const std::string line = "y = " + ShortNumber(intercept) + (slope < 0 ? " - " : " + ") +
-                           ShortNumber(std::fabs(slope)) + " x";
-  std::string result = text;
-  if (const auto at = result.find("@F[1]"); at != std::string::npos) result.replace(at, 5, line);
-  return Trim(result);
-}
-
 }  // namespace
 
 Plot PaperPlot(const shell::Request& request, const shell::PaperSettings& paper,
@@ -109,7 +99,7 @@ Plot PaperPlot(const shell::Request& request, const shell::PaperSettings& paper,
       plot.too_few_points = true;
     } else {
       host::ChartSeries fitted;
-      fitted.name = LineLabel(request.Text(strings::kPaperLine), line->intercept, line->slope);
+      fitted.name = LineLegend(request.Text(strings::kPaperLine), line->intercept, line->slope);
       fitted.style = host::SeriesStyle::kLine;
       // The line across the whole paper: straight on these scales.
       for (const double t : {*chart.x_axis.minimum, *chart.x_axis.maximum}) {

@@ -121,6 +121,14 @@ std::string UpperLimitLabel(double cl) {
   return "+" + RightAligned(ShortNumber(100.0 * cl), 4) + "%";
 }
 
+std::string LineLegend(std::string_view text, double intercept, double slope) {
+  const std::string line = "y = " + ShortNumber(intercept) + (slope < 0 ? " - " : " + ") +
+                           ShortNumber(std::fabs(slope)) + " x";
+  std::string result(text);
+  if (const auto at = result.find("@F[1]"); at != std::string::npos) result.replace(at, 5, line);
+  return std::string(shell::TrimBlanks(result));
+}
+
 std::string LevelPercent(double cl) { return ShortNumber(100.0 * cl) + "%"; }
 
 }  // namespace kpa::reliability

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/request/request.h"
@@ -28,6 +29,9 @@ std::string LowerLimitLabel(double cl);
 std::string UpperLimitLabel(double cl);
 // "95%": the level in percent, for subtitles.
 std::string LevelPercent(double cl);
+// A legend text with the chart placeholder "@F[1]" replaced by the fitted line itself
+// ("y = a + b x"): the host has no placeholder service. Trimmed.
+std::string LineLegend(std::string_view text, double intercept, double slope);
 // A number as the titles and legends write it: five significant digits at most.
 std::string ShortNumber(double value);
 

@@ -27,15 +27,6 @@ std::string IntervalsLine(const shell::Request& request, double cl) {
   return request.Text(strings::kIntervalsSubtitle) + LevelPercent(cl);
 }
 
-// The host has no placeholder service: "@F[1]" becomes the fitted line itself.
-std::string WithLine(const std::string& text, double intercept, double slope) {
-  const std::string line = "y = " + ShortNumber(intercept) + (slope < 0 ? " - " : " + ") +
-                           ShortNumber(std::fabs(slope)) + " x";
-  std::string result = text;
-  if (const auto at = result.find("@F[1]"); at != std::string::npos) result.replace(at, 5, line);
-  return Trim(result);
-}
-
 host::ChartSeries Series(std::string name, host::SeriesStyle style) {
   host::ChartSeries series;
   series.name = std::move(name);
@@ -147,7 +138,7 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
     markers.points.emplace_back(points.time[i] - s.fit.location, points.estimate[i]);
   // The least-squares line, drawn between the ends of the data on the paper.
   auto fitted =
-      Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
+      Series(LineLegend(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
              host::SeriesStyle::kLine);
   for (const double x : {points.x.front(), points.x.back()}) {
     const double y = line->intercept + line->slope * x;
@@ -218,7 +209,7 @@ Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSet
   auto markers = Series(request.Text(strings::kFailuresSeries), host::SeriesStyle::kMarkers);
   for (std::size_t i = 0; i < x.size(); ++i) markers.points.emplace_back(x[i], y[i]);
   auto fitted =
-      Series(WithLine(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
+      Series(LineLegend(request.Text(strings::kLeastSquaresLine), line->intercept, line->slope),
              host::SeriesStyle::kLine);
   for (const double v : {x.front(), x.back()})
     fitted.points.emplace_back(v, line->intercept + line->slope * v);
