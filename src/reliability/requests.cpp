@@ -141,28 +141,37 @@ RequestStatus ShowPlot(WeibullContext& context, const Plot& plot, int cap_note) 
   return Done(request.Show(*plot.chart));
 }
 
-// Results of grouped data kept as a life table come with the grouped-data tables.
-bool LifeTableOnly(WeibullContext& context) {
-  if (!GroupedLifeTable(context.settings)) return false;
-  context.request.Message(strings::kNotAvailableYet);
-  return true;
-}
-
 RequestStatus NotYet(WeibullContext& context) {
   context.request.Message(strings::kNotAvailableYet);
   return RequestStatus::kFailed;
 }
 
-// A table of grouped data kept as a life table, built from the life table at the current
+// An output of grouped data kept as a life table, served from the life table at the current
 // location.
-template <typename Show>
-RequestStatus LifeTableOutput(WeibullContext& context, Show show) {
+template <typename Serve>
+RequestStatus WithLifeTable(WeibullContext& context, Serve serve) {
   const LifeTable table = CurrentLifeTable(context.settings);
   if (table.status != GroupedStatus::kOk || table.rows.empty()) {
     context.request.Message(strings::kInternalError);
     return RequestStatus::kFailed;
   }
-  return Done(show(context.request, context.settings, table));
+  return serve(table);
+}
+
+// A table of the life table: shown by `show`.
+template <typename Show>
+RequestStatus LifeTableOutput(WeibullContext& context, Show show) {
+  return WithLifeTable(context, [&](const LifeTable& table) {
+    return Done(show(context.request, context.settings, table));
+  });
+}
+
+// A graph of the life table: built by `build`.
+template <typename Build>
+RequestStatus LifeTablePlot(WeibullContext& context, Build build) {
+  return WithLifeTable(context, [&](const LifeTable& table) {
+    return ShowPlot(context, build(table), strings::kGroupedPlotCapNote);
+  });
 }
 
 RequestStatus LifeTableRequest(WeibullContext& context) {
@@ -184,17 +193,6 @@ RequestStatus Histogram(WeibullContext& context) {
 
 RequestStatus Summary(WeibullContext& context) {
   return Done(ShowSummaryTable(context.request, context.settings));
-}
-
-// A graph of grouped data kept as a life table.
-template <typename Build>
-RequestStatus LifeTablePlot(WeibullContext& context, Build build) {
-  const LifeTable table = CurrentLifeTable(context.settings);
-  if (table.status != GroupedStatus::kOk || table.rows.empty()) {
-    context.request.Message(strings::kInternalError);
-    return RequestStatus::kFailed;
-  }
-  return ShowPlot(context, build(table), strings::kGroupedPlotCapNote);
 }
 
 template <bool kDistribution>
@@ -228,7 +226,7 @@ RequestStatus Percentiles(WeibullContext& context) {
 }
 
 RequestStatus KaplanMeierEstimate(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
   return ShowPlot(context, KaplanMeierPlot(context.request, context.settings, OrdersOf(context)),
                   strings::kKaplanMeierCapNote);
 }
@@ -240,7 +238,7 @@ RequestStatus Hazard(WeibullContext& context) {
 
 template <bool kLogarithmic>
 RequestStatus CumulativeHazard(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
   return ShowPlot(
       context,
       CumulativeHazardPlot(context.request, context.settings, OrdersOf(context), kLogarithmic),
@@ -248,13 +246,13 @@ RequestStatus CumulativeHazard(WeibullContext& context) {
 }
 
 RequestStatus Quantiles(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
   return ShowPlot(context, QuantilePlot(context.request, context.settings, OrdersOf(context)),
                   strings::kPlotCapNote);
 }
 
 RequestStatus LocationProfile(WeibullContext& context) {
-  if (LifeTableOnly(context)) return RequestStatus::kFailed;
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
   return ShowPlot(context,
                   LocationProfilePlot(context.request, context.settings, OrdersOf(context)),
                   strings::kPlotCapNote);

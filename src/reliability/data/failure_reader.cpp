@@ -65,7 +65,6 @@ class SampleBuilder {
     sample_.case_row.insert(sample_.case_row.end(), static_cast<std::size_t>(repeats), case_row);
     sample_.n += repeats;
     const auto weight = static_cast<double>(repeats);
-    all_.Add(time, weight);
     sample_.tmin = std::min(sample_.tmin, time);
     sample_.tmax = std::max(sample_.tmax, time);
     if (censored == 0.0) {
@@ -96,7 +95,6 @@ class SampleBuilder {
 
  private:
   shell::FailureSample& sample_;
-  Running all_;
   Running failures_;
   double censoring_time_ = 0.0;
   std::int64_t censored_count_ = 0;

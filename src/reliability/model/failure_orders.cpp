@@ -79,8 +79,16 @@ double TwoSidedZ(double cl) {
   return fault == 0 ? z : 0.0;
 }
 
-std::vector<KaplanMeierPoint> KaplanMeier(const FailureOrders& orders, double cl) {
+SurvivalLimits LogOddsLimits(double survival, std::optional<double> se, double cl) {
   const double z = TwoSidedZ(cl);
+  if (!(survival > 0.0 && survival < 1.0) || !se || !(*se > 0.0) || !(z > 0.0)) return {};
+  const double spread = z * *se / (survival * (1.0 - survival));
+  if (spread > 700.0) return {};
+  return {survival / (survival + (1.0 - survival) * std::exp(spread)),
+          survival / (survival + (1.0 - survival) * std::exp(-spread))};
+}
+
+std::vector<KaplanMeierPoint> KaplanMeier(const FailureOrders& orders, double cl) {
   std::vector<KaplanMeierPoint> points;
   points.reserve(orders.cases.size());
   double survival = 1.0;
@@ -97,12 +105,10 @@ std::vector<KaplanMeierPoint> KaplanMeier(const FailureOrders& orders, double cl
     point.censored = c.censored;
     point.survival = survival;
     if (!last || failed == 0.0) point.se = survival * std::sqrt(greenwood);
-    if (!c.censored && survival > 0.0 && survival < 1.0 && point.se && *point.se > 0.0 && z > 0) {
-      const double spread = z * *point.se / (survival * (1.0 - survival));
-      if (spread < 700.0) {
-        point.lower = survival / (survival + (1.0 - survival) * std::exp(spread));
-        point.upper = survival / (survival + (1.0 - survival) * std::exp(-spread));
-      }
+    if (!c.censored) {
+      const SurvivalLimits limits = LogOddsLimits(survival, point.se, cl);
+      point.lower = limits.lower;
+      point.upper = limits.upper;
     }
     points.push_back(point);
     at_risk -= 1.0;

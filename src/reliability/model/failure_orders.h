@@ -41,6 +41,14 @@ struct RankLimits {
 };
 [[nodiscard]] RankLimits RankBasedLimits(double order, double n, double cl);
 
+// Limits of a survival S with standard error se at the two-sided level cl, taken on the
+// log-odds scale (so they stay inside (0, 1)); none unless 0 < S < 1 and se > 0.
+struct SurvivalLimits {
+  std::optional<double> lower;
+  std::optional<double> upper;
+};
+[[nodiscard]] SurvivalLimits LogOddsLimits(double survival, std::optional<double> se, double cl);
+
 // The product-limit estimate at each case in time order, with Greenwood's standard error
 // and limits on the log-odds scale for failures with 0 < S < 1.
 struct KaplanMeierPoint {

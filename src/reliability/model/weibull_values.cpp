@@ -23,7 +23,8 @@ std::optional<double> FromLogHazard(double w) {
 }  // namespace
 
 FitErrors ErrorsOf(const shell::WeibullFit& fit) {
-  return {Present(fit.se_shape), Present(fit.se_scale), Present(fit.cov_shape_scale)};
+  return {Present(fit.se_shape), Present(fit.se_scale), Present(fit.cov_shape_scale),
+          Present(fit.se_location)};
 }
 
 bool ParametersUsable(const shell::WeibullFit& fit) {

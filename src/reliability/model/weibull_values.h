@@ -14,6 +14,8 @@ struct FitErrors {
   std::optional<double> se_shape;
   std::optional<double> se_scale;
   std::optional<double> cov;
+  std::optional<double> se_location;  // only after a three-parameter fit
+  // The errors of shape and scale that every limit needs.
   bool Present() const { return se_shape && se_scale && cov; }
 };
 [[nodiscard]] FitErrors ErrorsOf(const shell::WeibullFit& fit);

@@ -38,15 +38,6 @@ LifeTable CurrentLifeTable(const shell::WeibullSettings& s) {
                         static_cast<double>(s.entering), s.fit.location);
 }
 
-SurvivalLimits LogOddsLimits(double survival, std::optional<double> se, double cl) {
-  const double z = TwoSidedZ(cl);
-  if (!(survival > 0.0 && survival < 1.0) || !se || !(*se > 0.0) || !(z > 0.0)) return {};
-  const double spread = z * *se / (survival * (1.0 - survival));
-  if (spread > 700.0) return {};
-  return {survival / (survival + (1.0 - survival) * std::exp(spread)),
-          survival / (survival + (1.0 - survival) * std::exp(-spread))};
-}
-
 bool ShowLifeTable(shell::Request& request, const shell::WeibullSettings& s,
                    const LifeTable& table) {
   shell::ResultGrid grid = Grid(request, s, table, 15, strings::kLifeTableTitle);

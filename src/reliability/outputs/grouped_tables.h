@@ -20,11 +20,4 @@ bool ShowGroupedReliabilityTable(shell::Request& request, const shell::WeibullSe
 bool ShowGroupedHazardTable(shell::Request& request, const shell::WeibullSettings& settings,
                             const LifeTable& table);
 
-// Limits of a survival S with standard error se on the log-odds scale, as Kaplan-Meier's.
-struct SurvivalLimits {
-  std::optional<double> lower;
-  std::optional<double> upper;
-};
-SurvivalLimits LogOddsLimits(double survival, std::optional<double> se, double cl);
-
 }  // namespace kpa::reliability

@@ -16,11 +16,6 @@ constexpr int kCaseLabelWidth = 12;
 constexpr int kColumnWidth = 10;
 constexpr int kDecimals = 4;
 
-std::optional<double> Present(double value) {
-  if (host::IsSpecialValue(value) || !std::isfinite(value)) return std::nullopt;
-  return value;
-}
-
 std::optional<double> InsideUnit(std::optional<double> value) {
   if (value && *value > 0.0 && *value < 1.0) return value;
   return std::nullopt;
@@ -91,8 +86,7 @@ bool ShowSummaryTable(shell::Request& request, const shell::WeibullSettings& s) 
     titles.push_back(request.Text(strings::kTitleGrouped));
     titles.push_back(request.Text(strings::kTitleGroupedNote));
   } else {
-    titles.push_back(
-        request.Text(Present(fit.se_location) ? strings::kTitleThree : strings::kTitleTwo));
+    titles.push_back(request.Text(errors.se_location ? strings::kTitleThree : strings::kTitleTwo));
     if (s.mode == shell::WeibullMode::kGroupedData)
       titles.push_back(request.Text(strings::kTitleContinuousNote));
   }
@@ -113,7 +107,7 @@ bool ShowSummaryTable(shell::Request& request, const shell::WeibullSettings& s) 
     grid.Heading(1, request.Text(strings::kErrorUpper), request.Text(strings::kErrorLower));
     grid.Heading(2, LowerLimitLabel(cl), request.Text(strings::kLowerLimit));
     grid.Heading(3, UpperLimitLabel(cl), request.Text(strings::kUpperLimit));
-    if (const auto se = Present(fit.se_location); se && z > 0.0) {
+    if (const auto se = errors.se_location; se && z > 0.0) {
       grid.Set(0, 1, *se);
       grid.Set(0, 2, fit.location - z * *se);
       grid.Set(0, 3, std::min(fit.location + z * *se, s.sample.tmin));

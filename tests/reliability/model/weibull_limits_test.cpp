@@ -41,7 +41,7 @@ TEST(DeltaMethod, DistributionAndPercentileLimits) {
   fit.location = 5.0;
   fit.shape = 1.8;
   fit.scale = 120.0;
-  FitErrors errors{0.2, 15.0, -0.5};
+  FitErrors errors{0.2, 15.0, -0.5, std::nullopt};
   const double z = boost::math::quantile(boost::math::normal(), 0.975);
   // F at t = 100 by hand: w = beta ln((t - gamma)/eta), var w = b^2 se_e^2/e^2
   // + (w/b)^2 se_b^2 - 2 w cov/e.
