@@ -8,6 +8,7 @@
 #include "reliability/model/grouped_fit.h"
 #include "reliability/model/three_parameter_fit.h"
 #include "reliability/model/two_parameter_fit.h"
+#include "reliability/outputs/fit_tests_table.h"
 #include "reliability/outputs/grouped_charts.h"
 #include "reliability/outputs/grouped_tables.h"
 #include "reliability/outputs/histogram_chart.h"
@@ -258,6 +259,24 @@ RequestStatus LocationProfile(WeibullContext& context) {
                   strings::kPlotCapNote);
 }
 
+RequestStatus GoodnessOfFit(WeibullContext& context) {
+  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  shell::Request& request = context.request;
+  switch (ShowFitTestsTable(request, context.settings, OrdersOf(context))) {
+    case FitTestsOutcome::kShown:
+      return RequestStatus::kDone;
+    case FitTestsOutcome::kNotShown:
+      return RequestStatus::kFailed;
+    case FitTestsOutcome::kBadParameters:
+      request.Message(strings::kBadParametersForTests);
+      return RequestStatus::kFailed;
+    case FitTestsOutcome::kNothingComputable:
+      request.Message(strings::kNothingComputable);
+      return RequestStatus::kFailed;
+  }
+  return RequestStatus::kFailed;
+}
+
 // The paper, with the optional failure times read by the raw reader (one time made of 1, 2
 // or 6 variables) and plotted at their median ranks.
 RequestStatus Paper(WeibullContext& context) {
@@ -301,7 +320,7 @@ constexpr std::array kRequests = {
     Row{WeibullRequest::kQuantilePlot, &Quantiles},
     Row{WeibullRequest::kLocationProfile, &LocationProfile},
     Row{WeibullRequest::kHistogram, &Histogram},
-    Row{WeibullRequest::kGoodnessOfFit, &NotYet},
+    Row{WeibullRequest::kGoodnessOfFit, &GoodnessOfFit},
     Row{WeibullRequest::kLifeTable, &LifeTableRequest},
     Row{WeibullRequest::kProbabilityPaper, &Paper},
 };

@@ -46,6 +46,27 @@ struct TableSpec {
   const std::optional<std::string>* Text(std::size_t row, std::size_t column) const {
     return texts.empty() ? nullptr : &texts[row * columns.size() + column];
   }
+  // The cell's bit in the options block is set: the module marks it for highlighting
+  // (a p value below 0.05, say).
+  bool Marked(std::size_t row, std::size_t column) const;
 };
+
+// Where the bit of cell (row, column) stands in the options block of a table with `columns`
+// columns: after one byte per column and the 17 table bytes, one bit per cell of a grid that
+// has a heading row and a heading column first.
+struct CellBit {
+  std::size_t byte = 0;
+  std::uint8_t mask = 0;
+};
+inline constexpr std::size_t kOptionTableBytes = 17;
+inline CellBit CellOptionBit(std::size_t columns, std::size_t row, std::size_t column) {
+  const std::size_t bit = (row + 1) * (columns + 1) + column + 1;
+  return {columns + kOptionTableBytes + bit / 8, static_cast<std::uint8_t>(1u << (bit % 8))};
+}
+
+inline bool TableSpec::Marked(std::size_t row, std::size_t column) const {
+  const CellBit bit = CellOptionBit(columns.size(), row, column);
+  return bit.byte < options.size() && (options[bit.byte] & bit.mask) != 0;
+}
 
 }  // namespace kpa::host

@@ -222,5 +222,22 @@ inline constexpr int kObservedSeries = 35215;
 inline constexpr int kHistogramFailures = 35216;
 inline constexpr int kHistogramAll = 35217;
 inline constexpr int kHistogramYAxis = 35218;
+inline constexpr int kFitTestsTitle = 35219;
+inline constexpr int kTestColumn = 35220;
+inline constexpr int kTestValueUpper = 35221;
+inline constexpr int kTestValueLower = 35222;
+inline constexpr int kTestPColumn = 35223;
+inline constexpr int kHollanderProschan = 35224;
+inline constexpr int kMannScheuerFertig = 35225;
+inline constexpr int kAndersonDarling = 35226;
+inline constexpr int kTestNotApplicable = 35227;
+inline constexpr int kPAbove25 = 35228;  // then p<.25, .20, .15, .10, .05, .01
+inline constexpr int kPBelow25 = 35229;
+inline constexpr int kPBelow20 = 35230;
+inline constexpr int kPBelow15 = 35231;
+inline constexpr int kPBelow10 = 35232;
+inline constexpr int kPBelow05 = 35233;
+inline constexpr int kPBelow01 = 35234;
+inline constexpr int kPAbove20 = 35235;
 
 }  // namespace kpa::reliability::strings

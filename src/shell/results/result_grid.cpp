@@ -38,6 +38,18 @@ void ResultGrid::Blank(int row, int column) {
           static_cast<std::size_t>(row)] = BlankCell();
 }
 
+void ResultGrid::Text(int row, int column, std::string_view text) {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
+  if (texts_.empty()) texts_.resize(values_.size());
+  texts_[static_cast<std::size_t>(column) * static_cast<std::size_t>(rows_) +
+         static_cast<std::size_t>(row)] = text;
+}
+
+void ResultGrid::Mark(int row, int column) {
+  if (row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
+  marked_.emplace_back(row, column);
+}
+
 void ResultGrid::Separator(int row) {
   labels_[static_cast<std::size_t>(row)] =
       std::string(static_cast<std::size_t>(label_width_), kSeparatorLabelByte);
@@ -54,8 +66,9 @@ void ResultGrid::Format(int column, int width, int decimals) {
 
 bool ResultGrid::Show(Request& request) const {
   ResultTable table;
-  if (AllocateResultTable(table, kTableWithoutCellTexts, columns_, rows_, label_width_,
-                          kColumnNameWidth) != TableStatus::kOk)
+  const std::uint16_t options = texts_.empty() ? kTableWithoutCellTexts : 0;
+  if (AllocateResultTable(table, options, columns_, rows_, label_width_, kColumnNameWidth) !=
+      TableStatus::kOk)
     return false;
   for (int line = 1; line <= kTitleLines; ++line)
     SetTableTitle(table.Title(), line, title_[line - 1]);
@@ -68,6 +81,12 @@ bool ResultGrid::Show(Request& request) const {
   }
   for (int r = 0; r < rows_; ++r) table.SetRowLabel(r, labels_[static_cast<std::size_t>(r)]);
   std::copy(values_.begin(), values_.end(), table.Values().begin());
+  for (int c = 0; c < columns_ && !texts_.empty(); ++c)
+    for (int r = 0; r < rows_; ++r)
+      table.SetCellText(r, c,
+                        texts_[static_cast<std::size_t>(c) * static_cast<std::size_t>(rows_) +
+                               static_cast<std::size_t>(r)]);
+  for (const auto& [r, c] : marked_) table.MarkCell(r, c);
   const bool shown = request.Show(table);
   ReleaseResultTable(table);
   return shown;

@@ -29,6 +29,10 @@ class ResultGrid {
   // A cell left blank on purpose: the blank marker, distinct from a missing value.
   void Blank(int row, int column);
   std::optional<double> Get(int row, int column) const;
+  // A text shown in place of the cell's number (8 characters, like the headings).
+  void Text(int row, int column, std::string_view text);
+  // The cell is marked for highlighting.
+  void Mark(int row, int column);
   void Label(int row, std::string_view text) { labels_[static_cast<std::size_t>(row)] = text; }
   void Separator(int row);
   void Heading(int column, std::string_view upper, std::string_view lower);
@@ -45,7 +49,9 @@ class ResultGrid {
   int rows_;
   int columns_;
   int label_width_;
-  std::vector<double> values_;  // column after column
+  std::vector<double> values_;      // column after column
+  std::vector<std::string> texts_;  // column after column; empty until a text is set
+  std::vector<std::pair<int, int>> marked_;
   std::vector<std::string> labels_;
   std::vector<std::string> upper_;
   std::vector<std::string> lower_;

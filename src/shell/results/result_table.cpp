@@ -91,6 +91,12 @@ void ResultTable::SetCellText(int row, int column, std::string_view text) {
   cell_texts_[ToSize(column) * ToSize(rows_) + ToSize(row)] = FitText(text, name_width_);
 }
 
+void ResultTable::MarkCell(int row, int column) {
+  if (large_table_ != 0 || row < 0 || row >= rows_ || column < 0 || column >= columns_) return;
+  const host::CellBit bit = host::CellOptionBit(ToSize(columns_), ToSize(row), ToSize(column));
+  if (bit.byte < options_.size()) options_[bit.byte] |= bit.mask;
+}
+
 void ResultTable::SetRowLabel(int row, std::string_view text) {
   assert(row >= 0 && row < rows_);
   if (row >= 0 && row < rows_) row_labels_[ToSize(row)] = FitText(text, row_label_width_);
@@ -147,7 +153,9 @@ TableStatus AllocateResultTable(ResultTable& table, std::uint16_t options, int c
   // the host's table block.
   const std::size_t label_bytes = r * wr + 2;
   const std::size_t name_bytes = c * wn;
-  std::size_t option_bytes = (c + 1) * (r + 1) / 8 + c + kOptionsTableBytes;
+  // One bit per cell of the (R + 1) x (C + 1) grid, rounded up to whole bytes so the last
+  // cells have their bit too.
+  std::size_t option_bytes = ((c + 1) * (r + 1) + 7) / 8 + c + kOptionsTableBytes;
   const bool large = option_bytes > kLargeOptionsThreshold;
   if (large) option_bytes = c;
   if (columns < 1 || rows < 1 || columns > kMaxTableCount || rows > kMaxTableCount ||

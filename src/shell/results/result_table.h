@@ -30,7 +30,7 @@ inline constexpr int kRowLabelWidthSlot = 5;  // 0-based: the sixth layout value
 inline constexpr std::size_t kMaxTableBufferBytes = 65535;
 // An options block computed larger than this is cut to one byte per column.
 inline constexpr std::size_t kLargeOptionsThreshold = 65000;
-inline constexpr std::size_t kOptionsTableBytes = 17;
+inline constexpr std::size_t kOptionsTableBytes = host::kOptionTableBytes;
 inline constexpr int kMaxTableCount = 32767;  // rows and columns are 16-bit counts
 // What a table may take in memory before its allocation is refused as out of memory.
 inline constexpr std::size_t kDefaultTableMemoryLimit = std::size_t{1} << 30;
@@ -102,6 +102,9 @@ class ResultTable {
   // Texts are cut or blank-padded to the width of their buffer.
   const std::string& CellText(int row, int column) const;
   void SetCellText(int row, int column, std::string_view text);
+  // Sets the cell's bit of the options block: the host highlights the cell. Nothing for a
+  // large table, whose block holds only the column bytes.
+  void MarkCell(int row, int column);
   const std::string& RowLabel(int row) const { return Index(row_labels_, row); }
   void SetRowLabel(int row, std::string_view text);
   const std::string& ColumnName(int column) const { return Index(names_, column); }

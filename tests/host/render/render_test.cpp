@@ -93,6 +93,18 @@ TEST(RenderTable, HtmlEscapesText) {
   EXPECT_EQ(html.find("<sigma>"), std::string::npos);
 }
 
+TEST(RenderTable, MarkedCellsStandOut) {
+  TableSpec table = FixtureTable();
+  const CellBit bit = CellOptionBit(table.ColumnCount(), 0, 1);
+  table.options.assign(bit.byte + 1, 0);
+  table.options[bit.byte] = bit.mask;
+  EXPECT_NE(RenderTableHtml(table).find("<td class=\"marked\">"), std::string::npos);
+  EXPECT_NE(RenderTableText(table).find("*"), std::string::npos);
+  const auto json = nlohmann::json::parse(RenderTableJson(table));
+  EXPECT_EQ(json["rows"][0]["marked"], nlohmann::json::array({1}));
+  EXPECT_FALSE(json["rows"][1].contains("marked"));
+}
+
 TEST(RenderTable, TextAlignsAccentedLabelsByCharacters) {
   TableSpec table;
   table.row_label_width = 8;

@@ -30,7 +30,7 @@ class ResultTableTest : public ::testing::Test {
 };
 
 TEST_F(ResultTableTest, OptionBitsChooseTheBuffers) {
-  // 4 columns x 10 rows: options block (5 * 11) / 8 + 4 + 17 = 6 + 21 = 27 bytes.
+  // 4 columns x 10 rows: options block 55 bits in 7 bytes, + 4 + 17 = 28 bytes.
   const struct {
     std::uint16_t options;
     bool values, texts;
@@ -40,7 +40,7 @@ TEST_F(ResultTableTest, OptionBitsChooseTheBuffers) {
     ASSERT_EQ(AllocateResultTable(table_, c.options, 4, 10, 12, 8), TableStatus::kOk);
     EXPECT_EQ(table_.HasValues(), c.values);
     EXPECT_EQ(table_.HasCellTexts(), c.texts);
-    EXPECT_EQ(table_.Options().size(), 27u);
+    EXPECT_EQ(table_.Options().size(), 28u);
     EXPECT_EQ(table_.LargeTable(), 0);
     EXPECT_EQ(table_.RowLabel(9), std::string(12, ' '));
     EXPECT_EQ(table_.ColumnName(3), std::string(8, ' '));
@@ -61,10 +61,10 @@ TEST_F(ResultTableTest, LargeOptionsBlockIsCutToOneBytePerColumn) {
     std::size_t option_bytes;
     std::int16_t large;
   } cases[] = {
-      // 100 * 5201 / 8 = 65012; + 99 + 17 = 65128 > 65000: cut to 99 bytes.
+      // 100 * 5201 bits in 65013 bytes; + 99 + 17 = 65129 > 65000: cut to 99 bytes.
       {99, 5200, 99, 1},
-      // 100 * 5101 / 8 = 63762; + 99 + 17 = 63878.
-      {99, 5100, 63878, 0},
+      // 100 * 5101 bits in 63763 bytes; + 99 + 17 = 63879.
+      {99, 5100, 63879, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.rows);
@@ -180,6 +180,24 @@ TEST_F(ResultTableTest, EmitHandsTheTableOverRowAfterRow) {
 
   host_.table_answer = 0;
   EXPECT_EQ(EmitResultTable(table_), 0);
+}
+
+TEST_F(ResultTableTest, MarkedCellsReachEveryRenderingOfTheHost) {
+  // 2 columns x 3 rows: the last cell's bit is bit 11 of the grid, in the second byte.
+  ASSERT_EQ(AllocateResultTable(table_, 0, 2, 3, 12, 8), TableStatus::kOk);
+  table_.MarkCell(2, 1);
+  table_.MarkCell(0, 0);
+  table_.MarkCell(3, 0);  // outside: ignored
+  const host::TableSpec spec = MakeTableSpec(table_);
+  for (int r = 0; r < 3; ++r)
+    for (int c = 0; c < 2; ++c)
+      EXPECT_EQ(spec.Marked(static_cast<std::size_t>(r), static_cast<std::size_t>(c)),
+                (r == 2 && c == 1) || (r == 0 && c == 0))
+          << r << " " << c;
+  // A large table keeps only its column bytes: nothing to mark, nothing written past them.
+  ASSERT_EQ(AllocateResultTable(table_, 3, 99, 5200, 10, 8), TableStatus::kOk);
+  table_.MarkCell(5199, 98);
+  EXPECT_FALSE(MakeTableSpec(table_).Marked(5199, 98));
 }
 
 TEST_F(ResultTableTest, TableWithoutValuesShowsMissingCells) {

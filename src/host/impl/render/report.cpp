@@ -28,6 +28,7 @@ table.kpa-table thead th.row-header, table.kpa-table tbody th { text-align: left
   white-space: pre; font-weight: normal; }
 table.kpa-table td { text-align: right; white-space: nowrap; }
 table.kpa-table td.text { color: #0b4f85; }
+table.kpa-table td.marked { color: #b00020; font-weight: bold; }
 table.kpa-table tbody tr:nth-child(even) { background: #fafafa; }
 pre.output { font-family: "DejaVu Sans Mono", Consolas, monospace; font-size: 0.85em;
   margin: 0; }

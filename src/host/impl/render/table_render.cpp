@@ -13,6 +13,8 @@ namespace kpa::host::render {
 namespace {
 
 constexpr std::string_view kColumnGap = " ";
+// What follows a cell the module marked for highlighting in plain text.
+constexpr std::string_view kMarkedSuffix = "*";
 
 bool IsBlankCell(double value) { return IsSpecialValue(value); }
 
@@ -81,6 +83,7 @@ std::string RenderTableText(const TableSpec& table) {
                           CharacterCount(Trim(column.name)), CharacterCount(Trim(column.upper))});
     for (std::size_t r = 0; r < rows; ++r) {
       cells[r][c] = CellDisplay(table, r, c);
+      if (table.Marked(r, c)) cells[r][c] += kMarkedSuffix;
       widths[c] = std::max(widths[c], CharacterCount(cells[r][c]));
     }
   }
@@ -162,6 +165,7 @@ std::string RenderTableJson(const TableSpec& table) {
   for (std::size_t r = 0; r < table.RowCount(); ++r) {
     Json values = Json::array();
     Json texts = Json::array();
+    Json marked = Json::array();
     for (std::size_t c = 0; c < table.ColumnCount(); ++c) {
       const double value = table.Value(r, c);
       if (IsBlankCell(value) || !std::isfinite(value)) {
@@ -175,10 +179,13 @@ std::string RenderTableJson(const TableSpec& table) {
       } else {
         texts.push_back(nullptr);
       }
+      if (table.Marked(r, c)) marked.push_back(c);
     }
-    rows.push_back({{"label", std::string(TrimRight(table.row_labels[r]))},
-                    {"values", values},
-                    {"texts", texts}});
+    Json row = {{"label", std::string(TrimRight(table.row_labels[r]))},
+                {"values", values},
+                {"texts", texts}};
+    if (!marked.empty()) row["marked"] = marked;
+    rows.push_back(row);
   }
   doc["rows"] = rows;
   return doc.dump(2) + "\n";
@@ -210,7 +217,11 @@ std::string RenderTableHtml(const TableSpec& table) {
     for (std::size_t c = 0; c < table.ColumnCount(); ++c) {
       const auto* text = table.Text(r, c);
       const bool is_text = text != nullptr && text->has_value();
-      out += is_text ? "<td class=\"text\">" : "<td>";
+      const bool marked = table.Marked(r, c);
+      out += is_text && marked ? "<td class=\"text marked\">"
+             : is_text         ? "<td class=\"text\">"
+             : marked          ? "<td class=\"marked\">"
+                               : "<td>";
       out += EscapeXml(CellDisplay(table, r, c)) + "</td>";
     }
     out += "</tr>\n";

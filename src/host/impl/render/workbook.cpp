@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <utility>
 
 #include "host/api/special_values.h"
 #include "host/impl/render/table_render.h"
@@ -78,20 +79,23 @@ class Sheet {
 
   void Cell(const TableSpec& table, std::size_t r, std::size_t c, lxw_row_t row) {
     const auto column = static_cast<lxw_col_t>(c + 1);
+    const bool marked = table.Marked(r, c);
     if (const auto* text = table.Text(r, c); text != nullptr && text->has_value()) {
-      Text(row, c + 1, Trim(**text), nullptr);
+      Text(row, c + 1, Trim(**text), marked ? bold_ : nullptr);
       return;
     }
     const double value = table.Value(r, c);
     if (IsSpecialValue(value) || !std::isfinite(value)) return;
-    worksheet_write_number(sheet_, row, column, value, Format(table.columns[c].decimals));
+    worksheet_write_number(sheet_, row, column, value, Format(table.columns[c].decimals, marked));
   }
 
-  lxw_format* Format(int decimals) {
-    auto [it, added] = formats_.try_emplace(decimals, nullptr);
+  // The number format of a column, bold in a cell marked for highlighting.
+  lxw_format* Format(int decimals, bool marked) {
+    auto [it, added] = formats_.try_emplace({decimals, marked}, nullptr);
     if (added) {
       it->second = workbook_add_format(book_);
       format_set_num_format(it->second, NumberFormat(decimals).c_str());
+      if (marked) format_set_bold(it->second);
     }
     return it->second;
   }
@@ -99,7 +103,7 @@ class Sheet {
   lxw_workbook* book_;
   lxw_worksheet* sheet_;
   lxw_format* bold_;
-  std::map<int, lxw_format*> formats_;  // the workbook owns them
+  std::map<std::pair<int, bool>, lxw_format*> formats_;  // the workbook owns them
 };
 
 }  // namespace
