@@ -142,8 +142,10 @@ RequestStatus ShowPlot(WeibullContext& context, const Plot& plot, int cap_note) 
   return Done(request.Show(*plot.chart));
 }
 
-RequestStatus NotYet(WeibullContext& context) {
-  context.request.Message(strings::kNotAvailableYet);
+// A request the results dialog of this input does not offer (the raw-data results for a life
+// table, the life table for raw data).
+RequestStatus NotForThisData(WeibullContext& context) {
+  context.request.Message(strings::kNotForThisData);
   return RequestStatus::kFailed;
 }
 
@@ -176,17 +178,20 @@ RequestStatus LifeTablePlot(WeibullContext& context, Build build) {
 }
 
 RequestStatus LifeTableRequest(WeibullContext& context) {
-  if (!GroupedLifeTable(context.settings)) return NotYet(context);
+  if (!GroupedLifeTable(context.settings)) return NotForThisData(context);
   return LifeTableOutput(context, &ShowLifeTable);
 }
 
 RequestStatus Descriptive(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings)) return NotForThisData(context);
   return Done(ShowDescriptiveTable(context.request, context.settings));
 }
 
 RequestStatus Histogram(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings))
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedHistogramPlot(context.request, context.settings, table);
+    });
   const shell::WeibullSettings& s = context.settings;
   const bool failures_only = s.failures_only || s.sample.n == s.sample.r;
   return ShowPlot(context, HistogramPlot(context.request, s, failures_only), strings::kPlotCapNote);
@@ -227,19 +232,28 @@ RequestStatus Percentiles(WeibullContext& context) {
 }
 
 RequestStatus KaplanMeierEstimate(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings)) return NotForThisData(context);
   return ShowPlot(context, KaplanMeierPlot(context.request, context.settings, OrdersOf(context)),
                   strings::kKaplanMeierCapNote);
 }
 
 RequestStatus Hazard(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return LifeTableOutput(context, &ShowGroupedHazardTable);
+  if (GroupedLifeTable(context.settings)) {
+    const RequestStatus shown = LifeTableOutput(context, &ShowGroupedHazardTable);
+    if (shown != RequestStatus::kDone) return shown;
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedHazardPlot(context.request, context.settings, table);
+    });
+  }
   return Done(ShowHazardTable(context.request, context.settings, OrdersOf(context)));
 }
 
 template <bool kLogarithmic>
 RequestStatus CumulativeHazard(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings))
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedCumulativeHazardPlot(context.request, context.settings, table, kLogarithmic);
+    });
   return ShowPlot(
       context,
       CumulativeHazardPlot(context.request, context.settings, OrdersOf(context), kLogarithmic),
@@ -247,20 +261,23 @@ RequestStatus CumulativeHazard(WeibullContext& context) {
 }
 
 RequestStatus Quantiles(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings))
+    return LifeTablePlot(context, [&](const LifeTable& table) {
+      return GroupedQuantilePlot(context.request, context.settings, table);
+    });
   return ShowPlot(context, QuantilePlot(context.request, context.settings, OrdersOf(context)),
                   strings::kPlotCapNote);
 }
 
 RequestStatus LocationProfile(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings)) return NotForThisData(context);
   return ShowPlot(context,
                   LocationProfilePlot(context.request, context.settings, OrdersOf(context)),
                   strings::kPlotCapNote);
 }
 
 RequestStatus GoodnessOfFit(WeibullContext& context) {
-  if (GroupedLifeTable(context.settings)) return NotYet(context);
+  if (GroupedLifeTable(context.settings)) return NotForThisData(context);
   shell::Request& request = context.request;
   switch (ShowFitTestsTable(request, context.settings, OrdersOf(context))) {
     case FitTestsOutcome::kShown:

@@ -217,9 +217,9 @@ constexpr StringEntry kReliabilityStrings[] = {
     {strings::kPlotImpossible, "Tracé impossible.           "},
     {strings::kBadPlotRange,
      "Valeurs personnalisées min/max incorrectes pour les tracés ; rétablies par défaut."},
-    {strings::kNotAvailableYet,
-     "Ce résultat n'est pas encore disponible dans cette version de kpa : il viendra avec les "
-     "tests d'ajustement, les histogrammes et les tables de données groupées."},
+    {strings::kNotForThisData,
+     "Ce résultat ne s'applique pas à ce type de données (brutes ou groupées en table de "
+     "survie)."},
     {strings::kRawTab, "Données brutes"},
     {strings::kGroupedTab, "Données groupées"},
     {strings::kStatusReady, "OK pour poursuivre ; pour l'Aide, touche F1"},

@@ -86,8 +86,9 @@ std::optional<MannScheuerFertigTest> MannScheuerFertig(std::span<const double> f
   double all = 0.0;
   double upper = 0.0;
   for (int i = 1; i < failures; ++i) {
-    const double term = (logs[static_cast<std::size_t>(i)] - logs[static_cast<std::size_t>(i - 1)]) /
-                        *MsfSpacing(size, i);
+    const double term =
+        (logs[static_cast<std::size_t>(i)] - logs[static_cast<std::size_t>(i - 1)]) /
+        *MsfSpacing(size, i);
     all += term;
     if (i > failures / 2) upper += term;
   }

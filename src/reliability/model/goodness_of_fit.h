@@ -20,8 +20,8 @@ struct HollanderProschanTest {
   double z = 0.0;
   double p = 1.0;
 };
-[[nodiscard]] std::optional<HollanderProschanTest> HollanderProschan(
-    const FailureOrders& orders, const shell::WeibullFit& fit);
+[[nodiscard]] std::optional<HollanderProschanTest> HollanderProschan(const FailureOrders& orders,
+                                                                     const shell::WeibullFit& fit);
 
 // Mann, Scheuer and Fertig (1973): S = sum_{i > r/2} l_i / M_i over sum_{i} l_i / M_i, l_i the
 // spacings of ln(t - location) between consecutive failures. `level` counts the points of

@@ -16,8 +16,8 @@ constexpr int kMostFailureCounts = kMsfLargestSize - kMsfSmallestSize + 1;
 // Plain arrays, so the generated rows can be brace-initialised as they are printed.
 struct SizeRow {
   int n;
-  double spacings[kMostSpacings];            // i = 1..n-1
-  double critical[kMostFailureCounts][6];    // r = 3..n
+  double spacings[kMostSpacings];          // i = 1..n-1
+  double critical[kMostFailureCounts][6];  // r = 3..n
 };
 
 constexpr SizeRow kTable[] = {

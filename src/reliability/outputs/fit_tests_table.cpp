@@ -74,9 +74,8 @@ FitTestsOutcome ShowFitTestsTable(shell::Request& request, const shell::WeibullS
     NotApplicable(grid, request, 0);
   }
 
-  static constexpr int kMannLabels[] = {strings::kPAbove25, strings::kPBelow25,
-                                        strings::kPBelow20, strings::kPBelow15,
-                                        strings::kPBelow10, strings::kPBelow05,
+  static constexpr int kMannLabels[] = {strings::kPAbove25, strings::kPBelow25, strings::kPBelow20,
+                                        strings::kPBelow15, strings::kPBelow10, strings::kPBelow05,
                                         strings::kPBelow01};
   if (mann) {
     grid.Set(1, kValueColumn, mann->s);

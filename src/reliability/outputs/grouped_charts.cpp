@@ -15,6 +15,25 @@ constexpr int kCurvePoints = 100;
 
 std::string Trim(const std::string& text) { return std::string(shell::TrimBlanks(text)); }
 
+// The observed distribution function 1 - S p at the end of each closed interval, the end
+// measured from the location.
+std::vector<TimedValue> IntervalEnds(const LifeTable& table) {
+  std::vector<TimedValue> ends;
+  for (const LifeTableRow& r : table.rows)
+    if (r.width) ends.push_back({r.start + *r.width, 1.0 - r.survival * r.p});
+  return ends;
+}
+
+// The same on the data's scale, F kept or turned into the cumulative hazard -ln(1 - F).
+std::vector<TimedValue> ObservedAtEnds(const LifeTable& table, double location, bool hazard) {
+  std::vector<TimedValue> points;
+  for (const TimedValue& end : IntervalEnds(table)) {
+    if (!(end.value < 1.0)) continue;
+    points.push_back({end.time + location, hazard ? -std::log1p(-end.value) : end.value});
+  }
+  return points;
+}
+
 }  // namespace
 
 Plot GroupedReliabilityPlot(const shell::Request& request, const shell::WeibullSettings& s,
@@ -61,10 +80,7 @@ Plot GroupedProbabilityPlot(const shell::Request& request, const shell::WeibullS
   std::vector<double> x;
   std::vector<double> y;
   std::vector<std::pair<double, double>> points;
-  for (const LifeTableRow& r : table.rows) {
-    if (!r.width) continue;
-    const double end = r.start + *r.width;  // from the location
-    const double f = 1.0 - r.survival * r.p;
+  for (const auto [end, f] : IntervalEnds(table)) {
     if (!(end > 0.0 && f > 0.0 && f < 1.0)) continue;
     if (points.size() == kMaxPlotPoints) {
       plot.capped = true;
@@ -95,6 +111,90 @@ Plot GroupedProbabilityPlot(const shell::Request& request, const shell::WeibullS
   }
   chart.series.push_back(std::move(fitted));
   chart.title.push_back(request.Text(strings::kRSquaredLegend) + ShortNumber(line->r_squared));
+  plot.chart = std::move(chart);
+  return plot;
+}
+
+Plot GroupedCumulativeHazardPlot(const shell::Request& request, const shell::WeibullSettings& s,
+                                 const LifeTable& table, bool logarithmic) {
+  return CumulativeHazardChart(request, s, ObservedAtEnds(table, s.fit.location, true),
+                               logarithmic);
+}
+
+Plot GroupedQuantilePlot(const shell::Request& request, const shell::WeibullSettings& s,
+                         const LifeTable& table) {
+  return QuantileChart(request, s, ObservedAtEnds(table, s.fit.location, false));
+}
+
+Plot GroupedHazardPlot(const shell::Request& request, const shell::WeibullSettings& s,
+                       const LifeTable& table) {
+  Plot plot;
+  const double location = s.fit.location;
+  host::ChartSpec chart;
+  chart.title = {request.Text(strings::kGroupedHazardPlot), DataLine(request, s)};
+  chart.x_axis.title = request.Text(strings::kFailureTimeAxis);
+  chart.y_axis.title = request.Text(strings::kGroupedHazardPlot);
+  chart.y_axis.minimum = 0.0;
+  host::ChartSeries observed{
+      request.Text(strings::kObservedSeries), {}, host::SeriesStyle::kMarkers};
+  for (const LifeTableRow& r : table.rows) {
+    if (!r.midpoint || !r.hazard) continue;
+    if (observed.points.size() == kMaxPlotPoints) {
+      plot.capped = true;
+      break;
+    }
+    observed.points.emplace_back(*r.midpoint + location, *r.hazard);
+  }
+  if (observed.points.empty()) return plot;
+  const double from = observed.points.front().first;
+  const double to = observed.points.back().first;
+  chart.series.push_back(std::move(observed));
+  if (ParametersUsable(s.fit)) {
+    host::ChartSeries fitted{
+        request.Text(strings::kCurrentEstimates), {}, host::SeriesStyle::kLine};
+    for (int k = 0; k < kCurvePoints; ++k) {
+      const double t = from + (to - from) * k / (kCurvePoints - 1);
+      if (const auto h = WeibullHazard(s.fit, t)) fitted.points.emplace_back(t, *h);
+    }
+    if (!fitted.points.empty()) chart.series.push_back(std::move(fitted));
+  }
+  plot.chart = std::move(chart);
+  return plot;
+}
+
+Plot GroupedHistogramPlot(const shell::Request& request, const shell::WeibullSettings& s,
+                          const LifeTable& table) {
+  Plot plot;
+  const double location = s.fit.location;
+  host::ChartSpec chart;
+  chart.title = {request.Text(strings::kHistogramFailures), DataLine(request, s)};
+  chart.x_axis.title = request.Text(strings::kFailureTimeAxis);
+  chart.y_axis.title = request.Text(strings::kHistogramYAxis);
+  chart.y_axis.minimum = 0.0;
+  // One bar per interval at its midpoint (the open last one at its start); beside it the
+  // failures the fit expects among those exposed: exposed x (1 - R(end) / R(start)).
+  host::ChartSeries bars{request.Text(strings::kFailuresSeries), {}, host::SeriesStyle::kBars};
+  host::ChartSeries expected{
+      request.Text(strings::kCurrentEstimates), {}, host::SeriesStyle::kLineAndMarkers};
+  const FitErrors none;
+  const auto reliability = [&](double t) {
+    return t > location ? 1.0 - WeibullDistribution(s.fit, none, t, 0.0).f.value_or(1.0) : 1.0;
+  };
+  for (const LifeTableRow& r : table.rows) {
+    if (bars.points.size() == kMaxPlotPoints) {
+      plot.capped = true;
+      break;
+    }
+    const double at = r.midpoint.value_or(r.start) + location;
+    bars.points.emplace_back(at, r.failed);
+    if (!r.width || !ParametersUsable(s.fit)) continue;
+    const double start = reliability(r.start + location);
+    const double end = reliability(r.start + *r.width + location);
+    if (start > 0.0) expected.points.emplace_back(at, r.exposed * (1.0 - end / start));
+  }
+  if (bars.points.empty()) return plot;
+  chart.series.push_back(std::move(bars));
+  if (!expected.points.empty()) chart.series.push_back(std::move(expected));
   plot.chart = std::move(chart);
   return plot;
 }

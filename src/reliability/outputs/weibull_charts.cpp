@@ -181,22 +181,32 @@ Plot ProbabilityPlot(const shell::Request& request, const shell::WeibullSettings
 
 Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSettings& s,
                           const FailureOrders& orders, bool logarithmic) {
-  Plot plot;
-  // The points are the data's own (Nelson's) cumulative hazard; the maximum-likelihood
-  // version adds the fitted H(t), which would put every point on its line.
-  std::vector<double> x;
-  std::vector<double> y;
+  // The data's own (Nelson's) cumulative hazard at each failure.
+  std::vector<TimedValue> hazard;
   double running = 0.0;
   for (const OrderedCase& c : orders.cases) {
     if (c.censored) continue;
     running += 1.0 / static_cast<double>(c.reverse_rank);
-    if (logarithmic && !(c.time > s.fit.location)) continue;
+    hazard.push_back({c.time, running});
+  }
+  return CumulativeHazardChart(request, s, hazard, logarithmic);
+}
+
+Plot CumulativeHazardChart(const shell::Request& request, const shell::WeibullSettings& s,
+                           std::span<const TimedValue> hazard, bool logarithmic) {
+  Plot plot;
+  // The maximum-likelihood version adds the fitted H(t), which would put every point on its
+  // line.
+  std::vector<double> x;
+  std::vector<double> y;
+  for (const TimedValue& point : hazard) {
+    if (logarithmic && !(point.time > s.fit.location && point.value > 0.0)) continue;
     if (x.size() == kMaxPlotPoints) {
       plot.capped = true;
       break;
     }
-    x.push_back(logarithmic ? std::log(c.time - s.fit.location) : c.time);
-    y.push_back(logarithmic ? std::log(running) : running);
+    x.push_back(logarithmic ? std::log(point.time - s.fit.location) : point.time);
+    y.push_back(logarithmic ? std::log(point.value) : point.value);
   }
   const auto line = FitLeastSquares(x, y);
   if (!line) return plot;
@@ -237,6 +247,14 @@ Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSet
 
 Plot QuantilePlot(const shell::Request& request, const shell::WeibullSettings& s,
                   const FailureOrders& orders) {
+  std::vector<TimedValue> estimates;
+  for (const OrderedCase& c : orders.cases)
+    if (!c.censored && c.estimate) estimates.push_back({c.time, *c.estimate});
+  return QuantileChart(request, s, estimates);
+}
+
+Plot QuantileChart(const shell::Request& request, const shell::WeibullSettings& s,
+                   std::span<const TimedValue> distribution) {
   Plot plot;
   if (!ParametersUsable(s.fit)) return plot;
   host::ChartSpec chart;
@@ -247,15 +265,18 @@ Plot QuantilePlot(const shell::Request& request, const shell::WeibullSettings& s
   auto markers = Series(request.Text(strings::kFailuresSeries), host::SeriesStyle::kMarkers);
   std::vector<double> q;
   std::vector<double> t;
-  plot.capped = ForFailures(orders, [&](const OrderedCase& c) {
-    const double f = *c.estimate;
-    if (!(f > 0.0 && f < 1.0)) return false;
+  for (const TimedValue& point : distribution) {
+    const double f = point.value;
+    if (!(f > 0.0 && f < 1.0)) continue;
+    if (q.size() == kMaxPlotPoints) {
+      plot.capped = true;
+      break;
+    }
     const double quantile = std::pow(-std::log1p(-f), 1.0 / s.fit.shape);
-    markers.points.emplace_back(quantile, c.time);
+    markers.points.emplace_back(quantile, point.time);
     q.push_back(quantile);
-    t.push_back(c.time);
-    return true;
-  });
+    t.push_back(point.time);
+  }
   if (markers.points.empty()) return plot;
   chart.series.push_back(std::move(markers));
   // The line the points follow when the fit holds: t = location + scale * quantile.

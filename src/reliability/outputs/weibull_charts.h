@@ -6,6 +6,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "host/api/chart_spec.h"
 #include "reliability/model/failure_orders.h"
@@ -31,6 +32,18 @@ Plot CumulativeHazardPlot(const shell::Request& request, const shell::WeibullSet
                           const FailureOrders& orders, bool logarithmic);
 Plot QuantilePlot(const shell::Request& request, const shell::WeibullSettings& settings,
                   const FailureOrders& orders);
+
+// An observed value at a time on the data's scale (the location not taken off).
+struct TimedValue {
+  double time = 0.0;
+  double value = 0.0;
+};
+// The cumulative hazard plot of observed H values (Nelson's at the failures, -ln S at the
+// ends of life-table intervals) and the Q-Q plot of observed F values.
+Plot CumulativeHazardChart(const shell::Request& request, const shell::WeibullSettings& settings,
+                           std::span<const TimedValue> hazard, bool logarithmic);
+Plot QuantileChart(const shell::Request& request, const shell::WeibullSettings& settings,
+                   std::span<const TimedValue> distribution);
 Plot LocationProfilePlot(const shell::Request& request, const shell::WeibullSettings& settings,
                          const FailureOrders& orders);
 Plot KaplanMeierPlot(const shell::Request& request, const shell::WeibullSettings& settings,

@@ -23,7 +23,8 @@ constexpr double kEuler = 0.57721566490153286;
 
 // E[Z(i:n)] of the standard smallest-extreme-value law by quadrature over u = F(z).
 double ExpectedOrderStatisticByQuadrature(int i, int n) {
-  const double coefficient = i * boost::math::binomial_coefficient<double>(static_cast<unsigned>(n), static_cast<unsigned>(i));
+  const double coefficient = i * boost::math::binomial_coefficient<double>(
+                                     static_cast<unsigned>(n), static_cast<unsigned>(i));
   auto integrand = [&](double u) {
     return std::log(-std::log1p(-u)) * coefficient * std::pow(u, i - 1) * std::pow(1 - u, n - i);
   };
@@ -55,7 +56,8 @@ TEST(MannScheuerFertigTable, PointsFollowTheBetaApproximation) {
       const auto points = MsfCriticalValues(n, r);
       ASSERT_TRUE(points) << n << " " << r;
       for (std::size_t l = 0; l < kMsfLevels.size(); ++l) {
-        const double beta = boost::math::ibeta_inv(double((r - 1) / 2), double(r / 2), kMsfLevels[l]);
+        const double beta =
+            boost::math::ibeta_inv(double((r - 1) / 2), double(r / 2), kMsfLevels[l]);
         EXPECT_NEAR((*points)[l], beta, 0.035) << "n=" << n << " r=" << r << " l=" << l;
         if (l > 0) {
           EXPECT_GT((*points)[l], (*points)[l - 1]);
@@ -88,9 +90,9 @@ TEST(MannScheuerFertig, StatisticOfThreeFailuresAndItsLimits) {
   EXPECT_NEAR(test->s, (l2 / m2) / (l1 / m1 + l2 / m2), 1e-6);
   EXPECT_EQ(test->level, 0);  // 0.68 exceeds no point of the table
 
-  EXPECT_FALSE(MannScheuerFertig(times, 26, Fit(1.5, 30.0)));                    // n > 25
-  EXPECT_FALSE(MannScheuerFertig({times.data(), 2}, 10, Fit(1.5, 30.0)));         // r < 3
-  EXPECT_FALSE(MannScheuerFertig(times, 3, Fit(1.5, 30.0, 12.0)));                // t <= location
+  EXPECT_FALSE(MannScheuerFertig(times, 26, Fit(1.5, 30.0)));                       // n > 25
+  EXPECT_FALSE(MannScheuerFertig({times.data(), 2}, 10, Fit(1.5, 30.0)));           // r < 3
+  EXPECT_FALSE(MannScheuerFertig(times, 3, Fit(1.5, 30.0, 12.0)));                  // t <= location
   EXPECT_FALSE(MannScheuerFertig(std::vector<double>(3, 7.0), 5, Fit(1.5, 30.0)));  // no spread
 }
 
@@ -138,8 +140,8 @@ TEST(HollanderProschan, SumsWorkedByHand) {
   // Exponential with scale 2; times 1 (failure), 2 (censored), 3 and 4 (failures).
   // Product-limit jumps: 1/4, then 3/4 * 1/2 = 3/8 at 3 (two at risk), 3/8 at 4.
   const auto f = [](double t) { return 1.0 - std::exp(-t / 2.0); };
-  const auto test = HollanderProschan(Orders({{1, false}, {2, true}, {3, false}, {4, false}}),
-                                      Fit(1.0, 2.0));
+  const auto test =
+      HollanderProschan(Orders({{1, false}, {2, true}, {3, false}, {4, false}}), Fit(1.0, 2.0));
   ASSERT_TRUE(test);
   EXPECT_NEAR(test->c, f(1) / 4 + 3 * f(3) / 8 + 3 * f(4) / 8, 1e-12);
   // v = 4 sum S0^4 n / m^2 over the failures, m = 4, 2, 1 at risk.
