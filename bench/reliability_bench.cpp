@@ -1,6 +1,7 @@
 // Timing of the Weibull procedure on 5000 censored failure times (Weibull shape 1.5, scale
 // 1000, about a third censored at uniform times): the two- and three-parameter fits, and each
-// table and plot of the raw-data results dialog built and shown.
+// table and plot of the raw-data results dialog built and shown, the goodness-of-fit tests
+// included.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -91,6 +92,9 @@ void BM_LocationProfile_5000(benchmark::State& s) {
 }
 
 void BM_Histogram_5000(benchmark::State& s) { RunRequest(s, rel::WeibullRequest::kHistogram); }
+void BM_GoodnessOfFit_5000(benchmark::State& s) {
+  RunRequest(s, rel::WeibullRequest::kGoodnessOfFit);
+}
 
 // A paper of 1 000 time lines with 5000 censored times at their plotting positions.
 void BM_PaperWithData_5000(benchmark::State& state) {
@@ -116,6 +120,7 @@ BENCHMARK(BM_ProbabilityPlot_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KaplanMeier_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LocationProfile_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Histogram_5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GoodnessOfFit_5000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PaperWithData_5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -50,6 +50,24 @@ TEST(Commands, CauseEffectExampleDrawsTheReviewedDiagram) {
   std::filesystem::remove_all(folder);
 }
 
+// The fans drawn on Weibull probability paper (the example's second sheet), compared with the
+// reviewed one: p lines, labelled time lines, the 63.2 % abscissa, the failures at their
+// median ranks and the least-squares line with the parameters read from it.
+TEST(Commands, PaperExampleDrawsTheReviewedSheet) {
+  const auto folder = TempFolder("paper");
+  RunOptions options;
+  options.script = std::filesystem::path(KPA_SOURCE_DIR) / "examples" / "weibull_paper.kps";
+  options.out_folder = folder;
+  std::ostringstream out;
+  std::ostringstream err;
+  ASSERT_EQ(RunScript(options, out, err), kExitDone) << err.str();
+  std::ifstream svg(folder / "002.svg", std::ios::binary);
+  std::stringstream text;
+  text << svg.rdbuf();
+  testing::ExpectGoldenFile("tests/cli/golden", "weibull_paper.svg", text.str());
+  std::filesystem::remove_all(folder);
+}
+
 TEST(Commands, MembersListsTheLibraryAndOneInterface) {
   std::ostringstream out;
   std::ostringstream err;
