@@ -19,7 +19,7 @@ constexpr int kBoundedRounds = 50;
 constexpr double kOuterTolerance = 1e-5;
 constexpr double kInnerTolerance = 1e-8;
 constexpr int kSeriesRounds = 500;
-constexpr double kLargestExponent = 80.0;  // exp of it does not overflow
+constexpr double kLargestExponent = 80.0;     // exp of it does not overflow
 constexpr double kNegligibleExponent = 23.7;  // 1 + exp(-it) counts as 1
 
 void FitNormal(JohnsonFit& fit, double mean, double sd) {
@@ -215,10 +215,10 @@ bool FitBounded(JohnsonFit& fit, double mean, double sd, double signed_skewness,
       for (int k = 0; k < 4; ++k) {
         const double order = k + 1;
         const auto i = static_cast<std::size_t>(k);
-        const double ds = j == 0 ? mu[i + 1] - mu[i]
-                                 : ((w - order) * (mu[i] - mu[i + 1]) +
-                                    (order + 1.0) * (mu[i + 1] - mu[i + 2])) /
-                                       u;
+        const double ds =
+            j == 0
+                ? mu[i + 1] - mu[i]
+                : ((w - order) * (mu[i] - mu[i + 1]) + (order + 1.0) * (mu[i + 1] - mu[i + 2])) / u;
         dd[i] = order * ds / d;
       }
       const double t = 2.0 * mu[0] * dd[0];

@@ -14,7 +14,7 @@ enum class JohnsonType : std::int16_t {
   kUnbounded = 2,  // SU
   kBounded = 3,    // SB
   kNormal = 4,
-  kBoundary = 5,   // ST: two-point distribution on the boundary beta2 = beta1 + 1
+  kBoundary = 5,  // ST: two-point distribution on the boundary beta2 = beta1 + 1
 };
 
 enum class JohnsonFault : std::int16_t {
@@ -36,8 +36,7 @@ struct JohnsonFit {
 // The curve with the given mean, standard deviation, skewness sqrt(beta1) (signed) and
 // kurtosis beta2 (3 for the normal law; a negative beta2 asks for the lognormal, or the
 // normal when the skewness is negligible).
-[[nodiscard]] JohnsonFit FitJohnsonByMoments(double mean, double sd, double skewness,
-                                             double beta2);
+[[nodiscard]] JohnsonFit FitJohnsonByMoments(double mean, double sd, double skewness, double beta2);
 
 // The Johnson variate of the standard normal deviate z; std::nullopt for a type without
 // transform (none, boundary).
