@@ -136,8 +136,8 @@ NamedFitResult FitGamma(std::span<const double> y, NamedFit fit, int max_iterati
   std::array<double, 2> x = {s.mean / c, c};
   const Likelihood likelihood = [&](double b, double shape) -> std::optional<double> {
     if (!(b > 0.0) || !(shape > 0.0)) return std::nullopt;
-    return Finite(s.n * (shape * std::log(b) + std::lgamma(shape) - (shape - 1.0) * s.mean_log +
-                         s.mean / b));
+    return Finite(
+        s.n * (shape * std::log(b) + std::lgamma(shape) - (shape - 1.0) * s.mean_log + s.mean / b));
   };
   const NamedFitStatus status = Maximise(likelihood, x, {0.1, 0.1}, {true, true}, max_iterations);
   fit.parameter1 = x[0];
@@ -199,9 +199,8 @@ NamedFitResult FitExtremeValue(std::span<const double> sorted, NamedFit fit, int
     }
     return Finite(static_cast<double>(n) * std::log(scale) + sum);
   };
-  const NamedFitStatus status =
-      Maximise(likelihood, x, {std::max(0.1 * std::fabs(mean), 0.1), 0.1}, {false, true},
-               max_iterations);
+  const NamedFitStatus status = Maximise(likelihood, x, {std::max(0.1 * std::fabs(mean), 0.1), 0.1},
+                                         {false, true}, max_iterations);
   fit.threshold = 0.0;
   fit.parameter1 = x[0];
   fit.parameter2 = x[1];
@@ -221,8 +220,8 @@ NamedFitResult FitBeta(std::span<const double> u, NamedFit fit, int max_iteratio
   const Likelihood likelihood = [&](double alpha, double beta) -> std::optional<double> {
     if (!(alpha > 0.0) || !(beta > 0.0)) return std::nullopt;
     const double log_beta = std::lgamma(alpha) + std::lgamma(beta) - std::lgamma(alpha + beta);
-    return Finite(s.n * (log_beta - (alpha - 1.0) * s.mean_log -
-                         (beta - 1.0) * s.mean_log_complement));
+    return Finite(s.n *
+                  (log_beta - (alpha - 1.0) * s.mean_log - (beta - 1.0) * s.mean_log_complement));
   };
   const NamedFitStatus status = Maximise(likelihood, x, {0.1, 0.1}, {true, true}, max_iterations);
   fit.parameter1 = x[0];
@@ -289,7 +288,8 @@ NamedFitResult FitNamedDistribution(Code code, std::span<const double> observati
       const Sums s = SumsOf(y, false);
       double squares = 0.0;
       for (const double v : y) squares += (std::log(v) - s.mean_log) * (std::log(v) - s.mean_log);
-      const double sigma = y.size() > 1 ? std::sqrt(squares / static_cast<double>(y.size() - 1)) : 0.0;
+      const double sigma =
+          y.size() > 1 ? std::sqrt(squares / static_cast<double>(y.size() - 1)) : 0.0;
       fit.parameter1 = s.mean_log;
       fit.parameter2 = sigma;
       return Result(sigma > 0.0 ? NamedFitStatus::kFitted : NamedFitStatus::kLogNormalImpossible,

@@ -27,16 +27,16 @@ struct NamedFit {
 
 enum class NamedFitStatus : std::int16_t {
   kFitted,
-  kLowDispersion,          // the normal law of a variable without spread
-  kBelowThreshold,         // a value below the threshold (exponential)
-  kAtOrBelowThreshold,     // a value at or below the threshold
-  kOutsideBetaRange,       // a value outside (threshold, threshold + scale)
-  kLogNormalImpossible,    // the logs do not spread
-  kLikelihoodFailed,       // no descent, or no start
-  kIterationLimit,         // estimates kept as an approximate fit, for the user to accept
-  kNearLimits,             // the search ran into parameters it could not evaluate
-  kShapeRunaway,           // a gamma shape above 1000
-  kNotFitted,              // the folded normal
+  kLowDispersion,        // the normal law of a variable without spread
+  kBelowThreshold,       // a value below the threshold (exponential)
+  kAtOrBelowThreshold,   // a value at or below the threshold
+  kOutsideBetaRange,     // a value outside (threshold, threshold + scale)
+  kLogNormalImpossible,  // the logs do not spread
+  kLikelihoodFailed,     // no descent, or no start
+  kIterationLimit,       // estimates kept as an approximate fit, for the user to accept
+  kNearLimits,           // the search ran into parameters it could not evaluate
+  kShapeRunaway,         // a gamma shape above 1000
+  kNotFitted,            // the folded normal
 };
 
 struct NamedFitResult {

@@ -111,20 +111,20 @@ TEST(NamedFits, ClosedFormsAndDomainChecks) {
   EXPECT_DOUBLE_EQ(rayleigh.fit.parameter1, std::sqrt((1.0 + 4.0 + 16.0 + 49.0) / 8.0));
   const auto lognormal = FitNamedDistribution(Code::kLogNormal, x, 1.0, 1.0, 200);
   EXPECT_NEAR(lognormal.fit.parameter1, std::log(1.0 * 2.0 * 4.0 * 7.0) / 4.0, 1e-12);
-  EXPECT_EQ(FitNamedDistribution(Code::kLogNormal, std::vector<double>{3.0, 3.0}, 1.0, 1.0, 200)
-                .status,
-            NamedFitStatus::kLogNormalImpossible);
+  EXPECT_EQ(
+      FitNamedDistribution(Code::kLogNormal, std::vector<double>{3.0, 3.0}, 1.0, 1.0, 200).status,
+      NamedFitStatus::kLogNormalImpossible);
   EXPECT_EQ(FitNamedDistribution(Code::kBeta, x, 2.0, 10.0, 200).status,
             NamedFitStatus::kOutsideBetaRange);
   EXPECT_EQ(FitNamedDistribution(Code::kBeta, x, 1.0, 7.0, 200).status,
             NamedFitStatus::kOutsideBetaRange);  // 8 is the upper bound itself
-  EXPECT_EQ(FitNamedDistribution(Code::kNormalAndGeneral, std::vector<double>{4.0, 4.0}, 0.0,
-                                 1.0, 200)
-                .status,
-            NamedFitStatus::kLowDispersion);
+  EXPECT_EQ(
+      FitNamedDistribution(Code::kNormalAndGeneral, std::vector<double>{4.0, 4.0}, 0.0, 1.0, 200)
+          .status,
+      NamedFitStatus::kLowDispersion);
   // Two values: the moment start of the beta has v >= m(1 - m); the uniform start still fits.
-  const auto beta = FitNamedDistribution(Code::kBeta, std::vector<double>{0.01, 0.99}, 0.0, 1.0,
-                                         200);
+  const auto beta =
+      FitNamedDistribution(Code::kBeta, std::vector<double>{0.01, 0.99}, 0.0, 1.0, 200);
   EXPECT_NE(beta.status, NamedFitStatus::kLikelihoodFailed);
   EXPECT_GT(beta.fit.parameter1, 0.0);
 }
