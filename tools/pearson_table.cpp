@@ -41,7 +41,7 @@ struct Curve {
   double b2 = 0.0;
   double lower = -kInfinity;  // the support
   double upper = kInfinity;
-  double total = 1.0;         // the integral of the unnormalised density
+  double total = 1.0;  // the integral of the unnormalised density
 };
 
 // An antiderivative of (t + a) / Q(t).
@@ -119,7 +119,10 @@ std::optional<Curve> CurveOf(double g1, double g2) {
   } else if (c.b1 != 0.0) {
     c.b2 = 0.0;
     const double r = -c.b0 / c.b1;
-    if (r < 0.0) c.lower = r; else c.upper = r;
+    if (r < 0.0)
+      c.lower = r;
+    else
+      c.upper = r;
   }
   c.total = Integral(c, kInfinity);
   if (!(c.total > 0.0) || !std::isfinite(c.total)) return std::nullopt;

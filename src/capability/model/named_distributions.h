@@ -14,16 +14,7 @@
 
 namespace kpa::capability {
 
-struct NamedFit {
-  shell::CapabilityDistribution code = shell::CapabilityDistribution::kNormalAndGeneral;
-  double threshold = 0.0;  // theta; the location a for the extreme value, unused for the normal
-  double scale = 1.0;      // the beta's fixed scale s
-  // Parameter 1 and parameter 2 in the order of the results dialogs: alpha, beta (beta);
-  // b (exponential, Rayleigh); a, b (extreme value); b, c (gamma, Weibull); mu, sigma
-  // (log-normal, normal).
-  double parameter1 = 0.0;
-  double parameter2 = 0.0;
-};
+using shell::NamedFit;
 
 enum class NamedFitStatus : std::int16_t {
   kFitted,

@@ -37,6 +37,45 @@ enum class CapabilityDistribution : std::int16_t {
   kWeibull = 9,
 };
 
+// The Johnson curve fitted by moments to the standardised observations (its variates are in
+// sigma units).
+enum class JohnsonType : std::int16_t {
+  kNone = 0,
+  kLognormal = 1,  // SL
+  kUnbounded = 2,  // SU
+  kBounded = 3,    // SB
+  kNormal = 4,
+  kBoundary = 5,  // ST: two-point distribution on the boundary beta2 = beta1 + 1
+};
+
+enum class JohnsonFault : std::int16_t {
+  kNone = 0,
+  kNegativeSd = 1,
+  kImpossibleMoments = 2,  // beta2 < beta1 + 1
+  kApproximate = 3,        // the SB iteration failed: an approximating curve was fitted
+};
+
+struct JohnsonFit {
+  JohnsonType type = JohnsonType::kNone;
+  double gamma = 0.0;
+  double delta = 0.0;
+  double lambda = 0.0;
+  double xi = 0.0;
+  JohnsonFault fault = JohnsonFault::kNone;
+};
+
+// A named distribution fitted with its fixed threshold.
+struct NamedFit {
+  CapabilityDistribution code = CapabilityDistribution::kNormalAndGeneral;
+  double threshold = 0.0;  // theta; unused for the normal and the extreme value
+  double scale = 1.0;      // the beta's fixed scale s
+  // Parameter 1 and parameter 2 in the order of the results dialogs: alpha, beta (beta);
+  // b (exponential, Rayleigh); a, b (extreme value); b, c (gamma, Weibull); mu, sigma
+  // (log-normal, normal).
+  double parameter1 = 0.0;
+  double parameter2 = 0.0;
+};
+
 // Process specification types; 0 while none is given.
 enum class ProcessType : std::int16_t {
   kUndefined = 0,
@@ -79,6 +118,12 @@ struct CapabilityResultsFields {
   double n_adjustment = 1.0 / 3.0;
   bool average_tied_ranks = false;
   bool quantiles_horizontal = true;
+  // The results dialogs of the named distributions.
+  bool user_parameter1_on = false;
+  double user_parameter1 = 0.0;
+  bool user_parameter2_on = false;
+  double user_parameter2 = 0.0;
+  bool threshold_is_lsl = true;  // natural limits
 };
 
 // One sample: raw data keep count, running mean, sum of squared deviations, extremes;
@@ -124,6 +169,10 @@ struct CapabilityState {
   double sigma_total = 0.0;
   double sigma_within = 0.0;
   double k = 6.0;
+  // The general non-normal fit of request 0; usable when fitted without fault, or
+  // approximately with a type other than the boundary.
+  JohnsonFit johnson;
+  bool johnson_usable = false;
 
   bool Grouped() const { return grouping != GroupingMode::kNone || aggregated; }
 };
@@ -144,6 +193,8 @@ struct CapabilityVariableRun {
   CapabilityState state;
   CapabilityResultsFields fields;
   HistogramIndices histogram_indices;
+  // The named distribution fitted at the setup's OK (its estimates), when one was chosen.
+  std::optional<NamedFit> named_fit;
 };
 
 inline constexpr int kCapabilityOffsets =
