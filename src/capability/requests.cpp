@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "capability/nonnormal_requests.h"
 #include "resources/ids/capability_strings.h"
 
 namespace kpa::capability {
@@ -40,6 +41,7 @@ RequestStatus Initialise(RequestContext& context) {
   state.sigma_total = state.sd;
   state.sigma_within = state.sigma_within_computed;
   state.k = fields.sigma_limits;
+  FitGeneralNonNormal(state);
   // The first initialisation clears the user switches; the values the module writes into
   // the fields are clamped into what the validation accepts.
   fields.user_mean_on = false;
@@ -98,6 +100,9 @@ std::optional<RunIndices> IndicesOf(RequestContext& context) {
 }
 
 RequestStatus Indices(RequestContext& context) {
+  // The results dialogs of a named distribution show its percentile indices.
+  if (context.run.named_fit && context.mode == OutputMode::kEmit)
+    return NamedDistributionIndices(context);
   const auto indices = IndicesOf(context);
   if (!indices) {
     context.request.Message(strings::kSpecsIncorrect);
@@ -189,6 +194,7 @@ constexpr std::array kRequests = {
     Row{CapabilityRequest::kSummary, &Indices},
     Row{CapabilityRequest::kBeyondSpecifications, &BeyondSpecifications},
     Row{CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
+    Row{CapabilityRequest::kNonNormalIndices, &GeneralNonNormalIndices},
 };
 
 const Row* FindRow(CapabilityRequest code) {

@@ -1,5 +1,6 @@
 #include "capability/dialogs/results_dialog.h"
 
+#include "capability/nonnormal_requests.h"
 #include "capability/outputs/tables.h"
 #include "capability/specifications/spec_record.h"
 #include "resources/ids/capability_controls.h"
@@ -82,6 +83,10 @@ bool ResultsDialogBase::LoadCurrentVariable() {
   GetControl(c::kLower).value = record.lower.value_or(0.0);
   GetControl(c::kUpper).value = record.upper.value_or(0.0);
   UpdateSpecificationEnabling();
+  // The non-normal results need the general non-normal fit of this variable.
+  for (const int id : {c::kIndicesNonNormal, c::kHistogramNonNormal, c::kFrequencyNonNormal,
+                       c::kQuantilePlotNonNormal, c::kProbabilityPlotNonNormal})
+    if (shell::Control* button = MutableControl(id)) button->enabled = run.state.johnson_usable;
   SetStatusText(ResultsSummaryText(run, GroupingText(settings, request), request));
   return true;
 }
@@ -386,7 +391,12 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kNonNormalProbabilityPlot);
       break;
     case c::kSummaryAllNonNormal:
-      Message(strings::kNotAvailableYet);
+      if (ValidateAndStore()) {
+        shell::Request request = NewRequest();
+        RecordRequestStatus(SummarizePercentileIndices(request, settings, false));
+      } else {
+        RecordRequestStatus(RequestStatus::kFailed);
+      }
       break;
     case c::kNormalToleranceLimits:
       Issue(CapabilityRequest::kToleranceLimits);

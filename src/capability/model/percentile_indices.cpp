@@ -36,7 +36,8 @@ PercentileIndices ComputePercentileIndices(const SpecLimits& limits,
 }
 
 PercentileLevels LevelsOf(double k) {
-  return {probability::NormalIntegral(-0.5 * k, false), probability::NormalIntegral(0.5 * k, false)};
+  return {probability::NormalIntegral(-0.5 * k, false),
+          probability::NormalIntegral(0.5 * k, false)};
 }
 
 }  // namespace kpa::capability

@@ -38,6 +38,12 @@ std::string FillAfterEquals(const std::string& pattern, const std::vector<double
   return shell::FillAfterMarks(pattern, '=', texts);
 }
 
+std::string VariableTitle(const shell::Request& request, const CapabilityVariableRun& run) {
+  return request.Text(strings::kVariableTitle) + request.VariableName(run.variable);
+}
+
+}  // namespace
+
 int EstimateString(const CapabilityVariableRun& run) {
   const bool aggregated = run.state.aggregated;
   switch (run.state.sigma_method) {
@@ -50,12 +56,6 @@ int EstimateString(const CapabilityVariableRun& run) {
   }
   return strings::kEstimateRanges;
 }
-
-std::string VariableTitle(const shell::Request& request, const CapabilityVariableRun& run) {
-  return request.Text(strings::kVariableTitle) + request.VariableName(run.variable);
-}
-
-}  // namespace
 
 std::string FixedText(double value, int decimals) {
   char buffer[400];

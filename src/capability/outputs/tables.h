@@ -26,6 +26,9 @@ struct SummaryRow {
   std::optional<NormalIndices> performance;
 };
 
+// The string naming how the within-sample sigma of a grouped run was estimated.
+int EstimateString(const shell::CapabilityVariableRun& run);
+
 // Writes `value` with `decimals` fixed decimals, '.' always.
 std::string FixedText(double value, int decimals);
 

@@ -1,0 +1,248 @@
+#include "capability/nonnormal_requests.h"
+
+#include <algorithm>
+
+#include "capability/model/johnson_curves.h"
+#include "capability/model/named_distributions.h"
+#include "capability/model/pearson_curves.h"
+#include "capability/outputs/percentile_tables.h"
+#include "resources/ids/capability_strings.h"
+
+namespace kpa::capability {
+namespace {
+
+using shell::CapabilityDistribution;
+
+// The specification, the sigma and the sigma limits the percentile tables of a run use.
+struct RunBasis {
+  shell::ProcessSpecRecord record;
+  SpecLimits limits;
+  double mu = 0.0;
+  double sigma = 1.0;
+  double k = 6.0;
+  SigmaLimitValues sigma_limits;
+};
+
+std::optional<RunBasis> BasisOf(const shell::CapabilitySettings& settings,
+                                const shell::CapabilityVariableRun& run) {
+  RunBasis basis;
+  const auto found = settings.specifications.find(SpecificationVariable(settings, run));
+  if (found != settings.specifications.end()) basis.record = found->second;
+  const auto limits = EffectiveLimits(basis.record);
+  if (!limits) return std::nullopt;
+  basis.limits = *limits;
+  const shell::CapabilityState& state = run.state;
+  basis.mu = state.mu;
+  basis.sigma = state.Grouped() ? state.sigma_within : state.sigma_total;
+  basis.k = state.k;
+  basis.sigma_limits = SigmaLimitsOf(basis.limits, basis.mu, basis.sigma, basis.k);
+  return basis;
+}
+
+PercentileColumn Column(std::string upper, std::string name, const SpecLimits& limits,
+                        const SpecLimits& spread, const PercentilePoints& points) {
+  return {std::move(upper), std::move(name), spread, points,
+          ComputePercentileIndices(limits, spread, points)};
+}
+
+PercentileColumn NormalColumn(const shell::Request& request, const RunBasis& b) {
+  const double c = 0.5 * b.k;
+  return Column(request.Text(strings::kColDistribution), request.Text(strings::kColNormal),
+                b.limits, b.limits,
+                {b.mu - c * b.sigma, b.mu, b.mu + c * b.sigma});
+}
+
+std::optional<PercentileColumn> JohnsonColumn(const shell::Request& request,
+                                              const shell::CapabilityState& state,
+                                              const RunBasis& b) {
+  const double c = 0.5 * b.k;
+  const auto lower = JohnsonVariate(-c, state.johnson);
+  const auto median = JohnsonVariate(0.0, state.johnson);
+  const auto upper = JohnsonVariate(c, state.johnson);
+  if (!state.johnson_usable || !lower || !median || !upper) return std::nullopt;
+  return Column(request.Text(strings::kColDistribution), request.Text(strings::kColNonNormal),
+                b.limits, b.limits,
+                {b.mu + b.sigma * *lower, b.mu + b.sigma * *median, b.mu + b.sigma * *upper});
+}
+
+// Only for k = 6: the table holds the +-3 sigma equivalents alone.
+std::optional<PercentileColumn> PearsonColumn(const shell::Request& request,
+                                              const shell::CapabilityState& state,
+                                              const RunBasis& b) {
+  if (b.k != 6.0) return std::nullopt;
+  const auto lower = PearsonStandardPercentile(state.skewness, state.kurtosis, -3.0);
+  const auto median = PearsonStandardPercentile(state.skewness, state.kurtosis, 0.0);
+  const auto upper = PearsonStandardPercentile(state.skewness, state.kurtosis, 3.0);
+  if (!lower || !median || !upper) return std::nullopt;
+  return Column(request.Text(strings::kColCurves), request.Text(strings::kColPearson), b.limits,
+                b.limits,
+                {b.mu + b.sigma * *lower, b.mu + b.sigma * *median, b.mu + b.sigma * *upper});
+}
+
+bool HasThreshold(CapabilityDistribution code) {
+  return code != CapabilityDistribution::kNormalAndGeneral &&
+         code != CapabilityDistribution::kExtremeValue;
+}
+
+std::optional<PercentileColumn> FittedColumn(const shell::Request& request,
+                                             const shell::CapabilityVariableRun& run,
+                                             const RunBasis& b) {
+  const auto fit = FitInUse(run);
+  if (!fit) return std::nullopt;
+  const PercentileLevels levels = LevelsOf(b.k);
+  const auto lower = FittedQuantile(*fit, levels.lower);
+  const auto median = FittedQuantile(*fit, 0.5);
+  const auto upper = FittedQuantile(*fit, levels.upper);
+  if (!lower || !median || !upper) return std::nullopt;
+  // Natural limits: a threshold (and the beta's upper bound) narrows the limits of CP and CR.
+  SpecLimits spread = b.limits;
+  if (run.fields.threshold_is_lsl && HasThreshold(fit->code)) {
+    if (spread.HasLower()) spread.lower = std::max(fit->threshold, spread.lower);
+    if (fit->code == CapabilityDistribution::kBeta && spread.HasUpper())
+      spread.upper = std::min(fit->threshold + fit->scale, spread.upper);
+  }
+  return Column(request.Text(DistributionShortName(fit->code)),
+                request.Text(strings::kColPercentMethod), b.limits, spread,
+                {*lower, *median, *upper});
+}
+
+RequestStatus Refuse(shell::Request& request, int message) {
+  request.Message(message);
+  return RequestStatus::kFailed;
+}
+
+}  // namespace
+
+void FitGeneralNonNormal(shell::CapabilityState& state) {
+  state.johnson = {};
+  state.johnson_usable = false;
+  if (state.aggregated || !(state.sd > 0.0)) return;
+  state.johnson = FitJohnsonByMoments(0.0, 1.0, state.skewness, state.kurtosis + 3.0);
+  const JohnsonFit& fit = state.johnson;
+  state.johnson_usable =
+      fit.type != JohnsonType::kNone &&
+      (fit.fault == JohnsonFault::kNone ||
+       (fit.fault == JohnsonFault::kApproximate && fit.type != JohnsonType::kBoundary));
+}
+
+std::optional<shell::NamedFit> FitInUse(const shell::CapabilityVariableRun& run) {
+  if (!run.named_fit) return std::nullopt;
+  shell::NamedFit fit = *run.named_fit;
+  if (run.fields.user_parameter1_on) fit.parameter1 = run.fields.user_parameter1;
+  if (run.fields.user_parameter2_on) fit.parameter2 = run.fields.user_parameter2;
+  return fit;
+}
+
+RequestStatus GeneralNonNormalIndices(RequestContext& context) {
+  shell::Request& request = context.request;
+  const shell::CapabilityState& state = context.run.state;
+  if (state.aggregated) return RequestStatus::kNotAvailable;
+  const auto basis = BasisOf(context.settings, context.run);
+  if (!basis) return Refuse(request, strings::kSpecsIncorrect);
+  request.StatusText(request.Text(strings::kStatusIndices));
+  const auto johnson = JohnsonColumn(request, state, *basis);
+  if (!johnson) return Refuse(request, strings::kNonNormalOutOfRange);
+  std::vector<PercentileColumn> columns = {NormalColumn(request, *basis), *johnson};
+  if (auto pearson = PearsonColumn(request, state, *basis)) columns.push_back(*pearson);
+  return ShowPercentileTable(request, context.run, basis->record,
+                             request.Text(strings::kGeneralNonNormalName), basis->sigma_limits,
+                             LevelsOf(basis->k), columns)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
+}
+
+RequestStatus NamedDistributionIndices(RequestContext& context) {
+  shell::Request& request = context.request;
+  const auto basis = BasisOf(context.settings, context.run);
+  if (!basis) return Refuse(request, strings::kSpecsIncorrect);
+  const auto fit = FitInUse(context.run);
+  if (!fit) return RequestStatus::kNotAvailable;
+  request.StatusText(request.Text(strings::kStatusIndices));
+  const auto fitted = FittedColumn(request, context.run, *basis);
+  if (!fitted) return Refuse(request, strings::kNonNormalOutOfRange);
+  const std::vector<PercentileColumn> columns = {NormalColumn(request, *basis), *fitted};
+  return ShowPercentileTable(request, context.run, basis->record,
+                             request.Text(DistributionName(fit->code)), basis->sigma_limits,
+                             LevelsOf(basis->k), columns)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
+}
+
+RequestStatus SummarizePercentileIndices(shell::Request& request,
+                                         shell::CapabilitySettings& settings, bool named) {
+  const std::size_t current = settings.current_run;
+  std::vector<PercentileSummaryRow> rows;
+  RequestStatus status = RequestStatus::kDone;
+  for (std::size_t i = 0; i < settings.runs.size() && status == RequestStatus::kDone; ++i) {
+    settings.current_run = i;
+    shell::CapabilityVariableRun& run = settings.runs[i];
+    RequestContext context{request, settings, run};
+    status = RunCapabilityRequest(CapabilityRequest::kInitialise, context);
+    if (status != RequestStatus::kDone) break;
+    const auto basis = BasisOf(settings, run);
+    if (!basis) {
+      status = Refuse(request, strings::kSpecsIncorrect);
+      break;
+    }
+    const auto column =
+        named ? FittedColumn(request, run, *basis) : JohnsonColumn(request, run.state, *basis);
+    if (!column) {
+      status = Refuse(request, strings::kNonNormalOutOfRange);
+      break;
+    }
+    rows.push_back({run.variable, *column});
+  }
+  settings.current_run = current;
+  if (status != RequestStatus::kDone) return status;
+  std::string distribution;
+  if (named && !settings.runs.empty() && settings.runs.front().named_fit)
+    distribution = request.Text(DistributionName(settings.runs.front().named_fit->code));
+  return ShowPercentileSummary(request, rows, named, distribution) ? RequestStatus::kDone
+                                                                  : RequestStatus::kFailed;
+}
+
+int DistributionName(CapabilityDistribution code) {
+  switch (code) {
+    case CapabilityDistribution::kBeta:
+      return strings::kNameBeta;
+    case CapabilityDistribution::kExponential:
+      return strings::kNameExponential;
+    case CapabilityDistribution::kExtremeValue:
+      return strings::kNameExtremeValue;
+    case CapabilityDistribution::kGamma:
+      return strings::kNameGamma;
+    case CapabilityDistribution::kLogNormal:
+      return strings::kNameLogNormal;
+    case CapabilityDistribution::kNormalAndGeneral:
+      return strings::kNormalName;
+    case CapabilityDistribution::kRayleigh:
+      return strings::kNameRayleigh;
+    case CapabilityDistribution::kWeibull:
+      return strings::kNameWeibull;
+  }
+  return strings::kNormalName;
+}
+
+int DistributionShortName(CapabilityDistribution code) {
+  switch (code) {
+    case CapabilityDistribution::kBeta:
+      return strings::kShortBeta;
+    case CapabilityDistribution::kExponential:
+      return strings::kShortExponential;
+    case CapabilityDistribution::kExtremeValue:
+      return strings::kShortExtremeValue;
+    case CapabilityDistribution::kGamma:
+      return strings::kShortGamma;
+    case CapabilityDistribution::kLogNormal:
+      return strings::kShortLogNormal;
+    case CapabilityDistribution::kNormalAndGeneral:
+      return strings::kShortNormal;
+    case CapabilityDistribution::kRayleigh:
+      return strings::kShortRayleigh;
+    case CapabilityDistribution::kWeibull:
+      return strings::kShortWeibull;
+  }
+  return strings::kShortNormal;
+}
+
+}  // namespace kpa::capability
