@@ -16,6 +16,8 @@ std::span<const MemberRow> CapabilityMembers();
 std::span<const MemberRow> CapabilityAggregatedMembers();
 std::span<const MemberRow> CapabilityResultsMembers();
 std::span<const MemberRow> CapabilitySpecsMembers();
+std::span<const MemberRow> CapabilityNN1Members();
+std::span<const MemberRow> CapabilityNN2Members();
 std::span<const MemberRow> GageDesignMembers();
 std::span<const MemberRow> GageDataFileMembers();
 std::span<const MemberRow> GageDataSheetMembers();

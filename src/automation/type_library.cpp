@@ -118,13 +118,11 @@ const std::vector<InterfaceDefinition>& Interfaces() {
       {"ProProcessCapabilityNN1Results",
        "Process capability analysis results dialog, single-parameter non-normal distributions "
        "and raw data",
-       kCapabilityNN1Templates,
-       {}},
+       kCapabilityNN1Templates, CapabilityNN1Members()},
       {"ProProcessCapabilityNN2Results",
        "Process capability analysis results dialog, two-parameter non-normal distributions "
        "and raw data",
-       kCapabilityNN2Templates,
-       {}},
+       kCapabilityNN2Templates, CapabilityNN2Members()},
       {"ProDesignGageRR", "Gage repeatability and reproducibility analysis dialog, generate design",
        kGageDesignTemplates, GageDesignMembers()},
       {"ProAnalyzeGageRR1",

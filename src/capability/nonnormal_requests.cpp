@@ -5,6 +5,7 @@
 #include "capability/model/johnson_curves.h"
 #include "capability/model/named_distributions.h"
 #include "capability/model/pearson_curves.h"
+#include "capability/outputs/fit_all_table.h"
 #include "capability/outputs/percentile_tables.h"
 #include "resources/ids/capability_strings.h"
 
@@ -12,6 +13,9 @@ namespace kpa::capability {
 namespace {
 
 using shell::CapabilityDistribution;
+
+// The limit on the likelihood search's trial points.
+constexpr int kLikelihoodIterations = 200;
 
 // The specification, the sigma and the sigma limits the percentile tables of a run use.
 struct RunBasis {
@@ -48,8 +52,7 @@ PercentileColumn Column(std::string upper, std::string name, const SpecLimits& l
 PercentileColumn NormalColumn(const shell::Request& request, const RunBasis& b) {
   const double c = 0.5 * b.k;
   return Column(request.Text(strings::kColDistribution), request.Text(strings::kColNormal),
-                b.limits, b.limits,
-                {b.mu - c * b.sigma, b.mu, b.mu + c * b.sigma});
+                b.limits, b.limits, {b.mu - c * b.sigma, b.mu, b.mu + c * b.sigma});
 }
 
 std::optional<PercentileColumn> JohnsonColumn(const shell::Request& request,
@@ -198,7 +201,150 @@ RequestStatus SummarizePercentileIndices(shell::Request& request,
   if (named && !settings.runs.empty() && settings.runs.front().named_fit)
     distribution = request.Text(DistributionName(settings.runs.front().named_fit->code));
   return ShowPercentileSummary(request, rows, named, distribution) ? RequestStatus::kDone
-                                                                  : RequestStatus::kFailed;
+                                                                   : RequestStatus::kFailed;
+}
+
+RequestStatus FitAllDistributions(shell::Request& request,
+                                  const shell::CapabilitySettings& settings,
+                                  shell::CapabilityVariableRun& run) {
+  shell::CapabilityState& state = run.state;
+  std::vector<double> sorted = state.observations;
+  std::sort(sorted.begin(), sorted.end());
+  const struct {
+    CapabilityDistribution code;
+    int label;
+  } laws[] = {
+      {CapabilityDistribution::kBeta, strings::kFitAllBeta},
+      {CapabilityDistribution::kExponential, strings::kFitAllExponential},
+      {CapabilityDistribution::kExtremeValue, strings::kFitAllExtremeValue},
+      {CapabilityDistribution::kGamma, strings::kFitAllGamma},
+      {CapabilityDistribution::kLogNormal, strings::kFitAllLogNormal},
+      {CapabilityDistribution::kNormalAndGeneral, strings::kFitAllNormal},
+      {CapabilityDistribution::kRayleigh, strings::kFitAllRayleigh},
+      {CapabilityDistribution::kWeibull, strings::kFitAllWeibull},
+  };
+  const auto n = static_cast<std::int64_t>(sorted.size());
+  std::vector<FitAllRow> rows;
+  request.StatusText(request.Text(strings::kStatusFitting));
+  for (const auto& law : laws) {
+    FitAllRow row;
+    row.label = law.label;
+    const double threshold = ThresholdOf(settings, law.code);
+    if (HasThreshold(law.code)) row.fixed1 = threshold;
+    if (law.code == CapabilityDistribution::kBeta) row.fixed2 = settings.beta_scale;
+    // A fit that fails leaves its row empty, without its message.
+    const NamedFitResult result = FitNamedDistribution(law.code, sorted, threshold,
+                                                       settings.beta_scale, kLikelihoodIterations);
+    if (result.status == NamedFitStatus::kFitted) {
+      row.parameter1 = result.fit.parameter1;
+      const bool one_parameter = law.code == CapabilityDistribution::kExponential ||
+                                 law.code == CapabilityDistribution::kRayleigh;
+      if (!one_parameter) row.parameter2 = result.fit.parameter2;
+      request.StatusText(request.Text(strings::kStatusKolmogorov));
+      row.d = KolmogorovSmirnovDistance(
+          sorted, [&](double x) { return FittedDistributionFunction(result.fit, x); });
+      row.p = KolmogorovSmirnovKnownP(*row.d, n);
+    }
+    rows.push_back(row);
+  }
+  // The general non-normal curve: its parameters are the skewness and the kurtosis.
+  FitAllRow general;
+  general.label = strings::kFitAllNonNormal;
+  FitGeneralNonNormal(state);
+  if (state.johnson_usable) {
+    general.parameter1 = state.skewness;
+    general.parameter2 = state.kurtosis;
+    general.d = KolmogorovSmirnovDistance(sorted, [&](double x) {
+      return JohnsonDistributionFunction((x - state.mean) / state.sd, state.johnson).value_or(0.0);
+    });
+    general.p = KolmogorovSmirnovKnownP(*general.d, n);
+  }
+  rows.push_back(general);
+  return ShowFitAllTable(request, request.VariableName(run.variable), n, rows)
+             ? RequestStatus::kDone
+             : RequestStatus::kFailed;
+}
+
+void ExpectUnderFit(const shell::NamedFit& fit, const SpecLimits& limits, BeyondCounts& counts) {
+  if (limits.HasUpper())
+    counts.expected_above = counts.n * (1.0 - FittedDistributionFunction(fit, limits.upper));
+  if (limits.HasLower())
+    counts.expected_below = counts.n * FittedDistributionFunction(fit, limits.lower);
+}
+
+double ThresholdOf(const shell::CapabilitySettings& settings, CapabilityDistribution code) {
+  // The setup's offset fields: beta, exponential, gamma, log-normal, Rayleigh, Weibull.
+  switch (code) {
+    case CapabilityDistribution::kBeta:
+      return settings.offsets[0];
+    case CapabilityDistribution::kExponential:
+      return settings.offsets[1];
+    case CapabilityDistribution::kGamma:
+      return settings.offsets[2];
+    case CapabilityDistribution::kLogNormal:
+      return settings.offsets[3];
+    case CapabilityDistribution::kRayleigh:
+      return settings.offsets[4];
+    case CapabilityDistribution::kWeibull:
+      return settings.offsets[5];
+    case CapabilityDistribution::kExtremeValue:
+    case CapabilityDistribution::kNormalAndGeneral:
+      break;
+  }
+  return 0.0;
+}
+
+bool FitChosenDistribution(shell::Request& request, const shell::CapabilitySettings& settings,
+                           shell::CapabilityVariableRun& run) {
+  const CapabilityDistribution code = settings.distribution;
+  run.named_fit.reset();
+  request.StatusText(request.Text(strings::kStatusFitting));
+  const NamedFitResult result =
+      FitNamedDistribution(code, run.state.observations, ThresholdOf(settings, code),
+                           settings.beta_scale, kLikelihoodIterations);
+  int message = 0;
+  switch (result.status) {
+    case NamedFitStatus::kFitted:
+      break;
+    case NamedFitStatus::kIterationLimit:
+      if (!request.AskYesNo(request.Text(strings::kFitApproximate), false)) return false;
+      break;
+    case NamedFitStatus::kLowDispersion:
+      message = strings::kFitLowDispersion;
+      break;
+    case NamedFitStatus::kBelowThreshold:
+      message = strings::kFitBelowThreshold;
+      break;
+    case NamedFitStatus::kAtOrBelowThreshold:
+      message = strings::kFitAtOrBelowThreshold;
+      break;
+    case NamedFitStatus::kOutsideBetaRange:
+      message = strings::kFitBetaRange;
+      break;
+    case NamedFitStatus::kLogNormalImpossible:
+      message = strings::kFitLogNormal;
+      break;
+    case NamedFitStatus::kNearLimits:
+      message = strings::kFitNearLimits;
+      break;
+    case NamedFitStatus::kShapeRunaway:
+      message = strings::kFitRunaway;
+      break;
+    case NamedFitStatus::kLikelihoodFailed:
+    case NamedFitStatus::kNotFitted:
+      message = strings::kFitLikelihoodFailed;
+      break;
+  }
+  if (message != 0) {
+    request.Message(message);
+    return false;
+  }
+  run.named_fit = result.fit;
+  run.fields.user_parameter1_on = false;
+  run.fields.user_parameter2_on = false;
+  run.fields.user_parameter1 = result.fit.parameter1;
+  run.fields.user_parameter2 = result.fit.parameter2;
+  return true;
 }
 
 int DistributionName(CapabilityDistribution code) {

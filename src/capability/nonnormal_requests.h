@@ -22,6 +22,25 @@ void FitGeneralNonNormal(shell::CapabilityState& state);
 // on.
 [[nodiscard]] std::optional<shell::NamedFit> FitInUse(const shell::CapabilityVariableRun& run);
 
+// The comparison table of every distribution (with the setup's thresholds) and the general
+// non-normal curve, with Kolmogorov-Smirnov tests, for one read run.
+[[nodiscard]] RequestStatus FitAllDistributions(shell::Request& request,
+                                                const shell::CapabilitySettings& settings,
+                                                shell::CapabilityVariableRun& run);
+
+// Fits the distribution the setup chose to a run's observations, with its messages (a fit
+// stopped at the iteration limit is kept when the user accepts it). False when no fit stands.
+[[nodiscard]] bool FitChosenDistribution(shell::Request& request,
+                                         const shell::CapabilitySettings& settings,
+                                         shell::CapabilityVariableRun& run);
+
+// The fixed threshold of a distribution in the setup (0 for the normal and extreme value).
+double ThresholdOf(const shell::CapabilitySettings& settings, shell::CapabilityDistribution code);
+
+// Replaces the expected numbers beyond the limits by those of the fitted law:
+// N (1 - F(U)) and N F(L).
+void ExpectUnderFit(const shell::NamedFit& fit, const SpecLimits& limits, BeyondCounts& counts);
+
 // The name of a named distribution (titles) and its short column heading.
 int DistributionName(shell::CapabilityDistribution code);
 int DistributionShortName(shell::CapabilityDistribution code);

@@ -41,6 +41,8 @@ void RegisterDialogs(shell::DialogRegistry& registry) {
   registry.Register(t::kCapabilityAggregatedSetup, shell::MakerOf<AggregatedSetupDialog>());
   registry.Register(t::kCapabilityResults, shell::MakerOf<RawResultsDialog>());
   registry.Register(t::kCapabilityAggregatedResults, shell::MakerOf<AggregatedResultsDialog>());
+  registry.Register(t::kCapabilityResultsOneParameter, shell::MakerOf<NamedResultsDialog>());
+  registry.Register(t::kCapabilityResultsTwoParameters, shell::MakerOf<NamedResultsDialog>());
   // Run records belong to one analysis; variable numbers, codes and specifications to one
   // data file.
   registry.AddHooks({

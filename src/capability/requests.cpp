@@ -159,10 +159,15 @@ RequestStatus BeyondSpecifications(RequestContext& context) {
   }
   shell::Request& request = context.request;
   request.StatusText(request.Text(strings::kStatusOutliers));
-  const BeyondCounts counts =
+  BeyondCounts counts =
       CountBeyondSpecifications(state.observations, indices->limits, state.mu, state.sigma_total);
+  // A named distribution's dialogs expect the numbers of the fitted law.
+  const auto fit = FitInUse(context.run);
+  if (fit) ExpectUnderFit(*fit, indices->limits, counts);
   shell::ResultTable table;
-  return BuildBeyondSpecificationsTable(request, context.run, indices->limits, counts, table) &&
+  return BuildBeyondSpecificationsTable(request, context.run, indices->limits, counts, table,
+                                        fit ? &*fit : nullptr,
+                                        fit ? DistributionName(fit->code) : 0) &&
                  ShowAndRelease(request, table)
              ? RequestStatus::kDone
              : RequestStatus::kFailed;

@@ -161,6 +161,72 @@ constexpr ControlTemplate kSpecsControls[] = {
     {controls::kSigmaLimits, K::kRealEdit, "Limites de sigma :", pages::kSpecsBase},
 };
 
+// The named distributions: one parameter (exponential, Rayleigh) and two parameters.
+constexpr TabTemplate kNamedTabs[] = {{pages::kNamedBase, "Base"},
+                                      {pages::kNamedSpecs, "Spécifications"},
+                                      {pages::kNamedDistribution, "Distribution"},
+                                      {pages::kNamedIntervals, "Intervalles"}};
+#define KPA_NAMED_RESULTS_CONTROLS(SUMMARY, DESCRIPTIVE, BEYOND, HISTOGRAM, NORMAL_PLOT)           \
+  {shell::controls::kOk, K::kButton, "g&OK", 0},                                                   \
+      {shell::controls::kCancel, K::kButton, "Annuler", 0},                                        \
+      {shell::controls::kTabControl, K::kTabControl, "", 0},                                       \
+      {controls::kVariable, K::kComboBox, "Variable :", pages::kNamedBase},                        \
+      {controls::kSummary, K::kButton, SUMMARY, pages::kNamedBase},                                \
+      {controls::kSummaryAllVariables, K::kButton, "eToutes var&iables", pages::kNamedBase},       \
+      {controls::kDescriptiveStatistics, K::kButton, DESCRIPTIVE, pages::kNamedBase},              \
+      {controls::kBeyondSpecifications, K::kButton, BEYOND, pages::kNamedBase},                    \
+      {controls::kFrequencyAndNormality, K::kButton,                                               \
+       "eDistribution de &fréquences && qualité d'ajustement", pages::kNamedBase},                 \
+      {controls::kSummaryHistogram, K::kButton, HISTOGRAM, pages::kNamedBase},                     \
+      {controls::kQuantilePlot, K::kButton, "!088&Quantile-Quantile (Q-Q)", pages::kNamedBase},    \
+      {controls::kNormalProbabilityPlot, K::kButton, NORMAL_PLOT, pages::kNamedBase},              \
+      {controls::kProbabilityPlot, K::kButton, "!088Proba-Proba (P-P)", pages::kNamedBase},        \
+      {controls::kProcessType, K::kComboBox, "Spécifications du processus :", pages::kNamedSpecs}, \
+      {controls::kNominal, K::kRealEdit, "Nominal :", pages::kNamedSpecs},                         \
+      {controls::kDelta, K::kRealEdit, "Delta :", pages::kNamedSpecs},                             \
+      {controls::kLower, K::kRealEdit, "LSI :", pages::kNamedSpecs},                               \
+      {controls::kUpper, K::kRealEdit, "LSS :", pages::kNamedSpecs},                               \
+      {controls::kUserParameter1On, K::kCheckBox,                                                  \
+       "Paramètre personnalisé &1 :", pages::kNamedSpecs},                                         \
+      {controls::kUserParameter1, K::kRealEdit, "", pages::kNamedSpecs},                           \
+      {controls::kParameter1Caption, K::kStatic, "", pages::kNamedSpecs},                          \
+      {controls::kSigmaLimits, K::kRealEdit, "Limites de sigma :", pages::kNamedSpecs},            \
+      {controls::kThresholdIsLsl, K::kCheckBox, "LSI = limite in&férieure", pages::kNamedSpecs},   \
+      {controls::kAverageTiedRanks, K::kCheckBox, "Rang moyen en cas d'ex-æquo",                   \
+       pages::kNamedDistribution},                                                                 \
+      {controls::kQuantilesHorizontal, K::kRadioButton, "Hori&zontal", pages::kNamedDistribution}, \
+      {controls::kQuantilesVertical, K::kRadioButton, "&Vertical", pages::kNamedDistribution},     \
+      {controls::kRankAdjustment, K::kRealEdit,                                                    \
+       "Ajustement des rangs :", pages::kNamedDistribution},                                       \
+      {controls::kNAdjustment, K::kRealEdit, "Ajustement de N :", pages::kNamedDistribution},      \
+      {controls::kShowIndices, K::kCheckBox, "Afficher les indices de &capabilité du processus",   \
+       pages::kNamedDistribution},                                                                 \
+      {controls::kLimitsAtPercentiles, K::kCheckBox,                                               \
+       "Placer les limites de &Sigma aux centiles équivalents", pages::kNamedDistribution},        \
+      {controls::kMoveTitles, K::kCheckBox, "Déplacer les titres &pour évit. recouvr. texte",      \
+       pages::kNamedDistribution},                                                                 \
+      {controls::kHistogramLower, K::kRealEdit, "Limite inférieure :", pages::kNamedIntervals},    \
+      {controls::kHistogramUpper, K::kRealEdit, "Limite supérieure :", pages::kNamedIntervals},    \
+      {controls::kCategories, K::kIntEdit, "Nombre de catégories :", pages::kNamedIntervals}, {    \
+    controls::kNeatIntervals, K::kCheckBox, "&Intervalles soignés (nbe catég., limites appr.)",    \
+        pages::kNamedIntervals                                                                     \
+  }
+
+constexpr ControlTemplate kOneParameterControls[] = {
+    KPA_NAMED_RESULTS_CONTROLS("!249&Synthèse", "eStatistiques &descriptives et paramètres estimés",
+                               "eNom&bre au-delà des spécs (estimés && observés)",
+                               "!217&Histogramme de synthèse", "!088Droite de Henry (Q-Q)")};
+constexpr ControlTemplate kTwoParameterControls[] = {
+    KPA_NAMED_RESULTS_CONTROLS("eIndices de &capabilité du processus pour la var. sélectionnée",
+                               "!249&Synthèse", "e&Nombre au-delà des spécs (estimés && observés)",
+                               "!217&Histogramme de la distribution",
+                               "!088&Probabilité Normale (Q-Q)"),
+    {controls::kUserParameter2On, K::kCheckBox, "Paramètre personnalisé &2 :", pages::kNamedSpecs},
+    {controls::kUserParameter2, K::kRealEdit, "", pages::kNamedSpecs},
+    {controls::kParameter2Caption, K::kStatic, "", pages::kNamedSpecs},
+};
+#undef KPA_NAMED_RESULTS_CONTROLS
+
 constexpr DialogTemplate kTemplates[] = {
     {shell::templates::kCapabilityRawSetup, "Capabilité du Processus--Données Brutes ",
      "Capabilité du processus - Données brutes", kRawSetupTabs, kRawSetupControls},
@@ -175,6 +241,14 @@ constexpr DialogTemplate kTemplates[] = {
      "Analyse de Capabilité du Processus--Distribution Normale et Non-Normale Générale ",
      "Analyse de capabilité du processus, données agrégées - Résultats", kSpecsTabs,
      kSpecsControls},
+    {shell::templates::kCapabilityResultsOneParameter,
+     "Analyse de Capabilité du Processus--Distribution Normale et Non-Normale Générale ",
+     "Analyse de capabilité du processus, distribution à un paramètre - Résultats", kNamedTabs,
+     kOneParameterControls},
+    {shell::templates::kCapabilityResultsTwoParameters,
+     "Analyse de Capabilité de Processus--Distribution Normale et Non-Normale Générale ",
+     "Analyse de capabilité du processus, distribution à deux paramètres - Résultats", kNamedTabs,
+     kTwoParameterControls},
 };
 
 }  // namespace

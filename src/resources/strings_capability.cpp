@@ -257,6 +257,75 @@ constexpr StringEntry kCapabilityStrings[] = {
     {strings::kNameLogNormal, "Log-Normale"},
     {strings::kNameRayleigh, "Rayleigh"},
     {strings::kNameWeibull, "Weibull"},
+    {strings::kFitLowDispersion,
+     "Cette variable a une dispersion très faible ; impossible d'ajuster une distribution."},
+    {strings::kFitBelowThreshold,
+     "Des valeurs sont inférieures à la valeur de niveau (valeurs correctes : niveau <= X) ; "
+     "choisissez des paramètres ou une distribution différents, ou vérifiez vos données."},
+    {strings::kFitAtOrBelowThreshold,
+     "Des valeurs sont inférieures ou égales à la valeur de niveau (valeurs correctes : niveau < "
+     "X) ; choisissez des paramètres ou une distribution différents, ou contrôlez vos données."},
+    {strings::kFitLogNormal, "Ajustement log-normal des données impossible."},
+    {strings::kFitBetaRange,
+     "Des valeurs sont inférieures ou égales à la valeur de niveau ou supérieures ou égales à la "
+     "somme des paramètres de niveau et d'échelle (valeurs correctes : niveau < X < "
+     "niveau+échelle); choisissez des paramètres ou une distribution différents, ou vérifiez vos "
+     "données."},
+    {strings::kFitLikelihoodFailed,
+     "Echec de l'estimation du max. de vraisemblance ; examinez l'histogramme de la variable "
+     "analysée et essayez avec une autre distribution."},
+    {strings::kFitApproximate,
+     "Echec de l'estimation du max. de vraisemblance ; souhaitez-vous étudier l'ajustement "
+     "approché ?"},
+    {strings::kFitNearLimits,
+     "Echec de l'estimation du max. de vraisemblance ; les paramètres estimés sont proches de "
+     "leurs limites.  Tentez de modifier l'échelle des données (càd, retranchez une constante "
+     "importante et augmentez la dispersion relative)."},
+    {strings::kFitRunaway,
+     "L'estimation de paramètres a échoué en raison de la convergence vers une valeur incorrecte "
+     "(ex : très importante) ; essayez de modifier l'échelle des données ou essayez une autre "
+     "distribution."},
+    {strings::kStatusFitting, "Ajustement de distribution "},
+    {strings::kBadParameter1, "Paramètre 1 incorrect"},
+    {strings::kBadParameter2, "Paramètre 2 incorrect"},
+    {strings::kCaptionBetaAlpha, "(Paramètre de forme alpha)"},
+    {strings::kCaptionBetaBeta, "(Paramètre de forme bêta)"},
+    {strings::kCaptionExponentialScale, "(Paramètre d'échelle b=1/lambda)"},
+    {strings::kCaptionUnused, "(inutilisé)   "},
+    {strings::kCaptionExtremeLocation, "(Paramètre de position, a)   "},
+    {strings::kCaptionExtremeScale, "(Paramètre d'échelle, b)"},
+    {strings::kCaptionGammaScale, "(Paramètre d'échelle, b)"},
+    {strings::kCaptionGammaShape, "(Paramètre de forme, c)  "},
+    {strings::kCaptionLogNormalScale, "(Paramètre d'échelle, mu=log[m])   "},
+    {strings::kCaptionLogNormalShape, "(Paramètre de forme, sigma)  "},
+    {strings::kCaptionRayleighScale, "(Paramètre d'échelle, b)    "},
+    {strings::kCaptionRayleighUnused, "(inutilisé)  "},
+    {strings::kCaptionWeibullScale, "(Paramètre d'échelle, b)    "},
+    {strings::kCaptionWeibullShape, "(Paramètre de forme, c)  "},
+    {strings::kParameter1Label, "Par.1 : "},
+    {strings::kParameter2Label, "  Par.2 : "},
+    {strings::kFitAllTitle, "Paramètres estimés pour toutes les distributions"},
+    {strings::kFitAllNote, "(les niveaux p supposent les paramètres connus a priori)"},
+    {strings::kNEqualsFitAll, "N =  "},
+    {strings::kStatusKolmogorov, "Calcul des tests de Kolmogorov-Smirnov"},
+    {strings::kFitAllBeta, "Bêta (seuil, sigma, forme, forme) "},
+    {strings::kFitAllExponential, "Exponentielle (niveau, échelle)        "},
+    {strings::kFitAllExtremeValue, "Extrême (position, échelle)       "},
+    {strings::kFitAllGamma, "Gamma (niveau, échelle, forme)       "},
+    {strings::kFitAllLogNormal, "Log-Normale (niveau, échelle, forme)  "},
+    {strings::kFitAllNormal, "Normale (position, échelle)              "},
+    {strings::kFitAllRayleigh, "Rayleigh (niveau, échelle)           "},
+    {strings::kFitAllWeibull, "Weibull (niveau, échelle, forme)     "},
+    {strings::kFitAllNonNormal, "Non-Normale (asymétrie, aplatissement)"},
+    {strings::kFitAllHeader, "Distribution"},
+    {strings::kColSpecified, "Spécif."},
+    {strings::kColParameter1, "Param 1 "},
+    {strings::kColParameter2, "Param 2 "},
+    {strings::kColKsD, "d de K-S"},
+    {strings::kColKsUpper, "  K-S   "},
+    {strings::kColKsLevel, "niveau p"},
+    {strings::kKsNotSignificant, "  n.s.  "},
+    {strings::kKsBelow, " p<     "},
 };
 
 }  // namespace

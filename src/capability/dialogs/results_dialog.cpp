@@ -42,34 +42,41 @@ bool ResultsDialogBase::LoadCurrentVariable() {
   if (RunCapabilityRequest(CapabilityRequest::kInitialise, context) != RequestStatus::kDone)
     return false;
   const shell::CapabilityResultsFields& f = run.fields;
-  GetControl(c::kUserMeanOn).value = std::int64_t{f.user_mean_on};
-  GetControl(c::kUserMean).value = f.user_mean;
-  GetControl(c::kUserSigmaOn).value = std::int64_t{f.user_sigma_on};
-  GetControl(c::kUserSigma).value = f.user_sigma;
-  GetControl(c::kSigmaLimits).value = f.sigma_limits;
+  // Each dialog shows the fields its template has.
+  const auto set = [&](int id, shell::ControlValue value) {
+    if (shell::Control* control = MutableControl(id)) control->value = std::move(value);
+  };
+  if (HasUserMeanAndSigma()) {
+    set(c::kUserMeanOn, std::int64_t{f.user_mean_on});
+    set(c::kUserMean, f.user_mean);
+    set(c::kUserSigmaOn, std::int64_t{f.user_sigma_on});
+    set(c::kUserSigma, f.user_sigma);
+  }
+  set(c::kSigmaLimits, f.sigma_limits);
   if (shell::Control* within = MutableControl(c::kWithinSigma)) {
     within->value = f.within_sigma;
     within->enabled = run.state.Grouped();
   }
   if (HasOptionFields()) {
-    GetControl(c::kToleranceN).value = f.tolerance_n;
-    GetControl(c::kTolerancePercent).value = f.percent_population * 100.0;
-    GetControl(c::kToleranceConfidence).value = f.confidence * 100.0;
-    GetControl(c::kBaseOnPercent).value = std::int64_t{f.base_on_percent};
-    GetControl(c::kBaseOnConfidence).value = std::int64_t{!f.base_on_percent};
-    GetControl(c::kHistogramLower).value = f.histogram_lower;
-    GetControl(c::kHistogramUpper).value = f.histogram_upper;
-    GetControl(c::kCategories).value = f.categories;
-    GetControl(c::kNeatIntervals).value = std::int64_t{f.neat_intervals};
-    GetControl(c::kShowIndices).value = std::int64_t{f.show_indices};
-    GetControl(c::kLimitsAtPercentiles).value = std::int64_t{f.limits_at_percentiles};
-    GetControl(c::kMoveTitles).value = std::int64_t{f.move_titles};
-    GetControl(c::kRankAdjustment).value = f.rank_adjustment;
-    GetControl(c::kNAdjustment).value = f.n_adjustment;
-    GetControl(c::kAverageTiedRanks).value = std::int64_t{f.average_tied_ranks};
-    GetControl(c::kQuantilesHorizontal).value = std::int64_t{f.quantiles_horizontal};
-    GetControl(c::kQuantilesVertical).value = std::int64_t{!f.quantiles_horizontal};
+    set(c::kToleranceN, f.tolerance_n);
+    set(c::kTolerancePercent, f.percent_population * 100.0);
+    set(c::kToleranceConfidence, f.confidence * 100.0);
+    set(c::kBaseOnPercent, std::int64_t{f.base_on_percent});
+    set(c::kBaseOnConfidence, std::int64_t{!f.base_on_percent});
+    set(c::kHistogramLower, f.histogram_lower);
+    set(c::kHistogramUpper, f.histogram_upper);
+    set(c::kCategories, f.categories);
+    set(c::kNeatIntervals, std::int64_t{f.neat_intervals});
+    set(c::kShowIndices, std::int64_t{f.show_indices});
+    set(c::kLimitsAtPercentiles, std::int64_t{f.limits_at_percentiles});
+    set(c::kMoveTitles, std::int64_t{f.move_titles});
+    set(c::kRankAdjustment, f.rank_adjustment);
+    set(c::kNAdjustment, f.n_adjustment);
+    set(c::kAverageTiedRanks, std::int64_t{f.average_tied_ranks});
+    set(c::kQuantilesHorizontal, std::int64_t{f.quantiles_horizontal});
+    set(c::kQuantilesVertical, std::int64_t{!f.quantiles_horizontal});
   }
+  LoadOwnFields(run);
   shell::ProcessSpecRecord record = settings.specifications[SpecificationVariable(settings, run)];
   if (!CompleteSpecRecord(record)) {
     record.type = ProcessType::kNominalDelta;
@@ -110,10 +117,12 @@ ResultsFieldValues ResultsDialogBase::ReadFields() const {
     const shell::Control* control = FindControl(id);
     return control ? control->IntValue() : fallback;
   };
-  v.user_mean_on = whole(c::kUserMeanOn, 0) != 0;
-  v.user_mean = real(c::kUserMean, 0.0);
-  v.user_sigma_on = whole(c::kUserSigmaOn, 0) != 0;
-  v.user_sigma = real(c::kUserSigma, 1.0);
+  if (HasUserMeanAndSigma()) {
+    v.user_mean_on = whole(c::kUserMeanOn, 0) != 0;
+    v.user_mean = real(c::kUserMean, 0.0);
+    v.user_sigma_on = whole(c::kUserSigmaOn, 0) != 0;
+    v.user_sigma = real(c::kUserSigma, 1.0);
+  }
   v.within_sigma = real(c::kWithinSigma, 1.0);
   v.sigma_limits = real(c::kSigmaLimits, 6.0);
   v.type = ShownType();
@@ -196,6 +205,7 @@ bool ResultsDialogBase::ValidateAndStore() {
   shell::CapabilitySettings& settings = Capability();
   if (settings.runs.empty()) return false;
   shell::CapabilityVariableRun& run = CurrentRun();
+  if (!ValidateOwnFields(run)) return false;
   const ResultsFieldValues v = ReadFields();
   const ResultsFieldSet present{HasOptionFields() && run.state.Grouped(), HasOptionFields()};
   if (const auto failure = ValidateResultsFields(v, present)) {
@@ -222,13 +232,17 @@ bool ResultsDialogBase::ValidateAndStore() {
     f.histogram_lower = v.histogram_lower;
     f.histogram_upper = v.histogram_upper;
     f.categories = v.categories;
-    f.neat_intervals = GetControl(c::kNeatIntervals).IntValue() != 0;
-    f.show_indices = GetControl(c::kShowIndices).IntValue() != 0;
-    f.limits_at_percentiles = GetControl(c::kLimitsAtPercentiles).IntValue() != 0;
-    f.move_titles = GetControl(c::kMoveTitles).IntValue() != 0;
-    f.average_tied_ranks = GetControl(c::kAverageTiedRanks).IntValue() != 0;
-    f.quantiles_horizontal = GetControl(c::kQuantilesHorizontal).IntValue() != 0;
-    f.base_on_percent = GetControl(c::kBaseOnPercent).IntValue() != 0;
+    const auto checked = [&](int id, bool current) {
+      const shell::Control* control = FindControl(id);
+      return control != nullptr ? control->IntValue() != 0 : current;
+    };
+    f.neat_intervals = checked(c::kNeatIntervals, f.neat_intervals);
+    f.show_indices = checked(c::kShowIndices, f.show_indices);
+    f.limits_at_percentiles = checked(c::kLimitsAtPercentiles, f.limits_at_percentiles);
+    f.move_titles = checked(c::kMoveTitles, f.move_titles);
+    f.average_tied_ranks = checked(c::kAverageTiedRanks, f.average_tied_ranks);
+    f.quantiles_horizontal = checked(c::kQuantilesHorizontal, f.quantiles_horizontal);
+    f.base_on_percent = checked(c::kBaseOnPercent, f.base_on_percent);
   }
   shell::ProcessSpecRecord record = DefinedValues({v.type, v.nominal, v.lower, v.upper, v.delta});
   if (CompleteSpecRecord(record)) {

@@ -27,6 +27,13 @@ class ResultsDialogBase : public shell::CAnalysisModelessDialog {
   void HandleSharedChange(int id);
 
   virtual bool HasOptionFields() const = 0;
+  // The user's mean and sigma fields (the named distributions' dialogs have parameters
+  // instead).
+  virtual bool HasUserMeanAndSigma() const { return true; }
+  // Fields a dialog has beyond the shared ones: loaded after them, validated (with their
+  // message) before them.
+  virtual void LoadOwnFields(shell::CapabilityVariableRun& /*run*/) {}
+  virtual bool ValidateOwnFields(shell::CapabilityVariableRun& /*run*/) { return true; }
 
  private:
   ResultsFieldValues ReadFields() const;
@@ -47,9 +54,24 @@ class RawResultsDialog : public ResultsDialogBase {
   void OnCommand(int id, int notification) override;
   void OnControlChanged(int id) override;
   bool HasOptionFields() const override { return true; }
+  void SwitchTo(std::size_t run);
+};
+
+// The results dialogs of the named distributions: one parameter (template 3116, exponential
+// and Rayleigh) and two parameters (3105), with the user's parameters beside the estimates.
+class NamedResultsDialog : public RawResultsDialog {
+ public:
+  using RawResultsDialog::RawResultsDialog;
+
+ protected:
+  void OnInitDialog() override;
+  void OnCommand(int id, int notification) override;
+  void LoadOwnFields(shell::CapabilityVariableRun& run) override;
+  bool HasUserMeanAndSigma() const override { return false; }
+  bool ValidateOwnFields(shell::CapabilityVariableRun& run) override;
 
  private:
-  void SwitchTo(std::size_t run);
+  bool HasSecondParameter() const;
 };
 
 class AggregatedResultsDialog : public ResultsDialogBase {

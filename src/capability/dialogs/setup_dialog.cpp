@@ -1,4 +1,5 @@
 #include "capability/dialogs/setup_dialog.h"
+#include "capability/nonnormal_requests.h"
 
 #include <cmath>
 
@@ -306,9 +307,32 @@ void SetupDialogBase::OnCommand(int id, int /*notification*/) {
 
 void RawSetupDialog::OnCommand(int id, int notification) {
   if (id == c::kFitAllDistributions)
-    Message(strings::kNotAvailableYet);
+    ShowFitOfAllDistributions();
   else
     SetupDialogBase::OnCommand(id, notification);
+}
+
+void RawSetupDialog::ShowFitOfAllDistributions() {
+  StoreControls();
+  CapabilitySettings& settings = Capability();
+  if (settings.variables.empty()) {
+    Message(strings::kSelectVariables);
+    RecordRequestStatus(RequestStatus::kFailed);
+    return;
+  }
+  RequestStatus status = RequestStatus::kDone;
+  for (const int variable : settings.variables) {
+    shell::CapabilityVariableRun run;
+    run.variable = variable;
+    shell::Request request = NewRequest();
+    if (ReadRunData(request, settings, run) != PassStatus::kOk) {
+      status = RequestStatus::kFailed;
+      break;
+    }
+    status = FitAllDistributions(request, settings, run);
+    if (status != RequestStatus::kDone) break;
+  }
+  RecordRequestStatus(status);
 }
 
 void RawSetupDialog::RunOk() {
@@ -374,6 +398,9 @@ void RawSetupDialog::RunOk() {
     run.variable = variable;
     shell::Request request = NewRequest();
     if (ReadRunData(request, settings, run) != PassStatus::kOk) return;
+    if (settings.distribution != shell::CapabilityDistribution::kNormalAndGeneral &&
+        !FitChosenDistribution(request, settings, run))
+      return;
     runs.push_back(std::move(run));
   }
   settings.runs = std::move(runs);

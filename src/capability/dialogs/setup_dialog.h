@@ -66,6 +66,8 @@ class RawSetupDialog : public SetupDialogBase {
   void UpdateEnabling();
   void StoreControls() override;
   void RunOk() override;
+  // The comparison table of every distribution for each selected variable.
+  void ShowFitOfAllDistributions();
 };
 
 class AggregatedSetupDialog : public SetupDialogBase {

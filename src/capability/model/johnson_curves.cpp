@@ -4,6 +4,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "shell/probability/normal.h"
+
 namespace kpa::capability {
 namespace {
 
@@ -344,6 +346,19 @@ std::optional<double> JohnsonNormalDeviate(double x, const JohnsonFit& fit) {
       return fit.delta * x + fit.gamma;
     case JohnsonType::kNone:
     case JohnsonType::kBoundary:
+      break;
+  }
+  return std::nullopt;
+}
+
+std::optional<double> JohnsonDistributionFunction(double x, const JohnsonFit& fit) {
+  if (const auto z = JohnsonNormalDeviate(x, fit)) return probability::NormalIntegral(*z, false);
+  switch (fit.type) {
+    case JohnsonType::kLognormal:  // beyond the threshold on the side lambda points away from
+      return fit.lambda > 0.0 ? 0.0 : 1.0;
+    case JohnsonType::kBounded:
+      return x <= fit.xi ? 0.0 : 1.0;
+    default:
       break;
   }
   return std::nullopt;

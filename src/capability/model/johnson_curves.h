@@ -26,4 +26,8 @@ using shell::JohnsonType;
 // (x beyond the SL threshold, outside the SB bounds) or for a type without transform.
 [[nodiscard]] std::optional<double> JohnsonNormalDeviate(double x, const JohnsonFit& fit);
 
+// The curve's distribution function at the variate x: Phi of its normal deviate, 0 below and
+// 1 above the curve's range; std::nullopt for a type without transform.
+[[nodiscard]] std::optional<double> JohnsonDistributionFunction(double x, const JohnsonFit& fit);
+
 }  // namespace kpa::capability

@@ -30,7 +30,8 @@ bool ShowPercentileTable(shell::Request& request, const shell::CapabilityVariabl
                     request.Text(strings::kPercentileDistribution) + distribution);
   grid.Title(2, SpecificationText(record, request));
   grid.Title(3, SigmaLimitsTitle(sigma_limits, request));
-  if (run.state.Grouped()) grid.Header(std::string(shell::TrimBlanks(request.Text(EstimateString(run)))));
+  if (run.state.Grouped())
+    grid.Header(std::string(shell::TrimBlanks(request.Text(EstimateString(run)))));
   const std::string labels[kRows] = {
       request.Text(strings::kRowLsl),
       request.Text(strings::kRowNominal),
@@ -58,10 +59,10 @@ bool ShowPercentileTable(shell::Request& request, const shell::CapabilityVariabl
     grid.Heading(c, column.upper, column.name);
     const SpecLimits& limits = column.shown;
     const std::optional<double> values[kRows] = {
-        LowerOf(limits),      limits.nominal,         UpperOf(limits),        std::nullopt,
-        column.points.lower,  column.points.median,   column.points.upper,    std::nullopt,
-        column.indices.cp,    column.indices.cr,      column.indices.cpk,     column.indices.cpl,
-        column.indices.cpu,   column.indices.k};
+        LowerOf(limits),     limits.nominal,       UpperOf(limits),     std::nullopt,
+        column.points.lower, column.points.median, column.points.upper, std::nullopt,
+        column.indices.cp,   column.indices.cr,    column.indices.cpk,  column.indices.cpl,
+        column.indices.cpu,  column.indices.k};
     for (int row = 0; row < kRows; ++row) grid.Set(row, c, values[row]);
   }
   return grid.Show(request);
@@ -83,22 +84,20 @@ bool ShowPercentileSummary(shell::Request& request, const std::vector<Percentile
     grid.Title(2, request.Text(strings::kPercentileSubtitle));
   }
   grid.Header(request.Text(strings::kVariableHeader));
-  const int names[kColumns] = {strings::kEditorLsl,       strings::kColNominal,
-                               strings::kEditorUsl,       strings::kColLowerPercent,
-                               strings::kColMedian,       strings::kColUpperPercent,
-                               strings::kColCp,           strings::kColCr,
-                               strings::kColCpk,          strings::kColCpl,
-                               strings::kColCpu,          strings::kColK};
+  const int names[kColumns] = {
+      strings::kEditorLsl,       strings::kColNominal, strings::kEditorUsl,
+      strings::kColLowerPercent, strings::kColMedian,  strings::kColUpperPercent,
+      strings::kColCp,           strings::kColCr,      strings::kColCpk,
+      strings::kColCpl,          strings::kColCpu,     strings::kColK};
   for (int c = 0; c < kColumns; ++c) grid.Heading(c, "", request.Text(names[c]));
   for (std::size_t r = 0; r < rows.size(); ++r) {
     const PercentileColumn& column = rows[r].column;
     const int i = static_cast<int>(r);
     grid.Label(i, labels.labels[r]);
     const std::optional<double> values[kColumns] = {
-        LowerOf(column.shown),  column.shown.nominal,  UpperOf(column.shown),
-        column.points.lower,    column.points.median,  column.points.upper,
-        column.indices.cp,      column.indices.cr,     column.indices.cpk,
-        column.indices.cpl,     column.indices.cpu,    column.indices.k};
+        LowerOf(column.shown), column.shown.nominal, UpperOf(column.shown), column.points.lower,
+        column.points.median,  column.points.upper,  column.indices.cp,     column.indices.cr,
+        column.indices.cpk,    column.indices.cpl,   column.indices.cpu,    column.indices.k};
     for (int c = 0; c < kColumns; ++c) grid.Set(i, c, values[c]);
   }
   return grid.Show(request);

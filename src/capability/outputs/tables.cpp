@@ -132,13 +132,14 @@ bool BuildIndexTable(const shell::Request& request, const CapabilityVariableRun&
 
 bool BuildBeyondSpecificationsTable(const shell::Request& request, const CapabilityVariableRun& run,
                                     const SpecLimits& limits, const BeyondCounts& counts,
-                                    shell::ResultTable& table) {
+                                    shell::ResultTable& table, const shell::NamedFit* fit,
+                                    int distribution) {
   if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 4, 4, 20, kNameWidth) !=
       shell::TableStatus::kOk)
     return false;
   shell::SetTableTitle(table.Title(), 1,
                        VariableTitle(request, run) + request.Text(strings::kDistributionTitle) +
-                           request.Text(strings::kNormalName));
+                           request.Text(fit != nullptr ? distribution : strings::kNormalName));
   std::string spec_line;
   if (limits.TwoSided())
     spec_line = FillAfterEquals(request.Text(strings::kSpecLineTwoSided),
@@ -150,10 +151,16 @@ bool BuildBeyondSpecificationsTable(const shell::Request& request, const Capabil
     spec_line =
         FillAfterEquals(request.Text(strings::kSpecLineUpper), {limits.nominal, limits.upper});
   shell::SetTableTitle(table.Title(), 2, spec_line);
-  shell::SetTableTitle(table.Title(), 3,
-                       request.Text(strings::kMeanLabel) + FixedText(run.state.mu, 4) +
-                           request.Text(strings::kStdDevLabel) +
-                           FixedText(run.state.sigma_total, 4));
+  if (fit != nullptr)
+    shell::SetTableTitle(table.Title(), 3,
+                         request.Text(strings::kParameter1Label) + FixedText(fit->parameter1, 4) +
+                             request.Text(strings::kParameter2Label) +
+                             FixedText(fit->parameter2, 4));
+  else
+    shell::SetTableTitle(table.Title(), 3,
+                         request.Text(strings::kMeanLabel) + FixedText(run.state.mu, 4) +
+                             request.Text(strings::kStdDevLabel) +
+                             FixedText(run.state.sigma_total, 4));
   table.SetColumnName(0, request.Text(strings::kObserved));
   table.SetUpperName(1, request.Text(strings::kPercentHead));
   table.SetColumnName(1, request.Text(strings::kObserved));

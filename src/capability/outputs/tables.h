@@ -40,10 +40,13 @@ bool BuildIndexTable(const shell::Request& request, const shell::CapabilityVaria
                      const SpecLimits& limits, const shell::ProcessSpecRecord& record,
                      IndexPass pass, const NormalIndices& indices,
                      const SigmaLimitValues& sigma_limits, shell::ResultTable& table);
+// `fit`, when given, is the named distribution whose expected numbers the table shows
+// (`distribution` its name).
 bool BuildBeyondSpecificationsTable(const shell::Request& request,
                                     const shell::CapabilityVariableRun& run,
                                     const SpecLimits& limits, const BeyondCounts& counts,
-                                    shell::ResultTable& table);
+                                    shell::ResultTable& table, const shell::NamedFit* fit = nullptr,
+                                    int distribution = 0);
 bool BuildDescriptiveTable(const shell::Request& request, const shell::CapabilityVariableRun& run,
                            shell::ResultTable& table);
 bool BuildSummaryOfAllVariables(const shell::Request& request, const std::vector<SummaryRow>& rows,

@@ -85,6 +85,16 @@ inline constexpr int kMoveTitles = 179;
 inline constexpr int kPreviousVariable = 270;
 inline constexpr int kNextVariable = 271;
 inline constexpr int kRestoreDefaults = 272;
+
+// Results dialogs of the named distributions (3116 one parameter, 3105 two parameters).
+inline constexpr int kUserParameter1On = 244;
+inline constexpr int kUserParameter1 = 245;
+inline constexpr int kUserParameter2On = 246;
+inline constexpr int kUserParameter2 = 113;
+inline constexpr int kThresholdIsLsl = 259;
+inline constexpr int kNormalProbabilityPlot = 152;
+inline constexpr int kParameter1Caption = 247;  // the parameter's name under its field
+inline constexpr int kParameter2Caption = 248;
 inline constexpr int kAggregatedSummary = 125;
 
 }  // namespace kpa::capability::controls
@@ -102,5 +112,9 @@ inline constexpr int kTolerance = 31843;
 inline constexpr int kNormalTolerance = 31844;
 inline constexpr int kIntervals = 31845;
 inline constexpr int kSpecsBase = 31211;
+inline constexpr int kNamedBase = 31051;
+inline constexpr int kNamedSpecs = 31052;
+inline constexpr int kNamedDistribution = 31053;
+inline constexpr int kNamedIntervals = 31054;
 
 }  // namespace kpa::capability::pages

@@ -211,4 +211,57 @@ inline constexpr int kNameLogNormal = 32243;
 inline constexpr int kNameRayleigh = 32244;
 inline constexpr int kNameWeibull = 32245;
 
+inline constexpr int kFitLowDispersion = 32246;
+inline constexpr int kFitBelowThreshold = 32247;
+inline constexpr int kFitAtOrBelowThreshold = 32248;
+inline constexpr int kFitLogNormal = 32249;
+inline constexpr int kFitBetaRange = 32250;
+inline constexpr int kFitLikelihoodFailed = 32251;
+inline constexpr int kFitApproximate = 32252;
+inline constexpr int kFitNearLimits = 32253;
+inline constexpr int kFitRunaway = 32254;
+inline constexpr int kStatusFitting = 32255;
+inline constexpr int kBadParameter1 = 32256;
+inline constexpr int kBadParameter2 = 32257;
+inline constexpr int kCaptionBetaAlpha = 32258;
+inline constexpr int kCaptionBetaBeta = 32259;
+inline constexpr int kCaptionExponentialScale = 32260;
+inline constexpr int kCaptionUnused = 32261;
+inline constexpr int kCaptionExtremeLocation = 32262;
+inline constexpr int kCaptionExtremeScale = 32263;
+inline constexpr int kCaptionGammaScale = 32264;
+inline constexpr int kCaptionGammaShape = 32265;
+inline constexpr int kCaptionLogNormalScale = 32266;
+inline constexpr int kCaptionLogNormalShape = 32267;
+inline constexpr int kCaptionRayleighScale = 32268;
+inline constexpr int kCaptionRayleighUnused = 32269;
+inline constexpr int kCaptionWeibullScale = 32270;
+inline constexpr int kCaptionWeibullShape = 32271;
+
+inline constexpr int kParameter1Label = 32272;
+inline constexpr int kParameter2Label = 32273;
+
+inline constexpr int kFitAllTitle = 32274;
+inline constexpr int kFitAllNote = 32275;
+inline constexpr int kNEqualsFitAll = 32276;
+inline constexpr int kStatusKolmogorov = 32277;
+inline constexpr int kFitAllBeta = 32278;
+inline constexpr int kFitAllExponential = 32279;
+inline constexpr int kFitAllExtremeValue = 32280;
+inline constexpr int kFitAllGamma = 32281;
+inline constexpr int kFitAllLogNormal = 32282;
+inline constexpr int kFitAllNormal = 32283;
+inline constexpr int kFitAllRayleigh = 32284;
+inline constexpr int kFitAllWeibull = 32285;
+inline constexpr int kFitAllNonNormal = 32286;
+inline constexpr int kFitAllHeader = 32287;
+inline constexpr int kColSpecified = 32288;
+inline constexpr int kColParameter1 = 32289;
+inline constexpr int kColParameter2 = 32290;
+inline constexpr int kColKsD = 32291;
+inline constexpr int kColKsUpper = 32292;
+inline constexpr int kColKsLevel = 32293;
+inline constexpr int kKsNotSignificant = 32294;
+inline constexpr int kKsBelow = 32295;
+
 }  // namespace kpa::capability::strings

@@ -12,8 +12,11 @@
 #include <boost/math/distributions/weibull.hpp>
 #include <boost/math/special_functions/digamma.hpp>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <fstream>
+#include <string>
 #include <vector>
 
 #include "capability/model/named_distributions.h"
@@ -96,6 +99,37 @@ TEST(NamedFits, LikelihoodEquationsHoldAtTheEstimates) {
   }
   EXPECT_NEAR(digamma(al) - digamma(al + be), mean_log_u, 1e-4);
   EXPECT_NEAR(digamma(be) - digamma(al + be), mean_log_v, 1e-4);
+}
+
+// The ground-beef serving sizes fitted in Delignette-Muller and Dutang (2015, J. Stat.
+// Software 64(4), section 2): Weibull shape 2.186 and scale 83.35, gamma shape 4.008 (its rate
+// 0.0544 is shape / mean), log-normal meanlog 4.169 (the sdlog there is the maximum-likelihood
+// one, 0.5366; the capability fit uses the N - 1 divisor).
+TEST(NamedFits, PublishedFitsOfTheGroundBeefServings) {
+  std::ifstream file(KPA_SOURCE_DIR "/examples/data/groundbeef.csv");
+  ASSERT_TRUE(file.is_open());
+  std::vector<double> x;
+  for (std::string line; std::getline(file, line);)
+    if (!line.empty() && line[0] != '#' && line[0] != '"') x.push_back(std::stod(line));
+  ASSERT_EQ(x.size(), 254u);
+  const auto weibull = FitNamedDistribution(Code::kWeibull, x, 0.0, 1.0, 200);
+  ASSERT_EQ(weibull.status, NamedFitStatus::kFitted);
+  EXPECT_NEAR(weibull.fit.parameter2, 2.186, 0.001);
+  EXPECT_NEAR(weibull.fit.parameter1, 83.35, 0.01);
+  const auto gamma = FitNamedDistribution(Code::kGamma, x, 0.0, 1.0, 200);
+  ASSERT_EQ(gamma.status, NamedFitStatus::kFitted);
+  EXPECT_NEAR(gamma.fit.parameter2, 4.008, 0.001);
+  // Their Kolmogorov-Smirnov statistics (section 3.1 there): 0.1396 and 0.1281.
+  std::sort(x.begin(), x.end());
+  const auto d = [&](const NamedFit& fit) {
+    return KolmogorovSmirnovDistance(x,
+                                     [&](double v) { return FittedDistributionFunction(fit, v); });
+  };
+  EXPECT_NEAR(d(weibull.fit), 0.1396, 2e-4);
+  EXPECT_NEAR(d(gamma.fit), 0.1281, 2e-4);
+  const auto lognormal = FitNamedDistribution(Code::kLogNormal, x, 0.0, 1.0, 200);
+  EXPECT_NEAR(lognormal.fit.parameter1, 4.169, 0.001);
+  EXPECT_NEAR(lognormal.fit.parameter2, 0.5366 * std::sqrt(254.0 / 253.0), 0.001);
 }
 
 TEST(NamedFits, ClosedFormsAndDomainChecks) {
