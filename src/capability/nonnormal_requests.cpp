@@ -5,6 +5,7 @@
 #include "capability/model/johnson_curves.h"
 #include "capability/model/named_distributions.h"
 #include "capability/model/pearson_curves.h"
+#include "capability/outputs/distribution_names.h"
 #include "capability/outputs/fit_all_table.h"
 #include "capability/outputs/percentile_tables.h"
 #include "resources/ids/capability_strings.h"
@@ -345,50 +346,6 @@ bool FitChosenDistribution(shell::Request& request, const shell::CapabilitySetti
   run.fields.user_parameter1 = result.fit.parameter1;
   run.fields.user_parameter2 = result.fit.parameter2;
   return true;
-}
-
-int DistributionName(CapabilityDistribution code) {
-  switch (code) {
-    case CapabilityDistribution::kBeta:
-      return strings::kNameBeta;
-    case CapabilityDistribution::kExponential:
-      return strings::kNameExponential;
-    case CapabilityDistribution::kExtremeValue:
-      return strings::kNameExtremeValue;
-    case CapabilityDistribution::kGamma:
-      return strings::kNameGamma;
-    case CapabilityDistribution::kLogNormal:
-      return strings::kNameLogNormal;
-    case CapabilityDistribution::kNormalAndGeneral:
-      return strings::kNormalName;
-    case CapabilityDistribution::kRayleigh:
-      return strings::kNameRayleigh;
-    case CapabilityDistribution::kWeibull:
-      return strings::kNameWeibull;
-  }
-  return strings::kNormalName;
-}
-
-int DistributionShortName(CapabilityDistribution code) {
-  switch (code) {
-    case CapabilityDistribution::kBeta:
-      return strings::kShortBeta;
-    case CapabilityDistribution::kExponential:
-      return strings::kShortExponential;
-    case CapabilityDistribution::kExtremeValue:
-      return strings::kShortExtremeValue;
-    case CapabilityDistribution::kGamma:
-      return strings::kShortGamma;
-    case CapabilityDistribution::kLogNormal:
-      return strings::kShortLogNormal;
-    case CapabilityDistribution::kNormalAndGeneral:
-      return strings::kShortNormal;
-    case CapabilityDistribution::kRayleigh:
-      return strings::kShortRayleigh;
-    case CapabilityDistribution::kWeibull:
-      return strings::kShortWeibull;
-  }
-  return strings::kShortNormal;
 }
 
 }  // namespace kpa::capability

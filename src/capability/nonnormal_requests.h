@@ -3,6 +3,7 @@
 // and fitted columns, request 3 in its results dialogs) and the summaries of all variables.
 #pragma once
 
+#include "capability/outputs/distribution_names.h"
 #include "capability/requests.h"
 
 namespace kpa::capability {
@@ -40,9 +41,5 @@ double ThresholdOf(const shell::CapabilitySettings& settings, shell::CapabilityD
 // Replaces the expected numbers beyond the limits by those of the fitted law:
 // N (1 - F(U)) and N F(L).
 void ExpectUnderFit(const shell::NamedFit& fit, const SpecLimits& limits, BeyondCounts& counts);
-
-// The name of a named distribution (titles) and its short column heading.
-int DistributionName(shell::CapabilityDistribution code);
-int DistributionShortName(shell::CapabilityDistribution code);
 
 }  // namespace kpa::capability

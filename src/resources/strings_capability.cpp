@@ -326,6 +326,11 @@ constexpr StringEntry kCapabilityStrings[] = {
     {strings::kColKsLevel, "niveau p"},
     {strings::kKsNotSignificant, "  n.s.  "},
     {strings::kKsBelow, " p<     "},
+    {strings::kSummaryDistribution, "Distribution :  "},
+    {strings::kSummaryThreshold, "   Param. niveau (position) : "},
+    {strings::kSummaryScale, "Par. échelle :  "},
+    {strings::kSummaryParameter1, "Par. 1 :  "},
+    {strings::kSummaryParameter2, "  Par. 2 :  "},
 };
 
 }  // namespace

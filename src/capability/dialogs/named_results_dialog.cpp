@@ -56,9 +56,7 @@ Range SecondParameterRange(CapabilityDistribution code) {
   return {-99999999.0, false, kLargest};
 }
 
-bool Inside(double v, Range r) {
-  return (r.open ? v > r.lowest : v >= r.lowest) && v <= r.highest;
-}
+bool Inside(double v, Range r) { return (r.open ? v > r.lowest : v >= r.lowest) && v <= r.highest; }
 
 // The captions of parameter 1 and parameter 2 under their fields.
 std::pair<int, int> Captions(CapabilityDistribution code) {
@@ -102,9 +100,8 @@ void NamedResultsDialog::OnInitDialog() {
     variables.items.push_back(Host().VariableName(run.variable));
   variables.value = static_cast<std::int64_t>(settings.current_run);
   shell::Control& types = GetControl(c::kProcessType);
-  for (const int name :
-       {strings::kProcessTypeNominalDelta, strings::kProcessTypeLowerNominalUpper,
-        strings::kProcessTypeLowerNominal, strings::kProcessTypeNominalUpper})
+  for (const int name : {strings::kProcessTypeNominalDelta, strings::kProcessTypeLowerNominalUpper,
+                         strings::kProcessTypeLowerNominal, strings::kProcessTypeNominalUpper})
     types.items.push_back(Text(name));
   for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical})
     GetControl(id).radio_group = 1;

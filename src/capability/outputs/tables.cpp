@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "capability/outputs/distribution_names.h"
 #include "host/api/special_values.h"
 #include "resources/ids/capability_strings.h"
 #include "shell/results/fixed_text.h"
@@ -344,6 +345,19 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::stri
     }
     // Grouped raw data use both sigmas: say which serves what.
     if (!state.aggregated) summary += "\n" + text(strings::kSigmaNote);
+  }
+  if (run.named_fit) {
+    const shell::NamedFit& fit = *run.named_fit;
+    const bool one_parameter = fit.code == shell::CapabilityDistribution::kExponential ||
+                               fit.code == shell::CapabilityDistribution::kRayleigh;
+    summary += "\n" + text(strings::kSummaryDistribution) + text(DistributionName(fit.code));
+    if (fit.code != shell::CapabilityDistribution::kNormalAndGeneral &&
+        fit.code != shell::CapabilityDistribution::kExtremeValue)
+      summary += text(strings::kSummaryThreshold) + FixedText(fit.threshold, 4);
+    if (fit.code == shell::CapabilityDistribution::kBeta)
+      summary += "\n" + text(strings::kSummaryScale) + FixedText(fit.scale, 4);
+    summary += "\n" + text(strings::kSummaryParameter1) + FixedText(fit.parameter1, 4);
+    if (!one_parameter) summary += text(strings::kSummaryParameter2) + FixedText(fit.parameter2, 4);
   }
   return summary;
 }

@@ -264,4 +264,10 @@ inline constexpr int kColKsLevel = 32293;
 inline constexpr int kKsNotSignificant = 32294;
 inline constexpr int kKsBelow = 32295;
 
+inline constexpr int kSummaryDistribution = 32296;
+inline constexpr int kSummaryThreshold = 32297;
+inline constexpr int kSummaryScale = 32298;
+inline constexpr int kSummaryParameter1 = 32299;
+inline constexpr int kSummaryParameter2 = 32300;
+
 }  // namespace kpa::capability::strings
