@@ -8,8 +8,11 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "../tests/support/fake_host.h"
+#include "capability/model/johnson_curves.h"
+#include "capability/model/named_distributions.h"
 #include "capability/requests.h"
 #include "shell/process.h"
 
@@ -149,5 +152,44 @@ void BM_Summary_5000Samples(benchmark::State& state) {
   RunSummary(state, sh::GroupingMode::kConstantSampleSize);
 }
 BENCHMARK(BM_Summary_5000Samples)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+// The non-normal fits of 5000 skewed values: the Johnson curve by moments (AS 99), each
+// maximum-likelihood fit, and the comparison of every distribution.
+namespace {
+
+std::vector<double> SkewedValues() {
+  std::uint32_t state = 99;
+  std::vector<double> x(5000);
+  for (double& v : x) {
+    state = state * 1664525u + 1013904223u;
+    const double u1 = (static_cast<double>(state >> 8) + 0.5) / 16777216.0;
+    state = state * 1664525u + 1013904223u;
+    const double u2 = (static_cast<double>(state >> 8) + 0.5) / 16777216.0;
+    v = 10.0 - 2.0 * (std::log(u1) + std::log(u2));
+  }
+  return x;
+}
+
+void BM_JohnsonFit(benchmark::State& state) {
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kpa::capability::FitJohnsonByMoments(0.0, 1.0, 1.1, 4.6));
+}
+BENCHMARK(BM_JohnsonFit)->Unit(benchmark::kMicrosecond);
+
+void BM_NamedFit_5000(benchmark::State& state, sh::CapabilityDistribution code) {
+  const std::vector<double> x = SkewedValues();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(kpa::capability::FitNamedDistribution(code, x, 9.0, 40.0, 200));
+}
+BENCHMARK_CAPTURE(BM_NamedFit_5000, Gamma, sh::CapabilityDistribution::kGamma)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_NamedFit_5000, Weibull, sh::CapabilityDistribution::kWeibull)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_NamedFit_5000, ExtremeValue, sh::CapabilityDistribution::kExtremeValue)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_NamedFit_5000, Beta, sh::CapabilityDistribution::kBeta)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -331,6 +331,19 @@ constexpr StringEntry kCapabilityStrings[] = {
     {strings::kSummaryScale, "Par. échelle :  "},
     {strings::kSummaryParameter1, "Par. 1 :  "},
     {strings::kSummaryParameter2, "  Par. 2 :  "},
+    {strings::kRowThreshold, "Seuil spécifique     "},
+    {strings::kRowBetaScale, "Par. d'échelle perso.  "},
+    {strings::kRowAlpha, "Paramètre de forme alpha"},
+    {strings::kRowBetaShape, "Paramètre de forme bêta "},
+    {strings::kRowExponentialScale, "(Paramètre d'échelle, b=1/lambda)"},
+    {strings::kRowLocationA, "Paramètre de position a "},
+    {strings::kRowScaleB, "Paramètre d'échelle b"},
+    {strings::kRowShapeC, "Paramètre de forme c    "},
+    {strings::kRowLogScale, "Paramètre d'échelle (log[m])"},
+    {strings::kRowLogShape, "Paramètre de forme sigma"},
+    {strings::kRowNormalMean, "Moyenne           "},
+    {strings::kRowNormalSd, "Ecart-type               "},
+    {strings::kRowWeibullShape, "Paramètre de forme c "},
 };
 
 }  // namespace

@@ -315,7 +315,8 @@ void RawSetupDialog::OnCommand(int id, int notification) {
 void RawSetupDialog::ShowFitOfAllDistributions() {
   StoreControls();
   CapabilitySettings& settings = Capability();
-  if (settings.variables.empty()) {
+  if (settings.variables.empty() ||
+      (settings.grouping == GroupingMode::kGroupingVariable && settings.grouping_variable == 0)) {
     Message(strings::kSelectVariables);
     RecordRequestStatus(RequestStatus::kFailed);
     return;

@@ -43,6 +43,49 @@ std::string VariableTitle(const shell::Request& request, const CapabilityVariabl
   return request.Text(strings::kVariableTitle) + request.VariableName(run.variable);
 }
 
+// A labelled value of the descriptive statistics; label 0 a separator.
+struct Row {
+  int label;
+  double value;
+};
+
+// The fitted law's rows: the threshold (and the beta's scale), then its parameters.
+void AppendParameterRows(const shell::NamedFit& fit, std::vector<Row>& list) {
+  using D = shell::CapabilityDistribution;
+  list.push_back({0, host::kMissing});
+  if (fit.code != D::kNormalAndGeneral && fit.code != D::kExtremeValue)
+    list.push_back({strings::kRowThreshold, fit.threshold});
+  if (fit.code == D::kBeta) list.push_back({strings::kRowBetaScale, fit.scale});
+  std::pair<int, int> labels{strings::kRowScaleB, 0};
+  switch (fit.code) {
+    case D::kBeta:
+      labels = {strings::kRowAlpha, strings::kRowBetaShape};
+      break;
+    case D::kExponential:
+      labels = {strings::kRowExponentialScale, 0};
+      break;
+    case D::kExtremeValue:
+      labels = {strings::kRowLocationA, strings::kRowScaleB};
+      break;
+    case D::kGamma:
+      labels = {strings::kRowScaleB, strings::kRowShapeC};
+      break;
+    case D::kLogNormal:
+      labels = {strings::kRowLogScale, strings::kRowLogShape};
+      break;
+    case D::kNormalAndGeneral:
+      labels = {strings::kRowNormalMean, strings::kRowNormalSd};
+      break;
+    case D::kRayleigh:
+      break;
+    case D::kWeibull:
+      labels = {strings::kRowScaleB, strings::kRowWeibullShape};
+      break;
+  }
+  list.push_back({labels.first, fit.parameter1});
+  if (labels.second != 0) list.push_back({labels.second, fit.parameter2});
+}
+
 }  // namespace
 
 int EstimateString(const CapabilityVariableRun& run) {
@@ -198,21 +241,9 @@ bool BuildDescriptiveTable(const shell::Request& request, const CapabilityVariab
                            shell::ResultTable& table) {
   const shell::CapabilityState& state = run.state;
   const bool grouped = state.Grouped();
-  const int rows = grouped ? 14 : 10;
-  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, 30, kNameWidth) !=
-      shell::TableStatus::kOk)
-    return false;
-  shell::SetTableTitle(table.Title(), 1,
-                       request.Text(strings::kDescriptiveTitle) + VariableTitle(request, run));
-  shell::SetTableTitle(table.Title(), 2, request.Text(strings::kNEquals) + std::to_string(state.n));
-  table.SetColumnName(0, request.Text(strings::kValueColumnWide));
   // Aggregated data have no observations: order statistics and moments stay empty.
   const bool observed = !state.aggregated && state.quartiles_known;
   const auto when = [&](double value) { return observed ? value : host::kMissing; };
-  struct Row {
-    int label;
-    double value;
-  };
   const double variance = state.sd * state.sd;
   std::vector<Row> list = {{strings::kRowMean, state.mean},
                            {strings::kRowMedian, when(state.median)},
@@ -240,6 +271,17 @@ bool BuildDescriptiveTable(const shell::Request& request, const CapabilityVariab
       sigma_label = strings::kRowSigmaVariances;
     list.push_back({sigma_label, state.sigma_within_computed});
   }
+  if (run.named_fit) AppendParameterRows(*run.named_fit, list);
+  const int rows = static_cast<int>(list.size());
+  // The exponential's scale label needs 33 characters.
+  const int label_width = run.named_fit ? 34 : 30;
+  if (shell::AllocateResultTable(table, shell::kTableWithoutCellTexts, 1, rows, label_width,
+                                 kNameWidth) != shell::TableStatus::kOk)
+    return false;
+  shell::SetTableTitle(table.Title(), 1,
+                       request.Text(strings::kDescriptiveTitle) + VariableTitle(request, run));
+  shell::SetTableTitle(table.Title(), 2, request.Text(strings::kNEquals) + std::to_string(state.n));
+  table.SetColumnName(0, request.Text(strings::kValueColumnWide));
   for (int row = 0; row < rows; ++row) {
     const Row& entry = list[static_cast<std::size_t>(row)];
     table.SetRowLabel(row, entry.label == 0 ? std::string() : request.Text(entry.label));

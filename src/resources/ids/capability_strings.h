@@ -270,4 +270,18 @@ inline constexpr int kSummaryScale = 32298;
 inline constexpr int kSummaryParameter1 = 32299;
 inline constexpr int kSummaryParameter2 = 32300;
 
+inline constexpr int kRowThreshold = 32301;
+inline constexpr int kRowBetaScale = 32302;
+inline constexpr int kRowAlpha = 32303;
+inline constexpr int kRowBetaShape = 32304;
+inline constexpr int kRowExponentialScale = 32305;
+inline constexpr int kRowLocationA = 32306;
+inline constexpr int kRowScaleB = 32307;
+inline constexpr int kRowShapeC = 32308;
+inline constexpr int kRowLogScale = 32309;
+inline constexpr int kRowLogShape = 32310;
+inline constexpr int kRowNormalMean = 32311;
+inline constexpr int kRowNormalSd = 32312;
+inline constexpr int kRowWeibullShape = 32313;
+
 }  // namespace kpa::capability::strings
