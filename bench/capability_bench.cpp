@@ -12,7 +12,9 @@
 
 #include "../tests/support/fake_host.h"
 #include "capability/model/johnson_curves.h"
+#include "capability/model/moments.h"
 #include "capability/model/named_distributions.h"
+#include "capability/nonnormal_requests.h"
 #include "capability/requests.h"
 #include "shell/process.h"
 
@@ -191,5 +193,25 @@ BENCHMARK_CAPTURE(BM_NamedFit_5000, ExtremeValue, sh::CapabilityDistribution::kE
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_NamedFit_5000, Beta, sh::CapabilityDistribution::kBeta)
     ->Unit(benchmark::kMicrosecond);
+
+void BM_FitAllDistributions_5000(benchmark::State& state) {
+  kpa::testing::FakeHost host = MakeHost(5000);
+  sh::CapabilitySettings settings;
+  sh::CapabilityVariableRun run;
+  run.state.observations = SkewedValues();
+  kpa::capability::MomentAccumulator moments;
+  for (const double v : run.state.observations) moments.Add(v);
+  run.state.mean = moments.Mean();
+  run.state.sd = std::sqrt(moments.M2() / 4999.0);
+  run.state.skewness = 1.1;
+  run.state.kurtosis = 1.6;
+  settings.offsets.fill(9.0);
+  settings.beta_scale = 40.0;
+  for (auto _ : state) {
+    sh::Request request(host);
+    benchmark::DoNotOptimize(kpa::capability::FitAllDistributions(request, settings, run));
+  }
+}
+BENCHMARK(BM_FitAllDistributions_5000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

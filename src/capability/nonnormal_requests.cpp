@@ -123,10 +123,13 @@ void FitGeneralNonNormal(shell::CapabilityState& state) {
   if (state.aggregated || !(state.sd > 0.0)) return;
   state.johnson = FitJohnsonByMoments(0.0, 1.0, state.skewness, state.kurtosis + 3.0);
   const JohnsonFit& fit = state.johnson;
-  state.johnson_usable =
-      fit.type != JohnsonType::kNone &&
-      (fit.fault == JohnsonFault::kNone ||
-       (fit.fault == JohnsonFault::kApproximate && fit.type != JohnsonType::kBoundary));
+  // Only the curves with a transform (types 1 to 4) serve; the two-point boundary law would
+  // leave the non-normal buttons enabled only to fail.
+  const bool transformable = fit.type == JohnsonType::kLognormal ||
+                             fit.type == JohnsonType::kUnbounded ||
+                             fit.type == JohnsonType::kBounded || fit.type == JohnsonType::kNormal;
+  state.johnson_usable = transformable && (fit.fault == JohnsonFault::kNone ||
+                                           fit.fault == JohnsonFault::kApproximate);
 }
 
 std::optional<shell::NamedFit> FitInUse(const shell::CapabilityVariableRun& run) {

@@ -16,9 +16,10 @@ std::string KolmogorovLevelText(const shell::Request& request, double p) {
       {0.01, ".01"}, {0.05, ".05"}, {0.10, ".10"}, {0.15, ".15"}, {0.20, ".20"}};
   for (const auto& [level, text] : levels)
     if (p < level) {
+      // " p<" and the level in the blanks after it.
       std::string below = request.Text(strings::kKsBelow);
-      below.replace(3, 3, text);
-      return below;
+      while (!below.empty() && below.back() == ' ') below.pop_back();
+      return below + text;
     }
   return request.Text(strings::kKsNotSignificant);
 }

@@ -169,8 +169,8 @@ struct CapabilityState {
   double sigma_total = 0.0;
   double sigma_within = 0.0;
   double k = 6.0;
-  // The general non-normal fit of request 0; usable when fitted without fault, or
-  // approximately with a type other than the boundary.
+  // The general non-normal fit of request 0; usable when it is a curve with a transform
+  // (types 1 to 4), fitted exactly or approximately.
   JohnsonFit johnson;
   bool johnson_usable = false;
 

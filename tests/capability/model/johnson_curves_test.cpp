@@ -42,6 +42,11 @@ Moments MomentsOf(const std::function<double(double)>& h) {
 }
 
 TEST(JohnsonFit, NormalAndImpossibleMoments) {
+  // Exactly normal moments: type 4, whose +-3 sigma points are those of the normal column.
+  const JohnsonFit exact = FitJohnsonByMoments(0.0, 1.0, 0.0, 3.0);
+  EXPECT_EQ(exact.type, JohnsonType::kNormal);
+  EXPECT_DOUBLE_EQ(*JohnsonVariate(3.0, exact), 3.0);
+  EXPECT_DOUBLE_EQ(*JohnsonVariate(0.0, exact), 0.0);
   const JohnsonFit normal = FitJohnsonByMoments(0.0, 1.0, 0.005, 3.004);
   EXPECT_EQ(normal.type, JohnsonType::kNormal);
   EXPECT_EQ(normal.fault, JohnsonFault::kNone);
