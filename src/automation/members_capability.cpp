@@ -1,7 +1,9 @@
 // Members of the process-capability interfaces: the raw- and aggregated-data setup dialogs,
 // the results dialog of the normal and general non-normal distributions and the results
-// dialog of aggregated data. Members follow the type-library order, which fixes their
-// dispatch identifiers.
+// dialog of aggregated data and those of the named distributions. Members follow the type-library
+// order, which fixes their dispatch identifiers.
+#include <array>
+
 #include "automation/dialog_automation.h"
 #include "automation/interface_members.h"
 #include "capability/dialogs/results_dialog.h"
@@ -270,17 +272,9 @@ constexpr MemberRow kCapabilityResultsMembers[] = {
      "Move titles to avoid overlapping text, in capability summary histograms"},
 };
 
-// The results dialogs of the named distributions, one parameter and two.
-constexpr MemberRow kCapabilityNN1Members[] = {
-    kResultsVariableRow,
-    kProcessTypeRow,
-    kNominalRow,
-    kDeltaRow,
-    kLowerRow,
-    kUpperRow,
-    {"UserDefinedParameter1", MT::kInteger, AC::kReadWrite, c::kUserParameter1On,
-     "Use user defined parameter 1"},
-    {"ValueOfParameter1", MT::kDouble, AC::kReadWrite, c::kUserParameter1, "Value of parameter 1"},
+// The results dialogs of the named distributions, one parameter and two: their own rows
+// first, then the rows both carry.
+constexpr MemberRow kNamedResultsSharedRows[] = {
     kSigmaLimitsRow,
     {"DescriptiveStatistics", MT::kAction, AC::kCall, c::kDescriptiveStatistics,
      "Descriptive statistics"},
@@ -328,7 +322,19 @@ constexpr MemberRow kCapabilityNN1Members[] = {
      "Move titles to avoid overlapping text, in capability summary histograms"},
 };
 
-constexpr MemberRow kCapabilityNN2Members[] = {
+constexpr MemberRow kNamedOneParameterRows[] = {
+    kResultsVariableRow,
+    kProcessTypeRow,
+    kNominalRow,
+    kDeltaRow,
+    kLowerRow,
+    kUpperRow,
+    {"UserDefinedParameter1", MT::kInteger, AC::kReadWrite, c::kUserParameter1On,
+     "Use user defined parameter 1"},
+    {"ValueOfParameter1", MT::kDouble, AC::kReadWrite, c::kUserParameter1, "Value of parameter 1"},
+};
+
+constexpr MemberRow kNamedTwoParameterRows[] = {
     kResultsVariableRow,
     kProcessTypeRow,
     kNominalRow,
@@ -342,52 +348,20 @@ constexpr MemberRow kCapabilityNN2Members[] = {
     {"UserDefinedParameter2", MT::kInteger, AC::kReadWrite, c::kUserParameter2On,
      "Use user defined parameter 2"},
     {"ValueUserDefinedParameter2", MT::kDouble, AC::kReadWrite, c::kUserParameter2, ""},
-    kSigmaLimitsRow,
-    {"DescriptiveStatistics", MT::kAction, AC::kCall, c::kDescriptiveStatistics,
-     "Descriptive statistics"},
-    {"FrequencyDistributionAndGoodnessOfFit", MT::kAction, AC::kCall, c::kFrequencyAndNormality,
-     "Frequency distribution and tests of normality"},
-    {"Summary", MT::kAction, AC::kCall, c::kSummary, "Summary, process capability indices"},
-    {"SummaryForAllVariables", MT::kAction, AC::kCall, c::kSummaryAllVariables,
-     "Summary, process capability indices, all variables"},
-    {"LowerThresholdEqualsLSL", MT::kInteger, AC::kReadWrite, c::kThresholdIsLsl,
-     "Set lower threshold equal to lower specification limit (natural limits)"},
-    {"NumberBeyondSpecs", MT::kAction, AC::kCall, c::kBeyondSpecifications,
-     "Number of observations beyond specifications, estimated and observed"},
-    {"SummaryHistogram", MT::kAction, AC::kCall, c::kSummaryHistogram, "Summary histogram"},
-    {"QuantileQuantilePlot", MT::kAction, AC::kCall, c::kQuantilePlot, "Quantile-Quantile plot"},
-    {"NormalProbabilityPlot", MT::kAction, AC::kCall, c::kNormalProbabilityPlot,
-     "Normal probability plot"},
-    {"ProbabilityProbabilityPlot", MT::kAction, AC::kCall, c::kProbabilityPlot,
-     "Probability-probability (P-P) plot"},
-    {"AverageTiedRanks", MT::kInteger, AC::kReadWrite, c::kAverageTiedRanks,
-     "Average tied ranks, in probability plots"},
-    {"QuantilesProbabilitiesOnHorizontalAxis", MT::kInteger, AC::kReadWrite,
-     c::kQuantilesHorizontal,
-     "Place theoretical quantiles and probabilities on horizontal (X) axis, in quantile and "
-     "probability plots"},
-    {"QuantilesProbabilitiesOnVerticalAxis", MT::kInteger, AC::kReadWrite, c::kQuantilesVertical,
-     "Place theoretical quantiles and probabilities on vertical (Y) axis, in quantile and "
-     "probability plots"},
-    {"ValueForAdjustingRanks", MT::kDouble, AC::kReadWrite, c::kRankAdjustment,
-     "Value for adjusting ranks, in probability plots"},
-    {"ValueForAdjustingN", MT::kDouble, AC::kReadWrite, c::kNAdjustment,
-     "Value for adjusting N, in probability plots"},
-    {"FrequencyTabulationLowerLimit", MT::kDouble, AC::kReadWrite, c::kHistogramLower,
-     "Lower limit for frequency tables and histograms"},
-    {"FrequencyTabulationUpperLimit", MT::kDouble, AC::kReadWrite, c::kHistogramUpper,
-     "Upper limit for frequency tables and histograms"},
-    {"FrequencyTabulationNumberOfCategories", MT::kInteger, AC::kReadWrite, c::kCategories,
-     "Number of categories, for computation of frequency tables and histograms"},
-    {"ShowProcessCapabilityIndices", MT::kInteger, AC::kReadWrite, c::kShowIndices,
-     "Show process capability indices in plots"},
-    {"SigmaLimitsAtEquivalentPercentiles", MT::kInteger, AC::kReadWrite, c::kLimitsAtPercentiles,
-     "Place sigma limits at equivalent percentiles"},
-    {"NeatIntervals", MT::kInteger, AC::kReadWrite, c::kNeatIntervals,
-     "Compute neat intervals, for frequency tables and histograms"},
-    {"MoveTitlesToAvoidOverlappingText", MT::kInteger, AC::kReadWrite, c::kMoveTitles,
-     "Move titles to avoid overlapping text, in capability summary histograms"},
 };
+
+// The rows of `first` followed by those of `second`, as one constant table.
+template <std::size_t kFirst, std::size_t kSecond>
+constexpr std::array<MemberRow, kFirst + kSecond> Joined(const MemberRow (&first)[kFirst],
+                                                         const MemberRow (&second)[kSecond]) {
+  std::array<MemberRow, kFirst + kSecond> rows{};
+  for (std::size_t i = 0; i < kFirst; ++i) rows[i] = first[i];
+  for (std::size_t i = 0; i < kSecond; ++i) rows[kFirst + i] = second[i];
+  return rows;
+}
+
+constexpr auto kCapabilityNN1Members = Joined(kNamedOneParameterRows, kNamedResultsSharedRows);
+constexpr auto kCapabilityNN2Members = Joined(kNamedTwoParameterRows, kNamedResultsSharedRows);
 
 constexpr MemberRow kCapabilitySpecsMembers[] = {
     kProcessTypeRow,

@@ -175,6 +175,8 @@ RequestStatus NamedDistributionIndices(RequestContext& context) {
              : RequestStatus::kFailed;
 }
 
+namespace {
+
 RequestStatus SummarizePercentileIndices(shell::Request& request,
                                          shell::CapabilitySettings& settings, bool named) {
   const std::size_t current = settings.current_run;
@@ -206,6 +208,17 @@ RequestStatus SummarizePercentileIndices(shell::Request& request,
     distribution = request.Text(DistributionName(settings.runs.front().named_fit->code));
   return ShowPercentileSummary(request, rows, named, distribution) ? RequestStatus::kDone
                                                                    : RequestStatus::kFailed;
+}
+
+}  // namespace
+
+RequestStatus SummarizeJohnsonIndices(shell::Request& request,
+                                      shell::CapabilitySettings& settings) {
+  return SummarizePercentileIndices(request, settings, false);
+}
+
+RequestStatus SummarizeFittedIndices(shell::Request& request, shell::CapabilitySettings& settings) {
+  return SummarizePercentileIndices(request, settings, true);
 }
 
 RequestStatus FitAllDistributions(shell::Request& request,

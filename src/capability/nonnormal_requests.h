@@ -14,10 +14,11 @@ void FitGeneralNonNormal(shell::CapabilityState& state);
 [[nodiscard]] RequestStatus GeneralNonNormalIndices(RequestContext& context);
 [[nodiscard]] RequestStatus NamedDistributionIndices(RequestContext& context);
 
-// One table of the Johnson (or, with `named`, the fitted) column of every variable.
-[[nodiscard]] RequestStatus SummarizePercentileIndices(shell::Request& request,
-                                                       shell::CapabilitySettings& settings,
-                                                       bool named);
+// One table of the Johnson (or the fitted) column of every variable.
+[[nodiscard]] RequestStatus SummarizeJohnsonIndices(shell::Request& request,
+                                                    shell::CapabilitySettings& settings);
+[[nodiscard]] RequestStatus SummarizeFittedIndices(shell::Request& request,
+                                                   shell::CapabilitySettings& settings);
 
 // The fitted law in use: the estimates with the user's parameters where their switches are
 // on.

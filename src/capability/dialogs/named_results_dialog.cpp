@@ -150,7 +150,6 @@ bool NamedResultsDialog::ValidateOwnFields(shell::CapabilityVariableRun& run) {
 }
 
 void NamedResultsDialog::OnCommand(int id, int /*notification*/) {
-  shell::CapabilitySettings& settings = shell::Settings().capability;
   switch (id) {
     case shell::controls::kCancel:
       ExitDialog(Process().BackStepOf(StepOf(TemplateNumber())), shell::ExitMode::kBack);
@@ -159,12 +158,7 @@ void NamedResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kSummary);
       break;
     case c::kSummaryAllVariables:
-      if (ValidateAndStore()) {
-        shell::Request request = NewRequest();
-        RecordRequestStatus(SummarizePercentileIndices(request, settings, true));
-      } else {
-        RecordRequestStatus(RequestStatus::kFailed);
-      }
+      IssueForAllVariables(&SummarizeFittedIndices);
       break;
     case c::kDescriptiveStatistics:
       Issue(CapabilityRequest::kDescriptiveStatistics);

@@ -277,6 +277,16 @@ void ResultsDialogBase::Issue(CapabilityRequest code, OutputMode mode) {
   if (status == RequestStatus::kNotAvailable) request.Message(strings::kNotAvailableYet);
 }
 
+void ResultsDialogBase::IssueForAllVariables(
+    RequestStatus (*summarize)(shell::Request&, shell::CapabilitySettings&)) {
+  if (!ValidateAndStore()) {
+    RecordRequestStatus(RequestStatus::kFailed);
+    return;
+  }
+  shell::Request request = NewRequest();
+  RecordRequestStatus(summarize(request, Capability()));
+}
+
 void ResultsDialogBase::HandleSharedChange(int id) {
   if (id == c::kProcessType) {
     UpdateSpecificationEnabling();
@@ -360,12 +370,7 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kSummary);
       break;
     case c::kSummaryAllVariables:
-      if (ValidateAndStore()) {
-        shell::Request request = NewRequest();
-        RecordRequestStatus(SummarizeAllVariables(request, settings));
-      } else {
-        RecordRequestStatus(RequestStatus::kFailed);
-      }
+      IssueForAllVariables(&SummarizeAllVariables);
       break;
     case c::kDescriptiveStatistics:
       Issue(CapabilityRequest::kDescriptiveStatistics);
@@ -405,12 +410,7 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kNonNormalProbabilityPlot);
       break;
     case c::kSummaryAllNonNormal:
-      if (ValidateAndStore()) {
-        shell::Request request = NewRequest();
-        RecordRequestStatus(SummarizePercentileIndices(request, settings, false));
-      } else {
-        RecordRequestStatus(RequestStatus::kFailed);
-      }
+      IssueForAllVariables(&SummarizeJohnsonIndices);
       break;
     case c::kNormalToleranceLimits:
       Issue(CapabilityRequest::kToleranceLimits);

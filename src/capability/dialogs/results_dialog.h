@@ -23,6 +23,9 @@ class ResultsDialogBase : public shell::CAnalysisModelessDialog {
   bool ValidateAndStore();
   // Validates, stores, then issues the request; a request no computation serves yet says so.
   void Issue(CapabilityRequest request, OutputMode mode = OutputMode::kEmit);
+  // Validates and stores the fields, then runs a summary of every variable.
+  void IssueForAllVariables(RequestStatus (*summarize)(shell::Request&,
+                                                       shell::CapabilitySettings&));
   void UpdateSpecificationEnabling();
   void HandleSharedChange(int id);
 

@@ -98,12 +98,7 @@ NamedFitStatus Maximise(const Likelihood& likelihood, std::array<double, 2>& x,
   std::array<double, 2> g{};
   std::array<double, 3> h{};
   double f = 0.0;
-  p::QuasiNewtonSettings settings;
-  settings.expected_reduction = -0.25;
-  settings.difference_step = 1e-5;
-  settings.accuracy = 1e-5;
-  settings.start = p::HessianStart::kUnit;
-  settings.iteration_limit = max_iterations;
+  const p::QuasiNewtonSettings settings = p::LikelihoodSearchSettings(max_iterations);
   const p::QuasiNewtonStatus status =
       p::MinimizeQuasiNewton(objective, 0, v, f, g, h, scales, settings);
   for (std::size_t i = 0; i < 2; ++i) x[i] = natural(v, i);

@@ -174,12 +174,7 @@ Weibull3Result FitWeibull3(std::span<const double> time, std::span<const double>
   std::array<double, 3> g{};
   std::array<double, 6> h{};
   double f = 0.0;
-  p::QuasiNewtonSettings settings;
-  settings.expected_reduction = -0.25;
-  settings.difference_step = 1e-5;
-  settings.accuracy = 1e-5;
-  settings.start = p::HessianStart::kUnit;
-  settings.iteration_limit = max_iterations;
+  const p::QuasiNewtonSettings settings = p::LikelihoodSearchSettings(max_iterations);
   const p::QuasiNewtonStatus status =
       p::MinimizeQuasiNewton(objective, 0, x, f, g, h, xm, settings);
   if (was_cancelled) {

@@ -347,4 +347,14 @@ QuasiNewtonStatus MinimizeQuasiNewton(const QuasiNewtonObjective& objective, int
   return status;
 }
 
+QuasiNewtonSettings LikelihoodSearchSettings(int iteration_limit) {
+  QuasiNewtonSettings settings;
+  settings.expected_reduction = -0.25;
+  settings.difference_step = 1e-5;
+  settings.accuracy = 1e-5;
+  settings.start = HessianStart::kUnit;
+  settings.iteration_limit = iteration_limit;
+  return settings;
+}
+
 }  // namespace kpa::probability

@@ -49,6 +49,10 @@ struct QuasiNewtonSettings {
   int report_every = 0;
 };
 
+// The settings of the procedures' maximum-likelihood searches: a first reduction of a quarter
+// of the objective, differences and accuracy of 1e-5 of each scale, a unit start.
+[[nodiscard]] QuasiNewtonSettings LikelihoodSearchSettings(int iteration_limit);
+
 struct QuasiNewtonProgress {
   int iteration = 0;     // Search directions taken so far.
   int trial_points = 0;  // Trial points evaluated so far (the quantity limited by maxit).
