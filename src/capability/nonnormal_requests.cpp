@@ -5,9 +5,11 @@
 #include "capability/model/johnson_curves.h"
 #include "capability/model/named_distributions.h"
 #include "capability/model/pearson_curves.h"
+#include "capability/model/tolerance_limits.h"
 #include "capability/outputs/distribution_names.h"
 #include "capability/outputs/fit_all_table.h"
 #include "capability/outputs/percentile_tables.h"
+#include "capability/outputs/tolerance_table.h"
 #include "resources/ids/capability_strings.h"
 
 namespace kpa::capability {
@@ -280,6 +282,52 @@ RequestStatus FitAllDistributions(shell::Request& request,
   return ShowFitAllTable(request, request.VariableName(run.variable), n, rows)
              ? RequestStatus::kDone
              : RequestStatus::kFailed;
+}
+
+RequestStatus ToleranceLimits(RequestContext& context) {
+  shell::Request& request = context.request;
+  shell::CapabilityVariableRun& run = context.run;
+  const shell::CapabilityState& state = run.state;
+  if (state.aggregated) return RequestStatus::kNotAvailable;
+  const auto basis = BasisOf(context.settings, run);
+  if (!basis) return Refuse(request, strings::kSpecsIncorrect);
+  request.StatusText(request.Text(strings::kStatusTolerance));
+  shell::CapabilityResultsFields& f = run.fields;
+  ToleranceResult result;
+  result.distribution_free = context.distribution_free;
+  result.mu = state.mu;
+  result.sigma = state.sigma_total;
+  result.limits = basis->limits;
+  const bool two_sided = basis->limits.TwoSided();
+  const bool lower = basis->limits.HasLower();
+  const bool upper = basis->limits.HasUpper();
+  // The accepted range of the percent fields, as proportions.
+  constexpr double kLowest = 0.10;
+  constexpr double kHighest = 0.999;
+  if (!context.distribution_free) {
+    result.ntol = f.tolerance_n;
+    result.confidence = f.confidence;
+    result.proportion = f.percent_population;
+    const auto k =
+        NormalToleranceFactor(f.tolerance_n, f.percent_population, f.confidence, two_sided);
+    if (k && lower) result.lower = state.mu - *k * state.sigma_total;
+    if (k && upper) result.upper = state.mu + *k * state.sigma_total;
+  } else {
+    result.ntol = state.n;
+    if (lower) result.lower = state.minimum;
+    if (upper) result.upper = state.maximum;
+    if (f.base_on_percent) {
+      result.proportion = f.percent_population;
+      result.confidence = FreeToleranceConfidence(state.n, f.percent_population, two_sided);
+      if (result.confidence) f.confidence = ClampIntoField(*result.confidence, kLowest, kHighest);
+    } else {
+      result.confidence = f.confidence;
+      result.proportion = FreeToleranceProportion(state.n, f.confidence, two_sided);
+      if (result.proportion)
+        f.percent_population = ClampIntoField(*result.proportion, kLowest, kHighest);
+    }
+  }
+  return ShowToleranceTable(request, result) ? RequestStatus::kDone : RequestStatus::kFailed;
 }
 
 void ExpectUnderFit(const shell::NamedFit& fit, const SpecLimits& limits, BeyondCounts& counts) {

@@ -30,6 +30,11 @@ void FitGeneralNonNormal(shell::CapabilityState& state);
                                                 const shell::CapabilitySettings& settings,
                                                 shell::CapabilityVariableRun& run);
 
+// Request 5: normal or (context.distribution_free) distribution-free tolerance limits; the
+// free limits write the computed proportion or confidence back into the fields, clamped into
+// their accepted range.
+[[nodiscard]] RequestStatus ToleranceLimits(RequestContext& context);
+
 // Fits the distribution the setup chose to a run's observations, with its messages (a fit
 // stopped at the iteration limit is kept when the user accepts it). False when no fit stands.
 [[nodiscard]] bool FitChosenDistribution(shell::Request& request,

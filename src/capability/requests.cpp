@@ -200,6 +200,7 @@ constexpr std::array kRequests = {
     Row{CapabilityRequest::kBeyondSpecifications, &BeyondSpecifications},
     Row{CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
     Row{CapabilityRequest::kNonNormalIndices, &GeneralNonNormalIndices},
+    Row{CapabilityRequest::kToleranceLimits, &ToleranceLimits},
 };
 
 const Row* FindRow(CapabilityRequest code) {

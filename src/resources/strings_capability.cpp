@@ -344,6 +344,18 @@ constexpr StringEntry kCapabilityStrings[] = {
     {strings::kRowNormalMean, "Moyenne           "},
     {strings::kRowNormalSd, "Ecart-type               "},
     {strings::kRowWeibullShape, "Paramètre de forme c "},
+    {strings::kToleranceNormalTitle, "Limites de Tolérance Normales"},
+    {strings::kToleranceFreeTitle1, " Distribution Libre"},
+    {strings::kToleranceFreeTitle2, "Limites de Tolérance"},
+    {strings::kRowObservations, "Nombre d'Observations"},
+    {strings::kRowToleranceMean, "Moyenne"},
+    {strings::kRowToleranceSigma, "Sigma"},
+    {strings::kRowConfidenceLevel, "Niveau de Confiance"},
+    {strings::kRowPopulationIncluded, "% de Population Incluse"},
+    {strings::kRowLowerInterval, "Limite Inf. Intervalle"},
+    {strings::kRowUpperInterval, "Limite Sup. Intervalle"},
+    {strings::kToleranceNotAvailable, "  N/A   "},
+    {strings::kStatusTolerance, "Calcul des limites de tolérance ... "},
 };
 
 }  // namespace

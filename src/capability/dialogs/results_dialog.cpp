@@ -265,13 +265,14 @@ bool ResultsDialogBase::ValidateAndStore() {
   return true;
 }
 
-void ResultsDialogBase::Issue(CapabilityRequest code, OutputMode mode) {
+void ResultsDialogBase::Issue(CapabilityRequest code, OutputMode mode, bool distribution_free) {
   if (!ValidateAndStore()) {
     RecordRequestStatus(RequestStatus::kFailed);
     return;
   }
   shell::Request request = NewRequest();
   RequestContext context{request, Capability(), CurrentRun(), mode};
+  context.distribution_free = distribution_free;
   const RequestStatus status = RunCapabilityRequest(code, context);
   RecordRequestStatus(status);
   if (status == RequestStatus::kNotAvailable) request.Message(strings::kNotAvailableYet);
@@ -415,9 +416,17 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
     case c::kNormalToleranceLimits:
       Issue(CapabilityRequest::kToleranceLimits);
       break;
-    case c::kFreeToleranceLimits:
-      Issue(CapabilityRequest::kToleranceLimits);
+    case c::kFreeToleranceLimits: {
+      // The free limits use every observation: N is set first; the computed proportion or
+      // confidence comes back into its field.
+      const auto n = static_cast<double>(settings.runs[settings.current_run].state.n);
+      GetControl(c::kToleranceN).value = static_cast<std::int64_t>(ClampIntoField(n, 3.0, 32000.0));
+      Issue(CapabilityRequest::kToleranceLimits, OutputMode::kEmit, true);
+      const shell::CapabilityResultsFields& f = CurrentRun().fields;
+      GetControl(c::kTolerancePercent).value = f.percent_population * 100.0;
+      GetControl(c::kToleranceConfidence).value = f.confidence * 100.0;
       break;
+    }
     default:
       break;
   }

@@ -22,7 +22,8 @@ class ResultsDialogBase : public shell::CAnalysisModelessDialog {
   // values the indices use. On failure shows the message and restores the field.
   bool ValidateAndStore();
   // Validates, stores, then issues the request; a request no computation serves yet says so.
-  void Issue(CapabilityRequest request, OutputMode mode = OutputMode::kEmit);
+  void Issue(CapabilityRequest request, OutputMode mode = OutputMode::kEmit,
+             bool distribution_free = false);
   // Validates and stores the fields, then runs a summary of every variable.
   void IssueForAllVariables(RequestStatus (*summarize)(shell::Request&,
                                                        shell::CapabilitySettings&));

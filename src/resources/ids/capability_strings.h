@@ -284,4 +284,18 @@ inline constexpr int kRowNormalMean = 32311;
 inline constexpr int kRowNormalSd = 32312;
 inline constexpr int kRowWeibullShape = 32313;
 
+// Tolerance limits.
+inline constexpr int kToleranceNormalTitle = 32314;
+inline constexpr int kToleranceFreeTitle1 = 32315;
+inline constexpr int kToleranceFreeTitle2 = 32316;
+inline constexpr int kRowObservations = 32317;
+inline constexpr int kRowToleranceMean = 32318;
+inline constexpr int kRowToleranceSigma = 32319;
+inline constexpr int kRowConfidenceLevel = 32320;
+inline constexpr int kRowPopulationIncluded = 32321;
+inline constexpr int kRowLowerInterval = 32322;
+inline constexpr int kRowUpperInterval = 32323;
+inline constexpr int kToleranceNotAvailable = 32324;
+inline constexpr int kStatusTolerance = 32325;
+
 }  // namespace kpa::capability::strings
