@@ -19,8 +19,7 @@ std::optional<double> Finite(double value) {
 
 std::optional<double> NormalToleranceFactor(std::int64_t ntol, double prop, double gamma,
                                             bool two_sided) {
-  if (ntol < 2 || !(prop > 0.0 && prop < 1.0) || !(gamma > 0.0 && gamma < 1.0))
-    return std::nullopt;
+  if (ntol < 2 || !(prop > 0.0 && prop < 1.0) || !(gamma > 0.0 && gamma < 1.0)) return std::nullopt;
   const double n = static_cast<double>(ntol);
   const double nu = n - 1.0;
   std::int16_t fault = 0;
@@ -41,8 +40,8 @@ std::optional<double> FreeToleranceConfidence(std::int64_t count, double prop, b
   if (count < 1 || !(prop > 0.0 && prop < 1.0)) return std::nullopt;
   const double n = static_cast<double>(count);
   if (!two_sided) return Finite(1.0 - std::pow(prop, n));
-  return Finite(1.0 - p::ChiSquareTailProbability(4.0 * (n - 0.5) * (1.0 - prop) / (1.0 + prop),
-                                                  4.0));
+  return Finite(1.0 -
+                p::ChiSquareTailProbability(4.0 * (n - 0.5) * (1.0 - prop) / (1.0 + prop), 4.0));
 }
 
 std::optional<double> FreeToleranceProportion(std::int64_t count, double gamma, bool two_sided) {

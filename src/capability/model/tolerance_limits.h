@@ -21,7 +21,8 @@ namespace kpa::capability {
 // freedom; one-sided 1 - p^N), and the proportion included with confidence gamma
 // (two-sided 1 - 2/(4 (N - 0.5)/chi2 + 1), chi2 exceeded with probability 1 - gamma;
 // one-sided (1 - gamma)^(1/N)).
-[[nodiscard]] std::optional<double> FreeToleranceConfidence(std::int64_t n, double p, bool two_sided);
+[[nodiscard]] std::optional<double> FreeToleranceConfidence(std::int64_t n, double p,
+                                                            bool two_sided);
 [[nodiscard]] std::optional<double> FreeToleranceProportion(std::int64_t n, double gamma,
                                                             bool two_sided);
 

@@ -28,8 +28,7 @@ TEST(ToleranceLimits, NormalFactorsMatchBoost) {
       // Beyond 100 degrees of freedom the library's noncentral t is the normal approximation
       // of AS 5: a few tenths of a percent.
       const double tolerance = nu > 100 ? 5e-3 : 2e-5;
-      EXPECT_NEAR(*NormalToleranceFactor(n, p, 0.95, false), one, tolerance * one)
-          << n << " " << p;
+      EXPECT_NEAR(*NormalToleranceFactor(n, p, 0.95, false), one, tolerance * one) << n << " " << p;
     }
   EXPECT_NEAR(*NormalToleranceFactor(30, 0.95, 0.95, true), 2.550, 5e-4);
   EXPECT_FALSE(NormalToleranceFactor(30, 1.0, 0.95, true));
