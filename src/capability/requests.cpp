@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "capability/frequency_requests.h"
 #include "capability/nonnormal_requests.h"
 #include "resources/ids/capability_strings.h"
 
@@ -201,6 +202,8 @@ constexpr std::array kRequests = {
     Row{CapabilityRequest::kHistogramIndices, &HistogramIndicesRequest},
     Row{CapabilityRequest::kNonNormalIndices, &GeneralNonNormalIndices},
     Row{CapabilityRequest::kToleranceLimits, &ToleranceLimits},
+    Row{CapabilityRequest::kFrequencyAndNormality, &FrequencyTableRequest},
+    Row{CapabilityRequest::kFrequencyNonNormal, &NonNormalFrequencyTableRequest},
 };
 
 const Row* FindRow(CapabilityRequest code) {

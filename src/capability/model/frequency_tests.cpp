@@ -19,11 +19,11 @@ struct CriticalRow {
 
 // Massey (1951) as printed for the capability analysis; beyond the last row c / sqrt(N).
 constexpr CriticalRow kKnown[] = {
-    {1, {.900, .925, .950, .975, .995}}, {2, {.684, .726, .776, .842, .929}},
-    {3, {.565, .597, .642, .708, .828}}, {4, {.494, .525, .564, .624, .733}},
-    {5, {.446, .474, .510, .565, .669}}, {6, {.410, .436, .470, .521, .618}},
-    {7, {.381, .405, .438, .486, .577}}, {8, {.358, .381, .411, .457, .543}},
-    {9, {.339, .360, .388, .432, .514}}, {10, {.322, .342, .368, .410, .490}},
+    {1, {.900, .925, .950, .975, .995}},  {2, {.684, .726, .776, .842, .929}},
+    {3, {.565, .597, .642, .708, .828}},  {4, {.494, .525, .564, .624, .733}},
+    {5, {.446, .474, .510, .565, .669}},  {6, {.410, .436, .470, .521, .618}},
+    {7, {.381, .405, .438, .486, .577}},  {8, {.358, .381, .411, .457, .543}},
+    {9, {.339, .360, .388, .432, .514}},  {10, {.322, .342, .368, .410, .490}},
     {11, {.307, .326, .352, .391, .468}}, {12, {.295, .313, .338, .375, .450}},
     {13, {.284, .302, .325, .361, .433}}, {14, {.274, .292, .314, .349, .418}},
     {15, {.266, .283, .304, .338, .404}}, {16, {.258, .274, .295, .328, .392}},
@@ -93,8 +93,8 @@ int KolmogorovLevelsExceeded(double d, std::int64_t n, KolmogorovTable table) {
   const std::span<const CriticalRow> rows =
       known ? std::span<const CriticalRow>(kKnown) : std::span<const CriticalRow>(kLilliefors);
   std::array<double, 5> critical{};
-  const auto row = std::find_if(rows.begin(), rows.end(),
-                                [&](const CriticalRow& r) { return n <= r.n; });
+  const auto row =
+      std::find_if(rows.begin(), rows.end(), [&](const CriticalRow& r) { return n <= r.n; });
   if (row != rows.end()) {
     critical = row->d;
   } else {

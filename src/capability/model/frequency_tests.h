@@ -11,8 +11,8 @@ namespace kpa::capability {
 
 struct ChiSquareTest {
   double chi2 = 0.0;
-  std::int64_t df = 0;        // shown as 0 when the count would be negative
-  std::optional<double> p;    // none below 1 degree of freedom
+  std::int64_t df = 0;      // shown as 0 when the count would be negative
+  std::optional<double> p;  // none below 1 degree of freedom
   std::int64_t merges = 0;
 };
 

@@ -298,4 +298,29 @@ inline constexpr int kRowUpperInterval = 32323;
 inline constexpr int kToleranceNotAvailable = 32324;
 inline constexpr int kStatusTolerance = 32325;
 
+// Frequency tables.
+inline constexpr int kFreqObservedUpper = 32326;
+inline constexpr int kFreqCountLower = 32327;
+inline constexpr int kFreqCumulativeUpper = 32328;
+inline constexpr int kFreqObservedLower = 32329;
+inline constexpr int kFreqPercentUpper = 32330;
+inline constexpr int kFreqCumPercentUpper = 32331;
+inline constexpr int kFreqExpectedUpper = 32332;
+inline constexpr int kFreqExpectedLower = 32333;
+inline constexpr int kFreqChiUpper = 32334;
+inline constexpr int kFreqChiLower = 32335;
+inline constexpr int kFreqBoundHeader = 32336;
+inline constexpr int kFreqInfinity = 32337;
+inline constexpr int kFreqNormalTitle = 32338;
+inline constexpr int kFreqChiLine = 32339;
+inline constexpr int kFreqKsLine = 32340;
+inline constexpr int kFreqVariableLine = 32341;
+inline constexpr int kFreqJohnsonLine = 32342;
+inline constexpr int kFreqNotSignificant = 32343;
+inline constexpr int kStatusExpected = 32344;
+inline constexpr int kStatusChiSquare = 32345;
+
+inline constexpr int kFreqFittedKs = 32346;
+inline constexpr int kFreqFittedChi = 32347;
+
 }  // namespace kpa::capability::strings

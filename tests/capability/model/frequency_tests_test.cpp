@@ -29,8 +29,8 @@ TEST(ChiSquareOfCategories, MergesShortCategoriesForwardAndTheLastBackward) {
   EXPECT_EQ(none.df, 0);
   EXPECT_FALSE(none.p);
   // A negative expected count counts as 0 and divides nothing.
-  const ChiSquareTest clamped = ChiSquareOfCategories(std::vector<double>{1, 20, 20},
-                                                      std::vector<double>{-0.5, 20, 20}, 0);
+  const ChiSquareTest clamped =
+      ChiSquareOfCategories(std::vector<double>{1, 20, 20}, std::vector<double>{-0.5, 20, 20}, 0);
   EXPECT_TRUE(std::isfinite(clamped.chi2));
 }
 
