@@ -2,7 +2,9 @@
 // the results dialog of the normal and general non-normal distributions and the results
 // dialog of aggregated data and those of the named distributions. Members follow the type-library
 // order, which fixes their dispatch identifiers.
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "automation/dialog_automation.h"
 #include "automation/interface_members.h"
@@ -182,7 +184,67 @@ constexpr MemberRow kResultsVariableRow = {"Variable",
                                            &GetVariable,
                                            &PutVariable};
 
-constexpr MemberRow kCapabilityResultsMembers[] = {
+// The rows of each table in turn, as one constant table: interfaces that carry the same runs
+// of members write them once.
+template <std::size_t... kSizes>
+constexpr std::array<MemberRow, (kSizes + ...)> Joined(const MemberRow (&... parts)[kSizes]) {
+  std::array<MemberRow, (kSizes + ...)> rows{};
+  std::size_t at = 0;
+  ((std::copy(std::begin(parts), std::end(parts), rows.begin() + static_cast<std::ptrdiff_t>(at)),
+    at += kSizes),
+   ...);
+  return rows;
+}
+
+// The probability-plot options, tolerance fields and interval and histogram options of the
+// results dialogs.
+constexpr MemberRow kPlotOptionRows[] = {
+    {"AverageTiedRanks", MT::kInteger, AC::kReadWrite, c::kAverageTiedRanks,
+     "Average tied ranks, in probability plots"},
+    {"QuantilesProbabilitiesOnHorizontalAxis", MT::kInteger, AC::kReadWrite,
+     c::kQuantilesHorizontal,
+     "Place theoretical quantiles and probabilities on horizontal (X) axis, in quantile and "
+     "probability plots"},
+    {"QuantilesProbabilitiesOnVerticalAxis", MT::kInteger, AC::kReadWrite, c::kQuantilesVertical,
+     "Place theoretical quantiles and probabilities on vertical (Y) axis, in quantile and "
+     "probability plots"},
+    {"ValueForAdjustingRanks", MT::kDouble, AC::kReadWrite, c::kRankAdjustment,
+     "Value for adjusting ranks, in probability plots"},
+    {"ValueForAdjustingN", MT::kDouble, AC::kReadWrite, c::kNAdjustment,
+     "Value for adjusting N, in probability plots"},
+};
+
+constexpr MemberRow kToleranceRows[] = {
+    {"NumberOfCasesForToleranceLimits", MT::kInteger, AC::kReadWrite, c::kToleranceN,
+     "Number of cases, for computation of tolerance limits"},
+    {"PercentIncludedForToleranceLimits", MT::kDouble, AC::kReadWrite, c::kTolerancePercent,
+     "Percent included, for computation of tolerance limits"},
+    {"ConfidenceLevelForToleranceLimits", MT::kDouble, AC::kReadWrite, c::kToleranceConfidence,
+     "Confidence level, for computation of tolerance limits"},
+    {"BaseOnPercentOfCasesIncluded", MT::kInteger, AC::kReadWrite, c::kBaseOnPercent,
+     "Compute distribution free tolerance limits based on percent of cases included"},
+    {"BaseOnConfidenceLevel", MT::kInteger, AC::kReadWrite, c::kBaseOnConfidence,
+     "Compute distribution free tolerance limits based on confidence level"},
+};
+
+constexpr MemberRow kIntervalRows[] = {
+    {"FrequencyTabulationLowerLimit", MT::kDouble, AC::kReadWrite, c::kHistogramLower,
+     "Lower limit for frequency tables and histograms"},
+    {"FrequencyTabulationUpperLimit", MT::kDouble, AC::kReadWrite, c::kHistogramUpper,
+     "Upper limit for frequency tables and histograms"},
+    {"FrequencyTabulationNumberOfCategories", MT::kInteger, AC::kReadWrite, c::kCategories,
+     "Number of categories, for computation of frequency tables and histograms"},
+    {"ShowProcessCapabilityIndices", MT::kInteger, AC::kReadWrite, c::kShowIndices,
+     "Show process capability indices in plots"},
+    {"SigmaLimitsAtEquivalentPercentiles", MT::kInteger, AC::kReadWrite, c::kLimitsAtPercentiles,
+     "Place sigma limits at equivalent percentiles"},
+    {"NeatIntervals", MT::kInteger, AC::kReadWrite, c::kNeatIntervals,
+     "Compute neat intervals, for frequency tables and histograms"},
+    {"MoveTitlesToAvoidOverlappingText", MT::kInteger, AC::kReadWrite, c::kMoveTitles,
+     "Move titles to avoid overlapping text, in capability summary histograms"},
+};
+
+constexpr MemberRow kCapabilityResultsHeadRows[] = {
     kResultsVariableRow,
     kProcessTypeRow,
     kNominalRow,
@@ -233,48 +295,14 @@ constexpr MemberRow kCapabilityResultsMembers[] = {
      "Probability-probability (P-P) plot, normal distribution"},
     {"ProbabilityProbabilityPlotNN", MT::kAction, AC::kCall, c::kProbabilityPlotNonNormal,
      "Probability-probability (P-P) plot, general non-normal distribution"},
-    {"AverageTiedRanks", MT::kInteger, AC::kReadWrite, c::kAverageTiedRanks,
-     "Average tied ranks, in probability plots"},
-    {"QuantilesProbabilitiesOnHorizontalAxis", MT::kInteger, AC::kReadWrite,
-     c::kQuantilesHorizontal,
-     "Place theoretical quantiles and probabilities on horizontal (X) axis, in quantile and "
-     "probability plots"},
-    {"QuantilesProbabilitiesOnVerticalAxis", MT::kInteger, AC::kReadWrite, c::kQuantilesVertical,
-     "Place theoretical quantiles and probabilities on vertical (Y) axis, in quantile and "
-     "probability plots"},
-    {"ValueForAdjustingRanks", MT::kDouble, AC::kReadWrite, c::kRankAdjustment,
-     "Value for adjusting ranks, in probability plots"},
-    {"ValueForAdjustingN", MT::kDouble, AC::kReadWrite, c::kNAdjustment,
-     "Value for adjusting N, in probability plots"},
-    {"NumberOfCasesForToleranceLimits", MT::kInteger, AC::kReadWrite, c::kToleranceN,
-     "Number of cases, for computation of tolerance limits"},
-    {"PercentIncludedForToleranceLimits", MT::kDouble, AC::kReadWrite, c::kTolerancePercent,
-     "Percent included, for computation of tolerance limits"},
-    {"ConfidenceLevelForToleranceLimits", MT::kDouble, AC::kReadWrite, c::kToleranceConfidence,
-     "Confidence level, for computation of tolerance limits"},
-    {"BaseOnPercentOfCasesIncluded", MT::kInteger, AC::kReadWrite, c::kBaseOnPercent,
-     "Compute distribution free tolerance limits based on percent of cases included"},
-    {"BaseOnConfidenceLevel", MT::kInteger, AC::kReadWrite, c::kBaseOnConfidence,
-     "Compute distribution free tolerance limits based on confidence level"},
-    {"FrequencyTabulationLowerLimit", MT::kDouble, AC::kReadWrite, c::kHistogramLower,
-     "Lower limit for frequency tables and histograms"},
-    {"FrequencyTabulationUpperLimit", MT::kDouble, AC::kReadWrite, c::kHistogramUpper,
-     "Upper limit for frequency tables and histograms"},
-    {"FrequencyTabulationNumberOfCategories", MT::kInteger, AC::kReadWrite, c::kCategories,
-     "Number of categories, for computation of frequency tables and histograms"},
-    {"ShowProcessCapabilityIndices", MT::kInteger, AC::kReadWrite, c::kShowIndices,
-     "Show process capability indices in plots"},
-    {"SigmaLimitsAtEquivalentPercentiles", MT::kInteger, AC::kReadWrite, c::kLimitsAtPercentiles,
-     "Place sigma limits at equivalent percentiles"},
-    {"NeatIntervals", MT::kInteger, AC::kReadWrite, c::kNeatIntervals,
-     "Compute neat intervals, for frequency tables and histograms"},
-    {"MoveTitlesToAvoidOverlappingText", MT::kInteger, AC::kReadWrite, c::kMoveTitles,
-     "Move titles to avoid overlapping text, in capability summary histograms"},
 };
 
-// The results dialogs of the named distributions, one parameter and two: their own rows
-// first, then the rows both carry.
-constexpr MemberRow kNamedResultsSharedRows[] = {
+constexpr auto kCapabilityResultsMembers =
+    Joined(kCapabilityResultsHeadRows, kPlotOptionRows, kToleranceRows, kIntervalRows);
+
+// The results dialogs of the named distributions, one parameter and two: their own rows,
+// then the actions both carry, then the options they share with the normal dialog.
+constexpr MemberRow kNamedActionRows[] = {
     kSigmaLimitsRow,
     {"DescriptiveStatistics", MT::kAction, AC::kCall, c::kDescriptiveStatistics,
      "Descriptive statistics"},
@@ -293,33 +321,6 @@ constexpr MemberRow kNamedResultsSharedRows[] = {
      "Normal probability plot"},
     {"ProbabilityProbabilityPlot", MT::kAction, AC::kCall, c::kProbabilityPlot,
      "Probability-probability (P-P) plot"},
-    {"AverageTiedRanks", MT::kInteger, AC::kReadWrite, c::kAverageTiedRanks,
-     "Average tied ranks, in probability plots"},
-    {"QuantilesProbabilitiesOnHorizontalAxis", MT::kInteger, AC::kReadWrite,
-     c::kQuantilesHorizontal,
-     "Place theoretical quantiles and probabilities on horizontal (X) axis, in quantile and "
-     "probability plots"},
-    {"QuantilesProbabilitiesOnVerticalAxis", MT::kInteger, AC::kReadWrite, c::kQuantilesVertical,
-     "Place theoretical quantiles and probabilities on vertical (Y) axis, in quantile and "
-     "probability plots"},
-    {"ValueForAdjustingRanks", MT::kDouble, AC::kReadWrite, c::kRankAdjustment,
-     "Value for adjusting ranks, in probability plots"},
-    {"ValueForAdjustingN", MT::kDouble, AC::kReadWrite, c::kNAdjustment,
-     "Value for adjusting N, in probability plots"},
-    {"FrequencyTabulationLowerLimit", MT::kDouble, AC::kReadWrite, c::kHistogramLower,
-     "Lower limit for frequency tables and histograms"},
-    {"FrequencyTabulationUpperLimit", MT::kDouble, AC::kReadWrite, c::kHistogramUpper,
-     "Upper limit for frequency tables and histograms"},
-    {"FrequencyTabulationNumberOfCategories", MT::kInteger, AC::kReadWrite, c::kCategories,
-     "Number of categories, for computation of frequency tables and histograms"},
-    {"ShowProcessCapabilityIndices", MT::kInteger, AC::kReadWrite, c::kShowIndices,
-     "Show process capability indices in plots"},
-    {"SigmaLimitsAtEquivalentPercentiles", MT::kInteger, AC::kReadWrite, c::kLimitsAtPercentiles,
-     "Place sigma limits at equivalent percentiles"},
-    {"NeatIntervals", MT::kInteger, AC::kReadWrite, c::kNeatIntervals,
-     "Compute neat intervals, for frequency tables and histograms"},
-    {"MoveTitlesToAvoidOverlappingText", MT::kInteger, AC::kReadWrite, c::kMoveTitles,
-     "Move titles to avoid overlapping text, in capability summary histograms"},
 };
 
 constexpr MemberRow kNamedOneParameterRows[] = {
@@ -350,18 +351,10 @@ constexpr MemberRow kNamedTwoParameterRows[] = {
     {"ValueUserDefinedParameter2", MT::kDouble, AC::kReadWrite, c::kUserParameter2, ""},
 };
 
-// The rows of `first` followed by those of `second`, as one constant table.
-template <std::size_t kFirst, std::size_t kSecond>
-constexpr std::array<MemberRow, kFirst + kSecond> Joined(const MemberRow (&first)[kFirst],
-                                                         const MemberRow (&second)[kSecond]) {
-  std::array<MemberRow, kFirst + kSecond> rows{};
-  for (std::size_t i = 0; i < kFirst; ++i) rows[i] = first[i];
-  for (std::size_t i = 0; i < kSecond; ++i) rows[kFirst + i] = second[i];
-  return rows;
-}
-
-constexpr auto kCapabilityNN1Members = Joined(kNamedOneParameterRows, kNamedResultsSharedRows);
-constexpr auto kCapabilityNN2Members = Joined(kNamedTwoParameterRows, kNamedResultsSharedRows);
+constexpr auto kCapabilityNN1Members =
+    Joined(kNamedOneParameterRows, kNamedActionRows, kPlotOptionRows, kIntervalRows);
+constexpr auto kCapabilityNN2Members =
+    Joined(kNamedTwoParameterRows, kNamedActionRows, kPlotOptionRows, kIntervalRows);
 
 constexpr MemberRow kCapabilitySpecsMembers[] = {
     kProcessTypeRow,

@@ -100,8 +100,8 @@ RequestStatus Tabulate(RequestContext& context, Model model) {
   }
   table.expected.push_back(std::max(n - total, 0.0));
   request.StatusText(request.Text(strings::kStatusChiSquare));
-  table.chi_square = ChiSquareOfCategories(table.observed, table.expected,
-                                           model == Model::kJohnson ? 4 : 2);
+  table.chi_square =
+      ChiSquareOfCategories(table.observed, table.expected, model == Model::kJohnson ? 4 : 2);
   const std::string name = request.VariableName(run.variable);
   switch (model) {
     case Model::kNormal:

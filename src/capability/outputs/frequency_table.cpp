@@ -33,9 +33,9 @@ bool ShowFrequencyTable(shell::Request& request, const FrequencyTable& t) {
   const auto categories = static_cast<int>(t.observed.size());
   shell::ResultGrid grid(categories, kColumns, kLabelWidth);
   // The chi-square line: statistic, degrees of freedom, p (or n.s.).
-  const std::string p = t.chi_square.p ? FixedText(*t.chi_square.p, 4)
-                                       : std::string(shell::TrimBlanks(
-                                             request.Text(strings::kFreqNotSignificant)));
+  const std::string p =
+      t.chi_square.p ? FixedText(*t.chi_square.p, 4)
+                     : std::string(shell::TrimBlanks(request.Text(strings::kFreqNotSignificant)));
   std::string chi = shell::FillAfterMarks(request.Text(strings::kFreqChiLine), ':',
                                           std::array{FixedText(t.chi_square.chi2, 4)});
   chi = shell::FillAfterMarks(chi, '=', std::array{std::to_string(t.chi_square.df), p});
@@ -63,17 +63,18 @@ bool ShowFrequencyTable(shell::Request& request, const FrequencyTable& t) {
   for (std::size_t i = 0; i < lines.size() && i < 3; ++i)
     grid.Title(static_cast<int>(i) + 1, lines[i]);
   grid.Header(request.Text(strings::kFreqBoundHeader));
-  const int upper[kColumns] = {strings::kFreqObservedUpper,   strings::kFreqCumulativeUpper,
-                               strings::kFreqPercentUpper,    strings::kFreqCumPercentUpper,
-                               strings::kFreqExpectedUpper,   strings::kFreqCumulativeUpper,
-                               strings::kFreqPercentUpper,    strings::kFreqCumPercentUpper,
-                               strings::kFreqObservedUpper,   strings::kFreqChiUpper};
+  const int upper[kColumns] = {strings::kFreqObservedUpper, strings::kFreqCumulativeUpper,
+                               strings::kFreqPercentUpper,  strings::kFreqCumPercentUpper,
+                               strings::kFreqExpectedUpper, strings::kFreqCumulativeUpper,
+                               strings::kFreqPercentUpper,  strings::kFreqCumPercentUpper,
+                               strings::kFreqObservedUpper, strings::kFreqChiUpper};
   const int lower[kColumns] = {strings::kFreqCountLower,    strings::kFreqObservedLower,
                                strings::kFreqObservedLower, strings::kFreqObservedLower,
                                strings::kFreqCountLower,    strings::kFreqExpectedLower,
                                strings::kFreqExpectedLower, strings::kFreqExpectedLower,
                                strings::kFreqExpectedLower, strings::kFreqChiLower};
-  for (int c = 0; c < kColumns; ++c) grid.Heading(c, request.Text(upper[c]), request.Text(lower[c]));
+  for (int c = 0; c < kColumns; ++c)
+    grid.Heading(c, request.Text(upper[c]), request.Text(lower[c]));
   grid.Format(0, 10, 0);
   grid.Format(1, 10, 0);
   double n = 0.0;
@@ -88,9 +89,15 @@ bool ShowFrequencyTable(shell::Request& request, const FrequencyTable& t) {
     const double e = t.expected[i];
     cum_o += o;
     cum_e += e;
-    const double values[kColumns] = {o,           cum_o,         100.0 * o / n,
-                                     100.0 * cum_o / n, e,      cum_e,
-                                     100.0 * e / n, 100.0 * cum_e / n, o - e,
+    const double values[kColumns] = {o,
+                                     cum_o,
+                                     100.0 * o / n,
+                                     100.0 * cum_o / n,
+                                     e,
+                                     cum_e,
+                                     100.0 * e / n,
+                                     100.0 * cum_e / n,
+                                     o - e,
                                      e > 0.0 ? (o - e) * (o - e) / e : 0.0};
     for (int c = 0; c < kColumns; ++c) grid.Set(k, c, n > 0.0 ? values[c] : 0.0);
   }
