@@ -18,6 +18,9 @@ constexpr double kFieldLimit = 9999999.0;
 constexpr double kSmallestSigma = 1e-22;
 constexpr double kMinToleranceN = 3.0;
 constexpr double kMaxToleranceN = 32000.0;
+constexpr double kFewestCategories = 5.0;
+constexpr double kMostCategories = 50.0;
+constexpr int kDefaultIntervals = 10;
 
 bool ShowAndRelease(shell::Request& request, shell::ResultTable& table) {
   const bool shown = request.Show(table);
@@ -54,8 +57,19 @@ RequestStatus Initialise(RequestContext& context) {
   if (state.Grouped())
     fields.within_sigma = ClampIntoField(state.sigma_within_computed, kSmallestSigma, kFieldLimit);
   if (!state.aggregated) {
-    fields.histogram_lower = ClampIntoField(state.minimum, -kFieldLimit, kFieldLimit);
-    fields.histogram_upper = ClampIntoField(state.maximum, -kFieldLimit, kFieldLimit);
+    // The frequency fields from the host's neat scale of the data: its limits, and its
+    // number of steps plus one categories, clamped into what the fields accept.
+    const host::AxisScale scale =
+        context.request.ScaleAxis(state.minimum, state.maximum, kDefaultIntervals);
+    const bool neat = scale.step > 0.0 && scale.maximum > scale.minimum;
+    fields.histogram_lower =
+        ClampIntoField(neat ? scale.minimum : state.minimum, -kFieldLimit, kFieldLimit);
+    fields.histogram_upper =
+        ClampIntoField(neat ? scale.maximum : state.maximum, -kFieldLimit, kFieldLimit);
+    if (neat)
+      fields.categories = static_cast<std::int64_t>(
+          ClampIntoField(std::round((scale.maximum - scale.minimum) / scale.step) + 1.0,
+                         kFewestCategories, kMostCategories));
     if (!(fields.histogram_upper > fields.histogram_lower)) {
       if (fields.histogram_lower >= kFieldLimit) fields.histogram_lower = kFieldLimit - 1.0;
       fields.histogram_upper = fields.histogram_lower + 1.0;

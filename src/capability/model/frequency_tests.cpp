@@ -54,31 +54,43 @@ constexpr std::array<double, 5> kLillieforsLarge = {.736, .768, .805, .886, 1.03
 ChiSquareTest ChiSquareOfCategories(std::span<const double> observed,
                                     std::span<const double> expected, int estimated) {
   ChiSquareTest test;
-  std::vector<std::pair<double, double>> merged;  // observed, expected
-  double o = 0.0;
-  double e = 0.0;
-  for (std::size_t k = 0; k < observed.size() && k < expected.size(); ++k) {
-    o += observed[k];
-    e += std::max(expected[k], 0.0);
-    if (e >= kFewestExpected) {
-      merged.emplace_back(o, e);
-      o = e = 0.0;
-    } else if (k + 1 < observed.size()) {
+  struct Group {
+    double observed = 0.0;
+    double expected = 0.0;
+    std::size_t last = 0;  // the category that closes it
+  };
+  std::vector<Group> merged;
+  Group open;
+  const std::size_t count = std::min(observed.size(), expected.size());
+  for (std::size_t k = 0; k < count; ++k) {
+    open.observed += observed[k];
+    open.expected += std::max(expected[k], 0.0);
+    open.last = k;
+    if (open.expected >= kFewestExpected) {
+      merged.push_back(open);
+      open = Group{};
+    } else if (k + 1 < count) {
       ++test.merges;
     }
   }
   // A last group short of 5 joins the one before it.
-  if (e > 0.0 || o > 0.0) {
+  if (open.expected > 0.0 || open.observed > 0.0) {
     if (!merged.empty()) {
-      merged.back().first += o;
-      merged.back().second += e;
+      merged.back().observed += open.observed;
+      merged.back().expected += open.expected;
+      merged.back().last = open.last;
       ++test.merges;
     } else {
-      merged.emplace_back(o, e);
+      merged.push_back(open);
     }
   }
-  for (const auto& [obs, exp] : merged)
-    if (exp > 0.0) test.chi2 += (obs - exp) * (obs - exp) / exp;
+  test.terms.assign(count, std::nullopt);
+  for (const Group& g : merged) {
+    if (!(g.expected > 0.0)) continue;
+    const double term = (g.observed - g.expected) * (g.observed - g.expected) / g.expected;
+    test.chi2 += term;
+    test.terms[g.last] = term;
+  }
   const auto df = static_cast<std::int64_t>(merged.size()) - 1 - estimated;
   test.df = std::max<std::int64_t>(df, 0);
   if (df >= 1) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 namespace kpa::capability {
 
@@ -14,6 +15,8 @@ struct ChiSquareTest {
   std::int64_t df = 0;      // shown as 0 when the count would be negative
   std::optional<double> p;  // none below 1 degree of freedom
   std::int64_t merges = 0;
+  // Per category: the (O - E)^2 / E of the merged group that ends there, none elsewhere.
+  std::vector<std::optional<double>> terms;
 };
 
 // Categories in order; one expecting fewer than 5 is merged into the next (a last one into

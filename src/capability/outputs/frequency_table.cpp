@@ -89,17 +89,12 @@ bool ShowFrequencyTable(shell::Request& request, const FrequencyTable& t) {
     const double e = t.expected[i];
     cum_o += o;
     cum_e += e;
-    const double values[kColumns] = {o,
-                                     cum_o,
-                                     100.0 * o / n,
-                                     100.0 * cum_o / n,
-                                     e,
-                                     cum_e,
-                                     100.0 * e / n,
-                                     100.0 * cum_e / n,
-                                     o - e,
-                                     e > 0.0 ? (o - e) * (o - e) / e : 0.0};
-    for (int c = 0; c < kColumns; ++c) grid.Set(k, c, n > 0.0 ? values[c] : 0.0);
+    const double values[kColumns - 1] = {o,    cum_o, 100.0 * o / n, 100.0 * cum_o / n,
+                                         e,    cum_e, 100.0 * e / n, 100.0 * cum_e / n,
+                                         o - e};
+    for (int c = 0; c < kColumns - 1; ++c) grid.Set(k, c, n > 0.0 ? values[c] : 0.0);
+    // The chi-square term of the merged group that ends at this category.
+    if (i < t.chi_square.terms.size()) grid.Set(k, kColumns - 1, t.chi_square.terms[i]);
   }
   return grid.Show(request);
 }

@@ -22,6 +22,10 @@ TEST(ChiSquareOfCategories, MergesShortCategoriesForwardAndTheLastBackward) {
   const double chi2 = (11.0 - 12.0) * (11.0 - 12.0) / 12.0 + (11.0 - 10.0) * (11.0 - 10.0) / 10.0;
   EXPECT_NEAR(test.chi2, chi2, 1e-12);
   EXPECT_EQ(test.df, 1);
+  // The terms stand at the categories that close each group: the third and the last.
+  ASSERT_EQ(test.terms.size(), 5u);
+  EXPECT_FALSE(test.terms[0] || test.terms[1] || test.terms[3]);
+  EXPECT_NEAR(*test.terms[2] + *test.terms[4], chi2, 1e-12);
   ASSERT_TRUE(test.p);
   EXPECT_NEAR(*test.p, cdf(complement(boost::math::chi_squared(1.0), chi2)), 2e-5);
   // Two estimated parameters leave no degree of freedom: no p, df shown as 0.
