@@ -94,17 +94,8 @@ bool NamedResultsDialog::HasSecondParameter() const {
 }
 
 void NamedResultsDialog::OnInitDialog() {
-  shell::CapabilitySettings& settings = shell::Settings().capability;
-  shell::Control& variables = GetControl(c::kVariable);
-  for (const auto& run : settings.runs)
-    variables.items.push_back(Host().VariableName(run.variable));
-  variables.value = static_cast<std::int64_t>(settings.current_run);
-  shell::Control& types = GetControl(c::kProcessType);
-  for (const int name : {strings::kProcessTypeNominalDelta, strings::kProcessTypeLowerNominalUpper,
-                         strings::kProcessTypeLowerNominal, strings::kProcessTypeNominalUpper})
-    types.items.push_back(Text(name));
-  for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical})
-    GetControl(id).radio_group = 1;
+  const shell::CapabilitySettings& settings = shell::Settings().capability;
+  FillLists();
   const auto [first, second] = Captions(settings.distribution);
   GetControl(c::kParameter1Caption).value = Text(first);
   if (HasSecondParameter()) GetControl(c::kParameter2Caption).value = Text(second);

@@ -297,7 +297,7 @@ void ResultsDialogBase::HandleSharedChange(int id) {
 
 // --- Raw data.
 
-void RawResultsDialog::OnInitDialog() {
+void RawResultsDialog::FillLists() {
   shell::CapabilitySettings& settings = Capability();
   shell::Control& variables = GetControl(c::kVariable);
   for (const auto& run : settings.runs)
@@ -307,6 +307,10 @@ void RawResultsDialog::OnInitDialog() {
   for (const int name : kProcessTypeNames) types.items.push_back(Text(name));
   for (const int id : {c::kQuantilesHorizontal, c::kQuantilesVertical})
     GetControl(id).radio_group = 1;
+}
+
+void RawResultsDialog::OnInitDialog() {
+  FillLists();
   for (const int id : {c::kBaseOnPercent, c::kBaseOnConfidence}) GetControl(id).radio_group = 2;
   (void)LoadCurrentVariable();
 }

@@ -59,6 +59,8 @@ class RawResultsDialog : public ResultsDialogBase {
   void OnControlChanged(int id) override;
   bool HasOptionFields() const override { return true; }
   void SwitchTo(std::size_t run);
+  // The variable and specification-type lists and the axis radio group.
+  void FillLists();
 };
 
 // The results dialogs of the named distributions: one parameter (template 3116, exponential
