@@ -17,8 +17,6 @@
 namespace kpa::capability {
 namespace {
 
-enum class Model { kNormal, kJohnson, kFitted };
-
 // The decimals (0 to 8) that write the width exactly.
 int DecimalsOf(double width) {
   for (int d = 0; d < 8; ++d) {
@@ -53,42 +51,56 @@ std::vector<double> BoundsOf(const shell::Request& request, const shell::Capabil
   return b;
 }
 
-RequestStatus Tabulate(RequestContext& context, Model model) {
+}  // namespace
+
+CategoryCounts CountCategories(const shell::Request& request,
+                               const shell::CapabilityVariableRun& run,
+                               std::span<const double> sorted) {
+  CategoryCounts counts;
+  counts.bounds = BoundsOf(request, run.state, run.fields, counts.width);
+  counts.observed.assign(counts.bounds.size() + 1, 0.0);
+  for (const double x : sorted) {
+    const auto at = std::lower_bound(counts.bounds.begin(), counts.bounds.end(), x);
+    counts.observed[static_cast<std::size_t>(at - counts.bounds.begin())] += 1.0;
+  }
+  return counts;
+}
+
+ModelLaw LawOf(const shell::CapabilityVariableRun& run, LawKind kind) {
+  ModelLaw law;
+  law.mu = run.state.mu;
+  law.sigma = run.state.sigma_total;
+  law.johnson = run.state.johnson;
+  const auto fit = FitInUse(run);
+  law.kind = kind == LawKind::kFitted && !fit ? LawKind::kNormal : kind;
+  if (fit) law.fitted = *fit;
+  return law;
+}
+
+namespace {
+
+RequestStatus Tabulate(RequestContext& context, LawKind model) {
   shell::Request& request = context.request;
   shell::CapabilityVariableRun& run = context.run;
   const shell::CapabilityState& state = run.state;
   if (state.aggregated || state.observations.empty()) return RequestStatus::kNotAvailable;
-  const auto fit = FitInUse(run);
-  if (model == Model::kJohnson && !state.johnson_usable) {
+  if (model == LawKind::kJohnson && !state.johnson_usable) {
     request.Message(strings::kNonNormalOutOfRange);
     return RequestStatus::kFailed;
   }
+  const ModelLaw law = LawOf(run, model);
+  const auto fit = FitInUse(run);
   const double mu = state.mu;
   const double sigma = state.sigma_total;
-  const std::function<double(double)> cdf = [&](double x) -> double {
-    switch (model) {
-      case Model::kNormal:
-        return probability::NormalIntegral((x - mu) / sigma, false);
-      case Model::kJohnson:
-        return JohnsonDistributionFunction((x - mu) / sigma, state.johnson).value_or(0.0);
-      case Model::kFitted:
-        return FittedDistributionFunction(*fit, x);
-    }
-    return 0.0;
-  };
+  const auto cdf = [&law](double x) { return LawDistributionFunction(law, x); };
   request.StatusText(request.Text(strings::kStatusExpected));
   std::vector<double> sorted = state.observations;
   std::sort(sorted.begin(), sorted.end());
   FrequencyTable table;
-  double width = 1.0;
-  table.bounds = BoundsOf(request, state, run.fields, width);
-  table.decimals = DecimalsOf(width);
-  const std::size_t categories = table.bounds.size() + 1;
-  table.observed.assign(categories, 0.0);
-  for (const double x : sorted) {
-    const auto at = std::lower_bound(table.bounds.begin(), table.bounds.end(), x);
-    table.observed[static_cast<std::size_t>(at - table.bounds.begin())] += 1.0;
-  }
+  CategoryCounts counts = CountCategories(request, run, sorted);
+  table.bounds = std::move(counts.bounds);
+  table.decimals = DecimalsOf(counts.width);
+  table.observed = std::move(counts.observed);
   const auto n = static_cast<double>(sorted.size());
   double previous = 0.0;
   double total = 0.0;
@@ -101,35 +113,35 @@ RequestStatus Tabulate(RequestContext& context, Model model) {
   table.expected.push_back(std::max(n - total, 0.0));
   request.StatusText(request.Text(strings::kStatusChiSquare));
   table.chi_square =
-      ChiSquareOfCategories(table.observed, table.expected, model == Model::kJohnson ? 4 : 2);
+      ChiSquareOfCategories(table.observed, table.expected, model == LawKind::kJohnson ? 4 : 2);
   const std::string name = request.VariableName(run.variable);
   switch (model) {
-    case Model::kNormal:
+    case LawKind::kNormal:
       table.title = shell::FillAfterMarks(
           shell::FillAfterMarks(request.Text(strings::kFreqNormalTitle), ':', std::array{name}),
           '=', std::array{FixedText(mu, 4), FixedText(sigma, 4)});
       break;
-    case Model::kJohnson:
-    case Model::kFitted:
+    case LawKind::kJohnson:
+    case LawKind::kFitted:
       table.title = shell::FillAfterMarks(
           shell::FillAfterMarks(request.Text(strings::kFreqVariableLine), ':', std::array{name}),
           '=', std::array{FixedText(mu, 4), FixedText(sigma, 4)});
       break;
   }
-  if (model == Model::kJohnson)
+  if (model == LawKind::kJohnson)
     table.model_line = shell::FillAfterMarks(
         request.Text(strings::kFreqJohnsonLine), '=',
         std::array{FixedText(state.skewness, 4), FixedText(state.kurtosis, 4)});
-  if (model == Model::kFitted)
+  if (model == LawKind::kFitted)
     table.model_line = request.Text(strings::kParameter1Label) + FixedText(fit->parameter1, 4) +
                        request.Text(strings::kParameter2Label) + FixedText(fit->parameter2, 4);
-  if (model != Model::kJohnson) {
+  if (model != LawKind::kJohnson) {
     const double d = KolmogorovSmirnovDistance(sorted, cdf);
     const auto count = static_cast<std::int64_t>(sorted.size());
     table.ks_d = d;
-    table.fitted = model == Model::kFitted;
+    table.fitted = law.kind == LawKind::kFitted;
     table.ks_known = KolmogorovLevelsExceeded(d, count, KolmogorovTable::kKnownParameters);
-    if (model == Model::kNormal)
+    if (model == LawKind::kNormal)
       table.ks_lilliefors = KolmogorovLevelsExceeded(d, count, KolmogorovTable::kLilliefors);
   }
   return ShowFrequencyTable(request, table) ? RequestStatus::kDone : RequestStatus::kFailed;
@@ -138,11 +150,11 @@ RequestStatus Tabulate(RequestContext& context, Model model) {
 }  // namespace
 
 RequestStatus FrequencyTableRequest(RequestContext& context) {
-  return Tabulate(context, context.run.named_fit ? Model::kFitted : Model::kNormal);
+  return Tabulate(context, context.run.named_fit ? LawKind::kFitted : LawKind::kNormal);
 }
 
 RequestStatus NonNormalFrequencyTableRequest(RequestContext& context) {
-  return Tabulate(context, Model::kJohnson);
+  return Tabulate(context, LawKind::kJohnson);
 }
 
 }  // namespace kpa::capability

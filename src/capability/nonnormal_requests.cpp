@@ -33,8 +33,7 @@ struct RunBasis {
 std::optional<RunBasis> BasisOf(const shell::CapabilitySettings& settings,
                                 const shell::CapabilityVariableRun& run) {
   RunBasis basis;
-  const auto found = settings.specifications.find(SpecificationVariable(settings, run));
-  if (found != settings.specifications.end()) basis.record = found->second;
+  basis.record = SpecificationOf(settings, run);
   const auto limits = EffectiveLimits(basis.record);
   if (!limits) return std::nullopt;
   basis.limits = *limits;
@@ -83,11 +82,6 @@ std::optional<PercentileColumn> PearsonColumn(const shell::Request& request,
   return Column(request.Text(strings::kColCurves), request.Text(strings::kColPearson), b.limits,
                 b.limits,
                 {b.mu + b.sigma * *lower, b.mu + b.sigma * *median, b.mu + b.sigma * *upper});
-}
-
-bool HasThreshold(CapabilityDistribution code) {
-  return code != CapabilityDistribution::kNormalAndGeneral &&
-         code != CapabilityDistribution::kExtremeValue;
 }
 
 std::optional<PercentileColumn> FittedColumn(const shell::Request& request,
@@ -179,6 +173,55 @@ RequestStatus NamedDistributionIndices(RequestContext& context) {
 
 namespace {
 
+shell::HistogramIndexSet KeptSet(const PercentileIndices& indices) {
+  return {indices.cp, indices.cpk, indices.cpl, indices.cpu};
+}
+
+}  // namespace
+
+RequestStatus KeepNonNormalIndices(RequestContext& context) {
+  shell::Request& request = context.request;
+  shell::CapabilityVariableRun& run = context.run;
+  if (run.state.aggregated) return RequestStatus::kNotAvailable;
+  const auto basis = BasisOf(context.settings, run);
+  if (!basis) return Refuse(request, strings::kSpecsIncorrect);
+  const auto johnson = JohnsonColumn(request, run.state, *basis);
+  if (!johnson) return Refuse(request, strings::kNonNormalOutOfRange);
+  run.histogram_indices.normal = KeptSet(NormalColumn(request, *basis).indices);
+  run.histogram_indices.non_normal = KeptSet(johnson->indices);
+  return RequestStatus::kDone;
+}
+
+std::optional<shell::HistogramIndexSet> KeptFittedIndices(const RequestContext& context) {
+  if (!context.run.named_fit) return std::nullopt;
+  const auto basis = BasisOf(context.settings, context.run);
+  if (!basis) return std::nullopt;
+  const auto fitted = FittedColumn(context.request, context.run, *basis);
+  if (!fitted) return std::nullopt;
+  return KeptSet(fitted->indices);
+}
+
+std::optional<PercentileEquivalents> PercentileEquivalentsOf(
+    const shell::CapabilityVariableRun& run, bool johnson, double k) {
+  const shell::CapabilityState& state = run.state;
+  if (johnson) {
+    const auto lower = JohnsonVariate(-0.5 * k, state.johnson);
+    const auto upper = JohnsonVariate(0.5 * k, state.johnson);
+    if (!state.johnson_usable || !lower || !upper) return std::nullopt;
+    return PercentileEquivalents{state.mu + state.sigma_total * *lower,
+                                 state.mu + state.sigma_total * *upper};
+  }
+  const auto fit = FitInUse(run);
+  if (!fit) return std::nullopt;
+  const PercentileLevels levels = LevelsOf(k);
+  const auto lower = FittedQuantile(*fit, levels.lower);
+  const auto upper = FittedQuantile(*fit, levels.upper);
+  if (!lower || !upper) return std::nullopt;
+  return PercentileEquivalents{*lower, *upper};
+}
+
+namespace {
+
 RequestStatus SummarizePercentileIndices(shell::Request& request,
                                          shell::CapabilitySettings& settings, bool named) {
   const std::size_t current = settings.current_run;
@@ -256,9 +299,7 @@ RequestStatus FitAllDistributions(shell::Request& request,
                                                        settings.beta_scale, kLikelihoodIterations);
     if (result.status == NamedFitStatus::kFitted) {
       row.parameter1 = result.fit.parameter1;
-      const bool one_parameter = law.code == CapabilityDistribution::kExponential ||
-                                 law.code == CapabilityDistribution::kRayleigh;
-      if (!one_parameter) row.parameter2 = result.fit.parameter2;
+      if (HasSecondParameter(law.code)) row.parameter2 = result.fit.parameter2;
       request.StatusText(request.Text(strings::kStatusKolmogorov));
       row.d = KolmogorovSmirnovDistance(
           sorted, [&](double x) { return FittedDistributionFunction(result.fit, x); });

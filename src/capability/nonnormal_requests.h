@@ -14,6 +14,24 @@ void FitGeneralNonNormal(shell::CapabilityState& state);
 [[nodiscard]] RequestStatus GeneralNonNormalIndices(RequestContext& context);
 [[nodiscard]] RequestStatus NamedDistributionIndices(RequestContext& context);
 
+// Request 311: the normal and the Johnson percentile indices kept for the next histogram,
+// without output.
+[[nodiscard]] RequestStatus KeepNonNormalIndices(RequestContext& context);
+
+// The percentile indices of the run's fitted distribution, for its histogram; none without
+// a fit, a specification or computable percentiles.
+[[nodiscard]] std::optional<shell::HistogramIndexSet> KeptFittedIndices(
+    const RequestContext& context);
+
+// The lower and upper percentile equivalents of mu -/+ k/2 sigma under the Johnson curve
+// (johnson) or the fitted distribution in use; none where a percentile has no value.
+struct PercentileEquivalents {
+  double lower = 0.0;
+  double upper = 0.0;
+};
+[[nodiscard]] std::optional<PercentileEquivalents> PercentileEquivalentsOf(
+    const shell::CapabilityVariableRun& run, bool johnson, double k);
+
 // One table of the Johnson (or the fitted) column of every variable.
 [[nodiscard]] RequestStatus SummarizeJohnsonIndices(shell::Request& request,
                                                     shell::CapabilitySettings& settings);

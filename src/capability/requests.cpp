@@ -6,6 +6,7 @@
 
 #include "capability/frequency_requests.h"
 #include "capability/nonnormal_requests.h"
+#include "capability/plot_requests.h"
 #include "resources/ids/capability_strings.h"
 
 namespace kpa::capability {
@@ -93,9 +94,7 @@ struct RunIndices {
 std::optional<RunIndices> IndicesOf(RequestContext& context) {
   const shell::CapabilityState& state = context.run.state;
   RunIndices result;
-  const auto found =
-      context.settings.specifications.find(SpecificationVariable(context.settings, context.run));
-  if (found != context.settings.specifications.end()) result.record = found->second;
+  result.record = SpecificationOf(context.settings, context.run);
   const auto limits = EffectiveLimits(result.record);
   if (!limits) return std::nullopt;
   result.limits = *limits;
@@ -135,8 +134,10 @@ RequestStatus Indices(RequestContext& context) {
       }
       return RequestStatus::kDone;
     case OutputMode::kKeep:
-      context.run.histogram_indices = {indices->capability.cp, indices->capability.cpk,
-                                       indices->capability.cpl, indices->capability.cpu};
+      context.run.histogram_indices.normal =
+          shell::HistogramIndexSet{indices->capability.cp, indices->capability.cpk,
+                                   indices->capability.cpl, indices->capability.cpu};
+      context.run.histogram_indices.non_normal = KeptFittedIndices(context);
       return RequestStatus::kDone;
     case OutputMode::kEmit:
       break;
@@ -218,6 +219,14 @@ constexpr std::array kRequests = {
     Row{CapabilityRequest::kToleranceLimits, &ToleranceLimits},
     Row{CapabilityRequest::kFrequencyAndNormality, &FrequencyTableRequest},
     Row{CapabilityRequest::kFrequencyNonNormal, &NonNormalFrequencyTableRequest},
+    Row{CapabilityRequest::kNonNormalHistogramIndices, &KeepNonNormalIndices},
+    Row{CapabilityRequest::kSummaryHistogram, &SummaryHistogram},
+    Row{CapabilityRequest::kNonNormalHistogram, &NonNormalHistogram},
+    Row{CapabilityRequest::kQuantileQuantilePlot, &QuantileQuantilePlot},
+    Row{CapabilityRequest::kProbabilityProbabilityPlot, &ProbabilityProbabilityPlot},
+    Row{CapabilityRequest::kNonNormalQuantilePlot, &NonNormalQuantilePlot},
+    Row{CapabilityRequest::kNonNormalProbabilityPlot, &NonNormalProbabilityPlot},
+    Row{CapabilityRequest::kNormalProbabilityPlot, &NormalProbabilityPlot},
 };
 
 const Row* FindRow(CapabilityRequest code) {
@@ -299,6 +308,12 @@ int SpecificationVariable(const shell::CapabilitySettings& settings,
   return run.state.aggregated || settings.input_mode == shell::CapabilityInputMode::kAggregatedData
              ? settings.aggregated_variables[0]
              : run.variable;
+}
+
+shell::ProcessSpecRecord SpecificationOf(const shell::CapabilitySettings& settings,
+                                         const CapabilityVariableRun& run) {
+  const auto found = settings.specifications.find(SpecificationVariable(settings, run));
+  return found != settings.specifications.end() ? found->second : shell::ProcessSpecRecord{};
 }
 
 void ApplyDefaultSpecification(shell::CapabilitySettings& settings,

@@ -27,11 +27,12 @@ enum class CapabilityRequest : std::int16_t {
   kBeyondSpecifications = 4,
   kToleranceLimits = 5,
   kSummaryHistogram = 6,
+  kNormalProbabilityPlot = 7,  // the fitted distributions' dialogs: normal quantiles
   kFrequencyNonNormal = 21,
   kNonNormalIndices = 31,
   kNonNormalHistogram = 62,
-  kNormalQuantilePlot = 71,
-  kNormalProbabilityPlot = 72,
+  kQuantileQuantilePlot = 71,  // normal, or the fitted distribution in its dialogs
+  kProbabilityProbabilityPlot = 72,
   kNonNormalQuantilePlot = 73,
   kNonNormalProbabilityPlot = 74,
   kHistogramIndices = 301,  // normal indices kept for the histogram, no output
@@ -68,6 +69,10 @@ int PassFailureMessage(PassStatus status, bool aggregated);
 // The variable whose specification applies to a run (the means variable for aggregated data).
 int SpecificationVariable(const shell::CapabilitySettings& settings,
                           const shell::CapabilityVariableRun& run);
+
+// The specification record of a run's variable; an undefined one when it has none.
+shell::ProcessSpecRecord SpecificationOf(const shell::CapabilitySettings& settings,
+                                         const shell::CapabilityVariableRun& run);
 
 // Sets a default specification (nominal = grand mean, delta = within-sample sigma) while
 // none was ever defined; used by aggregated data.

@@ -33,39 +33,39 @@ TEST(Commands, DemoRunsCleanAndWritesItsReport) {
   std::filesystem::remove_all(folder);
 }
 
-// The cause-and-effect example drawn end to end, its SVG compared with the reviewed one (six
-// bones with long names and long labels).
-TEST(Commands, CauseEffectExampleDrawsTheReviewedDiagram) {
-  const auto folder = TempFolder("cause-effect");
+// Runs an example into a fresh folder and compares one of its charts with the reviewed SVG.
+void ExpectExampleChart(const char* example, const char* chart, const char* golden) {
+  const auto folder = TempFolder(golden);
   RunOptions options;
-  options.script = std::filesystem::path(KPA_SOURCE_DIR) / "examples" / "cause_effect_defects.kps";
+  options.script = std::filesystem::path(KPA_SOURCE_DIR) / "examples" / example;
   options.out_folder = folder;
   std::ostringstream out;
   std::ostringstream err;
   ASSERT_EQ(RunScript(options, out, err), kExitDone) << err.str();
-  std::ifstream svg(folder / "001.svg", std::ios::binary);
+  std::ifstream svg(folder / chart, std::ios::binary);
   std::stringstream text;
   text << svg.rdbuf();
-  testing::ExpectGoldenFile("tests/cli/golden", "cause_effect_defects.svg", text.str());
+  testing::ExpectGoldenFile("tests/cli/golden", golden, text.str());
   std::filesystem::remove_all(folder);
 }
 
-// The fans drawn on Weibull probability paper (the example's second sheet), compared with the
-// reviewed one: p lines, labelled time lines, the 63.2 % abscissa, the failures at their
-// median ranks and the least-squares line with the parameters read from it.
+// The cause-and-effect example drawn end to end (six bones with long names and long labels).
+TEST(Commands, CauseEffectExampleDrawsTheReviewedDiagram) {
+  ExpectExampleChart("cause_effect_defects.kps", "001.svg", "cause_effect_defects.svg");
+}
+
+// The fans drawn on Weibull probability paper (the example's second sheet): p lines,
+// labelled time lines, the 63.2 % abscissa, the failures at their median ranks and the
+// least-squares line with the parameters read from it.
 TEST(Commands, PaperExampleDrawsTheReviewedSheet) {
-  const auto folder = TempFolder("paper");
-  RunOptions options;
-  options.script = std::filesystem::path(KPA_SOURCE_DIR) / "examples" / "weibull_paper.kps";
-  options.out_folder = folder;
-  std::ostringstream out;
-  std::ostringstream err;
-  ASSERT_EQ(RunScript(options, out, err), kExitDone) << err.str();
-  std::ifstream svg(folder / "002.svg", std::ios::binary);
-  std::stringstream text;
-  text << svg.rdbuf();
-  testing::ExpectGoldenFile("tests/cli/golden", "weibull_paper.svg", text.str());
-  std::filesystem::remove_all(folder);
+  ExpectExampleChart("weibull_paper.kps", "002.svg", "weibull_paper.svg");
+}
+
+// The piston rings' capability histogram: the bars of the neat categories, the normal curve
+// as expected counts, the LSI, NOMINAL and LSS lines with the -/+ 3 sigma lines, and the
+// title lines with the specification and the normal indices.
+TEST(Commands, CapabilityExampleDrawsTheReviewedHistogram) {
+  ExpectExampleChart("capability_pistonrings.kps", "005.svg", "capability_histogram.svg");
 }
 
 TEST(Commands, MembersListsTheLibraryAndOneInterface) {

@@ -161,16 +161,17 @@ void NamedResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kFrequencyAndNormality);
       break;
     case c::kSummaryHistogram:
+      if (GetControl(c::kShowIndices).IntValue() != 0) Issue(CapabilityRequest::kHistogramIndices);
       Issue(CapabilityRequest::kSummaryHistogram);
       break;
     case c::kQuantilePlot:
-      Issue(CapabilityRequest::kNormalQuantilePlot);
+      Issue(CapabilityRequest::kQuantileQuantilePlot);
       break;
     case c::kNormalProbabilityPlot:
-      Issue(CapabilityRequest::kNormalQuantilePlot);
+      Issue(CapabilityRequest::kNormalProbabilityPlot);
       break;
     case c::kProbabilityPlot:
-      Issue(CapabilityRequest::kNormalProbabilityPlot);
+      Issue(CapabilityRequest::kProbabilityProbabilityPlot);
       break;
     default:
       break;

@@ -391,10 +391,10 @@ void RawResultsDialog::OnCommand(int id, int /*notification*/) {
       Issue(CapabilityRequest::kSummaryHistogram);
       break;
     case c::kQuantilePlot:
-      Issue(CapabilityRequest::kNormalQuantilePlot);
+      Issue(CapabilityRequest::kQuantileQuantilePlot);
       break;
     case c::kProbabilityPlot:
-      Issue(CapabilityRequest::kNormalProbabilityPlot);
+      Issue(CapabilityRequest::kProbabilityProbabilityPlot);
       break;
     case c::kIndicesNonNormal:
       Issue(CapabilityRequest::kNonNormalIndices);

@@ -79,6 +79,22 @@ std::optional<double> Finite(double value) {
   return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// Whether the objective at v (value f) is the smallest among the points a thousandth of a
+// step away along each parameter, within rounding.
+bool AtMinimum(const p::QuasiNewtonObjective& objective, std::array<double, 2> v, double f) {
+  constexpr double kMove = 1e-3;
+  const double rounding = 1e-10 * std::max(1.0, std::fabs(f));
+  for (std::size_t i = 0; i < v.size(); ++i) {
+    for (const double move : {-kMove, kMove}) {
+      std::array<double, 2> trial = v;
+      trial[i] += move * std::max(1.0, std::fabs(v[i]));
+      const p::ObjectiveValue value = objective(trial, 0);
+      if (value.failed || value.f < f - rounding) return false;
+    }
+  }
+  return true;
+}
+
 // Minimises the negative log-likelihood from x. Parameters that must be positive (scales and
 // shapes) are searched on their logarithms, so no trial point leaves the domain and a scale
 // of 0.1 is a tenth of the value; the extreme-value location is searched as it is.
@@ -111,8 +127,13 @@ NamedFitStatus Maximise(const Likelihood& likelihood, std::array<double, 2>& x,
     case p::QuasiNewtonStatus::kObjectiveFailed:
       // Parameters the likelihood could not evaluate: never kept as estimates.
       return NamedFitStatus::kNearLimits;
-    case p::QuasiNewtonStatus::kNotPositiveDefinite:
     case p::QuasiNewtonStatus::kNoProgress:
+      // A start already at the optimum (Greenwood and Durand's shape is good to 1e-4) leaves
+      // difference gradients of pure rounding and no descent direction: that is a fit when
+      // no parameter, moved either way, lowers the objective.
+      if (AtMinimum(objective, v, f)) return NamedFitStatus::kFitted;
+      break;
+    case p::QuasiNewtonStatus::kNotPositiveDefinite:
       break;
   }
   return NamedFitStatus::kLikelihoodFailed;
@@ -299,6 +320,12 @@ NamedFitResult FitNamedDistribution(Code code, std::span<const double> observati
   }
   return Result(NamedFitStatus::kNotFitted, fit);
 }
+
+bool HasThreshold(Code code) {
+  return code != Code::kNormalAndGeneral && code != Code::kExtremeValue;
+}
+
+bool HasSecondParameter(Code code) { return code != Code::kExponential && code != Code::kRayleigh; }
 
 std::optional<double> FittedQuantile(const NamedFit& fit, double prob, bool standardised) {
   if (!(prob > 0.0 && prob < 1.0)) return std::nullopt;

@@ -35,6 +35,11 @@ struct NamedFitResult {
   NamedFit fit;  // the estimates, also the approximate ones of kIterationLimit
 };
 
+// Whether a law is shifted by the setup's threshold (all but the normal and the extreme
+// value), and whether it has a second parameter (all but the exponential and Rayleigh).
+[[nodiscard]] bool HasThreshold(shell::CapabilityDistribution code);
+[[nodiscard]] bool HasSecondParameter(shell::CapabilityDistribution code);
+
 // Fits `code` to the observations (any order); `max_iterations` limits the likelihood
 // search.
 [[nodiscard]] NamedFitResult FitNamedDistribution(shell::CapabilityDistribution code,

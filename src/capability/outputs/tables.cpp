@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "capability/model/named_distributions.h"
 #include "capability/outputs/distribution_names.h"
 #include "host/api/special_values.h"
 #include "resources/ids/capability_strings.h"
@@ -390,16 +391,14 @@ std::string ResultsSummaryText(const CapabilityVariableRun& run, const std::stri
   }
   if (run.named_fit) {
     const shell::NamedFit& fit = *run.named_fit;
-    const bool one_parameter = fit.code == shell::CapabilityDistribution::kExponential ||
-                               fit.code == shell::CapabilityDistribution::kRayleigh;
     summary += "\n" + text(strings::kSummaryDistribution) + text(DistributionName(fit.code));
-    if (fit.code != shell::CapabilityDistribution::kNormalAndGeneral &&
-        fit.code != shell::CapabilityDistribution::kExtremeValue)
+    if (HasThreshold(fit.code))
       summary += text(strings::kSummaryThreshold) + FixedText(fit.threshold, 4);
     if (fit.code == shell::CapabilityDistribution::kBeta)
       summary += "\n" + text(strings::kSummaryScale) + FixedText(fit.scale, 4);
     summary += "\n" + text(strings::kSummaryParameter1) + FixedText(fit.parameter1, 4);
-    if (!one_parameter) summary += text(strings::kSummaryParameter2) + FixedText(fit.parameter2, 4);
+    if (HasSecondParameter(fit.code))
+      summary += text(strings::kSummaryParameter2) + FixedText(fit.parameter2, 4);
   }
   return summary;
 }

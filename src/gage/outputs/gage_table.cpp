@@ -1,6 +1,5 @@
 #include "gage/outputs/gage_table.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "host/api/special_values.h"
@@ -8,12 +7,7 @@
 
 namespace kpa::gage {
 
-std::string TitleNumber(double value) {
-  char buffer[64];
-  const auto written =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 5);
-  return std::string(buffer, written.ptr);
-}
+std::string TitleNumber(double value) { return shell::SignificantText(value, 5); }
 
 std::string Labelled(std::string_view label, double value) {
   return std::string(shell::TrimBlanks(label)) + TitleNumber(value);

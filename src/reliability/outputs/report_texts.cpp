@@ -45,12 +45,7 @@ bool GroupedLifeTable(const shell::WeibullSettings& settings) {
   return settings.mode == shell::WeibullMode::kGroupedData && !settings.treat_as_continuous;
 }
 
-std::string ShortNumber(double value) {
-  char buffer[64];
-  const auto end =
-      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 5);
-  return std::string(buffer, end.ptr);
-}
+std::string ShortNumber(double value) { return shell::SignificantText(value, 5); }
 
 std::string DataLine(const shell::Request& request, const shell::WeibullSettings& s) {
   if (s.mode == shell::WeibullMode::kGroupedData) {

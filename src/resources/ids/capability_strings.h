@@ -323,4 +323,61 @@ inline constexpr int kStatusChiSquare = 32345;
 inline constexpr int kFreqFittedKs = 32346;
 inline constexpr int kFreqFittedChi = 32347;
 
+// Probability plots.
+inline constexpr int kPlotFirst5000Note = 32348;
+inline constexpr int kStatusRanks = 32349;
+inline constexpr int kStatusComputing = 32350;
+inline constexpr int kNormalRoutineError = 32351;
+inline constexpr int kQuantilePlotTitle = 32352;
+inline constexpr int kPlotDistributionLabel = 32353;
+inline constexpr int kPlotNormalMeanLabel = 32354;
+inline constexpr int kPlotNormalSigmaLabel = 32355;
+inline constexpr int kQuantilePlotNonNormalTitle = 32356;
+inline constexpr int kPlotNonNormalDistribution = 32357;
+inline constexpr int kPlotMeanLabel = 32358;
+inline constexpr int kPlotSigmaLabel = 32359;
+inline constexpr int kPlotSkewnessLabel = 32360;
+inline constexpr int kPlotKurtosisLabel = 32361;
+inline constexpr int kNormalProbabilityPlotTitle = 32362;
+inline constexpr int kProbabilityPlotTitle = 32363;
+inline constexpr int kProbabilityPlotDistribution = 32364;
+inline constexpr int kProbabilityPlotNonNormal = 32365;
+inline constexpr int kAxisStandardQuantile = 32366;
+inline constexpr int kAxisNormalValue = 32367;
+inline constexpr int kAxisQuantile = 32368;
+inline constexpr int kAxisObservedValue = 32369;
+inline constexpr int kAxisTheoreticalCdf = 32370;
+inline constexpr int kAxisObservedCdf = 32371;
+inline constexpr int kLegendObserved = 32372;
+inline constexpr int kLegendNormal = 32373;
+inline constexpr int kLegendNonNormal = 32374;
+inline constexpr int kLegendTheoretical = 32375;
+inline constexpr int kGraphRoutineError = 32376;
+inline constexpr int kStatusPreparingPlot = 32377;
+
+// Summary histograms.
+inline constexpr int kHistogramPercentileNote = 32378;
+inline constexpr int kHistogramNormalIndices = 32379;
+inline constexpr int kHistogramNonNormalIndices = 32380;
+inline constexpr int kHistogramCp = 32381;
+inline constexpr int kHistogramCpk = 32382;
+inline constexpr int kHistogramCpl = 32383;
+inline constexpr int kHistogramCpu = 32384;
+inline constexpr int kHistogramVariableLine = 32385;
+inline constexpr int kHistogramNonNormalLine = 32386;
+inline constexpr int kHistogramThreshold = 32387;
+inline constexpr int kHistogramScale = 32388;
+inline constexpr int kHistogramParameter1 = 32389;
+inline constexpr int kHistogramParameter2 = 32390;
+inline constexpr int kHistogramSpecLsl = 32391;
+inline constexpr int kHistogramSpecNominal = 32392;
+inline constexpr int kHistogramSpecUsl = 32393;
+inline constexpr int kHistogramYAxis = 32394;
+inline constexpr int kHistogramOutOfRange = 32395;
+inline constexpr int kStatusPreparingGraph = 32396;
+inline constexpr int kHistogramLslLine = 32397;
+inline constexpr int kHistogramNominalLine = 32398;
+inline constexpr int kHistogramUslLine = 32399;
+inline constexpr int kHistogramSigmaLine = 32400;
+
 }  // namespace kpa::capability::strings

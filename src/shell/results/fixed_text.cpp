@@ -2,6 +2,7 @@
 #include "shell/results/fixed_text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "host/api/special_values.h"
@@ -191,6 +192,13 @@ std::string CodeText(int variable, double code) {
   }
   const double whole = host::IsSpecialValue(code) ? code : std::round(code);
   return host::FormatNumberField(whole, kCodeTextWidth, 0);
+}
+
+std::string SignificantText(double value, int digits) {
+  char buffer[64];
+  const auto end =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+  return std::string(buffer, end.ptr);
 }
 
 std::string FillAfterMarks(std::string_view pattern, char mark,

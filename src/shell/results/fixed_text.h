@@ -20,6 +20,9 @@ std::string FitText(std::string_view text, int width);
 // `text` without its leading and trailing blanks.
 std::string_view TrimBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
+// A number as chart titles and legends write it: at most `digits` significant digits, '.'
+// always, no trailing zeros.
+std::string SignificantText(double value, int digits);
 // A message text with its first placeholder ("%d" or "%s") replaced by `value`.
 std::string WithPlaceholder(std::string_view text, std::string_view value);
 

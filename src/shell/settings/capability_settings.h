@@ -177,14 +177,21 @@ struct CapabilityState {
   bool Grouped() const { return grouping != GroupingMode::kNone || aggregated; }
 };
 
-// The per-run record of one analysis variable.
-// The normal indices request 301 keeps for the variable's next histogram.
-struct HistogramIndices {
+// The indices requests 301 and 311 keep for the variable's next histogram: the normal ones,
+// and those of the non-normal fit (the Johnson curve, or the named distribution in its
+// results dialogs).
+struct HistogramIndexSet {
   std::optional<double> cp;
   std::optional<double> cpk;
   std::optional<double> cpl;
   std::optional<double> cpu;
 };
+struct HistogramIndices {
+  std::optional<HistogramIndexSet> normal;
+  std::optional<HistogramIndexSet> non_normal;
+};
+
+// The per-run record of one analysis variable.
 
 struct CapabilityVariableRun {
   int variable = 0;

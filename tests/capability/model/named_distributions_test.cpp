@@ -101,6 +101,20 @@ TEST(NamedFits, LikelihoodEquationsHoldAtTheEstimates) {
   EXPECT_NEAR(digamma(be) - digamma(al + be), mean_log_v, 1e-4);
 }
 
+// Forty exact quantiles of a gamma law (shape 3, scale 2): the moment start is so close to
+// the optimum that the search finds no descent at once; that is a fit, not a failure.
+TEST(NamedFits, GammaStartAlreadyAtTheOptimumIsAFit) {
+  const boost::math::gamma_distribution<> law(3.0, 2.0);
+  std::vector<double> x;
+  for (int i = 1; i <= 40; ++i) x.push_back(quantile(law, (i - 0.5) / 40.0));
+  const auto gamma = FitNamedDistribution(Code::kGamma, x, 0.0, 1.0, 200);
+  ASSERT_EQ(gamma.status, NamedFitStatus::kFitted);
+  const double mean_log = Mean(x, [](double v) { return std::log(v); });
+  const double mean = Mean(x, [](double v) { return v; });
+  EXPECT_NEAR(std::log(gamma.fit.parameter2) - digamma(gamma.fit.parameter2),
+              std::log(mean) - mean_log, 1e-4);
+}
+
 // The ground-beef serving sizes fitted in Delignette-Muller and Dutang (2015, J. Stat.
 // Software 64(4), section 2): Weibull shape 2.186 and scale 83.35, gamma shape 4.008 (its rate
 // 0.0544 is shape / mean), log-normal meanlog 4.169 (the sdlog there is the maximum-likelihood
