@@ -1,6 +1,7 @@
 // Timing of capability request 0 (the data pass with moments and sigma), of the summary
-// request, and of a whole grouped analysis (data pass, descriptive statistics, indices) at
-// the 5000-value and 5000-sample limits. Every iteration analyses fresh values, so that
+// request, of a whole grouped analysis (data pass, descriptive statistics, indices) and of
+// the frequency tables, histograms and probability plots at the 5000-value and 5000-sample
+// limits. Every iteration analyses fresh values, so that
 // neither the branch predictor nor the caches learn one data set.
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -146,6 +147,52 @@ void BM_FullGroupedAnalysis_5000Values(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_FullGroupedAnalysis_5000Values)->Unit(benchmark::kMicrosecond);
+
+// The requests that look at the shape of 5000 fresh values each iteration (request 0 runs
+// outside the timing): the frequency tables with their tests, the summary histograms and the
+// Q-Q and P-P plots.
+void RunShapeRequest(benchmark::State& state, cap::CapabilityRequest code) {
+  kpa::testing::FakeHost host = MakeHost(5000);
+  auto process = sh::NewAnalysis(host, sh::ShellDialogs());
+  sh::CEnterAnalysisContext enter(*process);
+  sh::CapabilitySettings settings = Settings(sh::GroupingMode::kNone, false);
+  std::uint32_t seed = 1;
+  for (auto _ : state) {
+    state.PauseTiming();
+    FillValues(host, ++seed);
+    host.tables.clear();
+    host.charts.clear();
+    sh::CapabilityVariableRun run;
+    run.variable = 1;
+    sh::Request request(host);
+    cap::RequestContext context{request, settings, run};
+    if (cap::RunCapabilityRequest(cap::CapabilityRequest::kInitialise, context) !=
+        cap::RequestStatus::kDone)
+      state.SkipWithError("request 0 failed");
+    state.ResumeTiming();
+    if (cap::RunCapabilityRequest(code, context) != cap::RequestStatus::kDone)
+      state.SkipWithError("the request failed");
+  }
+}
+BENCHMARK_CAPTURE(RunShapeRequest, FrequencyNormal_5000,
+                  cap::CapabilityRequest::kFrequencyAndNormality)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, FrequencyJohnson_5000,
+                  cap::CapabilityRequest::kFrequencyNonNormal)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, Histogram_5000, cap::CapabilityRequest::kSummaryHistogram)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, HistogramJohnson_5000,
+                  cap::CapabilityRequest::kNonNormalHistogram)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, QuantilePlot_5000, cap::CapabilityRequest::kQuantileQuantilePlot)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, ProbabilityPlot_5000,
+                  cap::CapabilityRequest::kProbabilityProbabilityPlot)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(RunShapeRequest, QuantilePlotJohnson_5000,
+                  cap::CapabilityRequest::kNonNormalQuantilePlot)
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_Summary_5000Values(benchmark::State& state) { RunSummary(state, sh::GroupingMode::kNone); }
 BENCHMARK(BM_Summary_5000Values)->Unit(benchmark::kMicrosecond);

@@ -134,7 +134,9 @@ RequestStatus Tabulate(RequestContext& context, LawKind model) {
         std::array{FixedText(state.skewness, 4), FixedText(state.kurtosis, 4)});
   if (model == LawKind::kFitted)
     table.model_line = request.Text(strings::kParameter1Label) + FixedText(fit->parameter1, 4) +
-                       request.Text(strings::kParameter2Label) + FixedText(fit->parameter2, 4);
+                       (HasSecondParameter(fit->code) ? request.Text(strings::kParameter2Label) +
+                                                            FixedText(fit->parameter2, 4)
+                                                      : std::string());
   if (model != LawKind::kJohnson) {
     const double d = KolmogorovSmirnovDistance(sorted, cdf);
     const auto count = static_cast<std::int64_t>(sorted.size());

@@ -117,8 +117,7 @@ RequestStatus Histogram(RequestContext& context, LawKind law_kind) {
   h.upper_sigma = sigma.upper;
   h.at_percentiles = run.fields.limits_at_percentiles && h.law.kind != LawKind::kNormal;
   if (h.at_percentiles) {
-    const auto equivalents =
-        PercentileEquivalentsOf(run, h.law.kind == LawKind::kJohnson, state.k);
+    const auto equivalents = PercentileEquivalentsOf(run, h.law.kind == LawKind::kJohnson, state.k);
     if (!equivalents) return Refuse(request, strings::kHistogramOutOfRange);
     if (h.lower_sigma) h.lower_sigma = equivalents->lower;
     if (h.upper_sigma) h.upper_sigma = equivalents->upper;
@@ -135,7 +134,8 @@ RequestStatus Histogram(RequestContext& context, LawKind law_kind) {
     lo = std::min(lo, *at);
     hi = std::max(hi, *at);
   }
-  if (!std::isfinite(lo) || !std::isfinite(hi)) return Refuse(request, strings::kHistogramOutOfRange);
+  if (!std::isfinite(lo) || !std::isfinite(hi))
+    return Refuse(request, strings::kHistogramOutOfRange);
   h.span = HistogramSpanOf(first_edge, counts.width, lo, hi);
   // The law's curve as the count a bar of one width centred at x expects; differences of
   // the distribution function stay finite where a density is not (a gamma's threshold).
@@ -143,8 +143,8 @@ RequestStatus Histogram(RequestContext& context, LawKind law_kind) {
   const double half = 0.5 * counts.width;
   for (int j = 0; j < kCurvePoints; ++j) {
     const double x = h.span.from + (h.span.to - h.span.from) * j / (kCurvePoints - 1);
-    const double expected = n * (LawDistributionFunction(h.law, x + half) -
-                                 LawDistributionFunction(h.law, x - half));
+    const double expected =
+        n * (LawDistributionFunction(h.law, x + half) - LawDistributionFunction(h.law, x - half));
     if (std::isfinite(expected)) h.curve.emplace_back(x, expected);
   }
   if (h.curve.empty()) return Refuse(request, strings::kHistogramOutOfRange);

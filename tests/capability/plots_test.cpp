@@ -196,8 +196,7 @@ TEST_F(PlotsTest, FittedGammaQuantilesAndTheNormalProbabilityPlot) {
               1e-4);
   Call("NormalProbabilityPlot");
   EXPECT_EQ(LastChart().x_axis.title, "Valeur Normale Théorique");
-  EXPECT_NEAR(LastChart().series[0].points.front().first,
-              quantile(boost::math::normal(), p), 1e-6);
+  EXPECT_NEAR(LastChart().series[0].points.front().first, quantile(boost::math::normal(), p), 1e-6);
   Call("SummaryHistogram");
   EXPECT_TRUE(TitleHas("Non-Normale : Cp="));
   EXPECT_EQ(LastChart().series[1].name, "Théoriq.");

@@ -12,7 +12,6 @@ struct HistogramSpan {
 };
 
 // `first_edge` is a point of the grid, `width` > 0, lo <= hi.
-[[nodiscard]] HistogramSpan HistogramSpanOf(double first_edge, double width, double lo,
-                                            double hi);
+[[nodiscard]] HistogramSpan HistogramSpanOf(double first_edge, double width, double lo, double hi);
 
 }  // namespace kpa::capability

@@ -15,11 +15,10 @@ std::string Trimmed(const std::string& text) { return std::string(shell::TrimBla
 std::string IndexLine(const shell::Request& request, int label,
                       const shell::HistogramIndexSet& set) {
   std::string line = request.Text(label);
-  const std::pair<int, const std::optional<double>*> parts[] = {
-      {strings::kHistogramCp, &set.cp},
-      {strings::kHistogramCpk, &set.cpk},
-      {strings::kHistogramCpl, &set.cpl},
-      {strings::kHistogramCpu, &set.cpu}};
+  const std::pair<int, const std::optional<double>*> parts[] = {{strings::kHistogramCp, &set.cp},
+                                                                {strings::kHistogramCpk, &set.cpk},
+                                                                {strings::kHistogramCpl, &set.cpl},
+                                                                {strings::kHistogramCpu, &set.cpu}};
   for (const auto& [text, value] : parts)
     if (*value) line += request.Text(text) + FixedText(**value, 3) + "  ";
   return Trimmed(line);
@@ -33,7 +32,8 @@ std::string SpecificationLine(const shell::Request& request, const SpecLimits& l
   else
     line = line.substr(0, line.find(request.Text(strings::kHistogramLslLine)));
   line += request.Text(strings::kHistogramSpecNominal) + PlotNumber(limits.nominal) + "  ";
-  if (limits.HasUpper()) line += request.Text(strings::kHistogramSpecUsl) + PlotNumber(limits.upper);
+  if (limits.HasUpper())
+    line += request.Text(strings::kHistogramSpecUsl) + PlotNumber(limits.upper);
   return Trimmed(line);
 }
 
@@ -82,8 +82,8 @@ host::ChartSpec CapabilityHistogramChart(const shell::Request& request,
   chart.y_axis.title = request.Text(strings::kHistogramYAxis);
   chart.y_axis.minimum = 0.0;
   // Category k spans (b(k-1), b(k)]; the first and the last are drawn one width wide.
-  host::ChartSeries bars{Trimmed(request.Text(strings::kLegendObserved)), {},
-                         host::SeriesStyle::kBars};
+  host::ChartSeries bars{
+      Trimmed(request.Text(strings::kLegendObserved)), {}, host::SeriesStyle::kBars};
   for (std::size_t k = 0; k < h.observed.size(); ++k) {
     const double middle =
         k < h.bounds.size() ? h.bounds[k] - 0.5 * h.width : h.bounds.back() + 0.5 * h.width;
@@ -94,8 +94,7 @@ host::ChartSpec CapabilityHistogramChart(const shell::Request& request,
     chart.series.push_back(
         {Trimmed(request.Text(CurveLegend(h.law))), h.curve, host::SeriesStyle::kLine});
   const auto line = [&chart](double at, std::string label) {
-    chart.reference_lines.push_back(
-        {host::ReferenceOrientation::kVertical, at, std::move(label)});
+    chart.reference_lines.push_back({host::ReferenceOrientation::kVertical, at, std::move(label)});
   };
   if (h.limits.HasLower()) line(h.limits.lower, request.Text(strings::kHistogramLslLine));
   line(h.limits.nominal, request.Text(strings::kHistogramNominalLine));

@@ -17,8 +17,7 @@ std::string Labelled(std::string_view label, const std::string& value) {
 }
 
 std::string FittedParametersText(const shell::Request& request, const shell::NamedFit& fit) {
-  std::string text =
-      Labelled(request.Text(strings::kParameter1Label), PlotNumber(fit.parameter1));
+  std::string text = Labelled(request.Text(strings::kParameter1Label), PlotNumber(fit.parameter1));
   if (HasSecondParameter(fit.code))
     text += Labelled(request.Text(strings::kParameter2Label), PlotNumber(fit.parameter2));
   return text;

@@ -102,9 +102,9 @@ host::ChartSpec ProbabilityPlotChart(const shell::Request& request, const Probab
   host::ChartAxis theoretical;
   theoretical.title = Trimmed(request.Text(TheoreticalAxis(plot)));
   host::ChartAxis observed;
-  observed.title = Trimmed(request.Text(plot.kind == PlotKind::kProbability
-                                            ? strings::kAxisObservedCdf
-                                            : strings::kAxisObservedValue));
+  observed.title =
+      Trimmed(request.Text(plot.kind == PlotKind::kProbability ? strings::kAxisObservedCdf
+                                                               : strings::kAxisObservedValue));
   if (plot.kind == PlotKind::kProbability) {
     for (host::ChartAxis* axis : {&theoretical, &observed}) {
       axis->minimum = 0.0;

@@ -63,8 +63,11 @@ TEST(HistogramSpan, CoversTheRangeWithATenthMarginInWholeWidths) {
 
 TEST(ModelLaw, QuantilesInvertTheDistributionFunctions) {
   ModelLaw normal{LawKind::kNormal, 74.0, 0.01, {}, {}};
-  ModelLaw johnson{LawKind::kJohnson, 10.0, 2.0,
-                   FitJohnsonByMoments(0.0, 1.0, 0.8, 4.5), {}};  // an SU or SB curve
+  ModelLaw johnson{LawKind::kJohnson,
+                   10.0,
+                   2.0,
+                   FitJohnsonByMoments(0.0, 1.0, 0.8, 4.5),
+                   {}};  // an SU or SB curve
   ModelLaw weibull{LawKind::kFitted, 0.0, 1.0, {}, {}};
   weibull.fitted.code = shell::CapabilityDistribution::kWeibull;
   weibull.fitted.threshold = 5.0;
