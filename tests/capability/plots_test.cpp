@@ -103,6 +103,21 @@ TEST_F(PlotsTest, ProbabilityPlotAveragesTiesOnRequest) {
   EXPECT_EQ(*LastChart().x_axis.maximum, 1.0);
 }
 
+TEST_F(PlotsTest, FrequencyBoundsCarryTheDecimalsTheirWidthNeeds) {
+  OpenResults({0.1, 0.3, 0.6, 0.9, 1.2, 1.4, 1.7, 2.0}, "1 1 Missing Missing");
+  Set("NeatIntervals", std::int64_t{0});
+  Set("FrequencyTabulationLowerLimit", 0.0);
+  Set("FrequencyTabulationUpperLimit", 2.25);
+  Set("FrequencyTabulationNumberOfCategories", std::int64_t{10});
+  Call("FrequencyDistributionAndTestsOfNormality");
+  // w = 2.25 / 9 = 0.25: nine bounds with two decimals, then the open category.
+  const host::TableSpec& table = host_.tables.back();
+  ASSERT_EQ(table.RowCount(), 10u);
+  EXPECT_EQ(table.row_labels[0].substr(0, 4), "0.00");
+  EXPECT_EQ(table.row_labels[1].substr(0, 4), "0.25");
+  EXPECT_EQ(table.row_labels[9].substr(0, 8), "+ infini");
+}
+
 TEST_F(PlotsTest, AtMost5000PointsTakenInCaseOrder) {
   // 5001 values falling from 5001 to 1: the first 5000 cases hold 2..5001 (the data pass
   // keeps those and warns at OK).

@@ -48,6 +48,8 @@ TEST(KolmogorovLevels, FollowTheTabulatedCriticalValues) {
   EXPECT_EQ(KolmogorovLevelsExceeded(1.37 / 10.0, 100, T::kKnownParameters), 4);
   EXPECT_EQ(KolmogorovLevelsExceeded(0.886 / 10.0 + 1e-6, 100, T::kLilliefors), 4);
   EXPECT_EQ(KolmogorovLevelsExceeded(0.30, 3, T::kLilliefors), 0);  // N < 4 reads the first row
+  // N = 40, d = 0.15: beyond .886/sqrt(40) = .140 (the 5 % point), not 1.031/sqrt(40) = .163.
+  EXPECT_EQ(KolmogorovLevelsExceeded(0.15, 40, T::kLilliefors), 4);
 }
 
 }  // namespace
