@@ -2,6 +2,9 @@
 // and the text form itself.
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+
 #include "capability/dialogs/validation.h"
 #include "capability/specifications/spec_record.h"
 #include "capability/specifications/spec_string.h"
@@ -115,6 +118,29 @@ TEST_F(SpecStringTest, ReadsBackWhatItWrites) {
   ASSERT_EQ(parsed.error, SpecStringError::kNone);
   ASSERT_EQ(parsed.entries.size(), 2u);
   EXPECT_EQ(RecordFromEntry(parsed.entries[1].second)->type, ProcessType::kLowerNominal);
+}
+
+// Values that six decimals would change are written in their shortest exact form, so that
+// a string read and written back stores the same doubles bit for bit.
+TEST_F(SpecStringTest, RoundTripsEveryValueExactly) {
+  std::map<int, ProcessSpecRecord> records;
+  records[1] = *RecordFromEntry({74.0000001, 1e-7, {}, {}});
+  records[2] = *RecordFromEntry({0.1 + 0.2, {}, -1e300, 1.0 / 3.0});
+  ASSERT_TRUE(CompleteSpecRecord(records[1]));
+  ASSERT_TRUE(CompleteSpecRecord(records[2]));
+  const std::string text = FormatSpecificationString(variables_, records, request_);
+  EXPECT_NE(text.find("74.0000001 1e-07"), std::string::npos) << text;
+  EXPECT_NE(text.find("-1e+300"), std::string::npos) << text;
+  const ParsedSpecifications parsed = ParseSpecificationString(text, variables_, request_);
+  ASSERT_EQ(parsed.error, SpecStringError::kNone);
+  ASSERT_EQ(parsed.entries.size(), 2u);
+  const SpecEntry& first = parsed.entries[0].second;
+  const SpecEntry& second = parsed.entries[1].second;
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*first.nominal), std::bit_cast<std::uint64_t>(74.0000001));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*first.delta), std::bit_cast<std::uint64_t>(1e-7));
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*second.nominal), std::bit_cast<std::uint64_t>(0.1 + 0.2));
+  EXPECT_EQ(*second.lower, -1e300);
+  EXPECT_EQ(std::bit_cast<std::uint64_t>(*second.upper), std::bit_cast<std::uint64_t>(1.0 / 3.0));
 }
 
 TEST(ValidationTest, FirstFailureInChainOrder) {

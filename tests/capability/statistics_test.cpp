@@ -42,7 +42,7 @@ TEST(MomentsTest, SkewnessAndKurtosisOfASmallSample) {
   EXPECT_NEAR(moments.M2(), 32.0, kMomentTolerance);
   EXPECT_NEAR(moments.M3(), 42.0, 1e-11);
   EXPECT_NEAR(moments.M4(), 356.0, 1e-10);
-  const SampleMoments finished = FinishMoments(moments);
+  const SampleMoments finished = FinishMoments(moments.Sums());
   const double s2 = 32.0 / 7.0;
   EXPECT_NEAR(finished.sd, std::sqrt(s2), kMomentTolerance);
   EXPECT_NEAR(finished.skewness, 64.0 * 5.25 / (42.0 * std::pow(s2, 1.5)), 1e-12);
@@ -50,10 +50,26 @@ TEST(MomentsTest, SkewnessAndKurtosisOfASmallSample) {
 }
 
 TEST(MomentsTest, LargeOffsetDoesNotCancel) {
-  // The same data shifted by 1e8: a textbook sum-of-squares would lose every digit.
+  // The same data shifted by 1e8: a textbook sum-of-squares would lose every digit. The
+  // one-value updates and the two passes over the stored values agree with the hand sums.
   MomentAccumulator moments;
-  for (const double x : {2.0, 4.0, 4.0, 4.0, 5.0, 5.0, 7.0, 9.0}) moments.Add(x + 1e8);
+  std::vector<double> shifted;
+  for (const double x : {2.0, 4.0, 4.0, 4.0, 5.0, 5.0, 7.0, 9.0}) {
+    moments.Add(x + 1e8);
+    shifted.push_back(x + 1e8);
+  }
   EXPECT_NEAR(moments.M2(), 32.0, 1e-6);
+  const MomentSums sums = MomentsOf(shifted);
+  EXPECT_EQ(sums.n, 8);
+  EXPECT_NEAR(sums.mean, 1e8 + 5.0, 1e-7);
+  EXPECT_NEAR(sums.m2, 32.0, 1e-6);
+  EXPECT_NEAR(sums.m3, 42.0, 1e-5);
+  EXPECT_NEAR(sums.m4, 356.0, 1e-4);
+  // An odd count takes the last value into the first partial sum.
+  const std::vector<double> odd = {1.0, 2.0, 6.0};
+  EXPECT_NEAR(MomentsOf(odd).mean, 3.0, 1e-15);
+  EXPECT_NEAR(MomentsOf(odd).m2, 14.0, 1e-13);
+  EXPECT_EQ(MomentsOf(std::vector<double>{}).n, 0);
 }
 
 TEST(WithinSigmaTest, EachMethod) {

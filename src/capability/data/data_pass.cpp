@@ -13,17 +13,31 @@
 namespace kpa::capability {
 namespace {
 
-void AddToSample(shell::CapabilitySample& sample, double x) {
-  const double old_mean = sample.mean;
-  sample.count += 1.0;
-  sample.mean += (x - old_mean) / sample.count;
-  sample.sum_squares += (x - sample.mean) * (x - old_mean);
-  if (sample.count == 1.0) {
-    sample.maximum = x;
-    sample.minimum = x;
-  } else {
-    sample.maximum = std::max(sample.maximum, x);
-    sample.minimum = std::min(sample.minimum, x);
+// Each sample's count, mean, extremes and sum of squared deviations from the observations
+// and the sample of each: counts, sums and extremes first, then the squares about each
+// sample's mean, so that no update waits on a division.
+void SampleStatistics(std::vector<shell::CapabilitySample>& samples,
+                      const std::vector<std::size_t>& sample_of,
+                      const std::vector<double>& observations) {
+  for (std::size_t i = 0; i < sample_of.size(); ++i) {
+    shell::CapabilitySample& sample = samples[sample_of[i]];
+    const double x = observations[i];
+    if (sample.count == 0.0) {
+      sample.maximum = x;
+      sample.minimum = x;
+    } else {
+      sample.maximum = std::max(sample.maximum, x);
+      sample.minimum = std::min(sample.minimum, x);
+    }
+    sample.count += 1.0;
+    sample.mean += x;  // the sum until every value is in
+  }
+  for (shell::CapabilitySample& sample : samples)
+    if (sample.count > 0.0) sample.mean /= sample.count;
+  for (std::size_t i = 0; i < sample_of.size(); ++i) {
+    shell::CapabilitySample& sample = samples[sample_of[i]];
+    const double d = observations[i] - sample.mean;
+    sample.sum_squares += d * d;
   }
 }
 
@@ -166,24 +180,21 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
     result.status = *ended;
     return result;
   }
-  // The sample statistics and the moments are updated value by value in the order the pass
-  // accepted the values, from the arrays it kept, rather than inside the case visitor, where
-  // each update would wait on memory.
-  for (std::size_t i = 0; i < sample_of.size(); ++i)
-    AddToSample(state.samples[sample_of[i]], state.observations[i]);
+  // The sample statistics and the moments come from the arrays the pass kept, rather than
+  // from updates inside the case visitor, where each would wait on memory.
+  SampleStatistics(state.samples, sample_of, state.observations);
   if (setup.grouping == GroupingMode::kConstantSampleSize && !state.samples.empty() &&
       state.samples.back().count == 0.0)
     state.samples.pop_back();
 
-  MomentAccumulator moments;
-  for (const double x : state.observations) moments.Add(x);
+  const MomentSums moments = MomentsOf(state.observations);
 
-  state.n = moments.Count();
+  state.n = moments.n;
   if (state.n < kMinimumN) {
     result.status = PassStatus::kFewValues;
     return result;
   }
-  if (moments.M2() <= 0.0) {
+  if (moments.m2 <= 0.0) {
     result.status = PassStatus::kZeroDispersion;
     return result;
   }
@@ -191,7 +202,7 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
       std::minmax_element(state.observations.begin(), state.observations.end());
   state.minimum = *min_it;
   state.maximum = *max_it;
-  state.mean = moments.Mean();
+  state.mean = moments.mean;
   const SampleMoments finished = FinishMoments(moments);
   state.sd = finished.sd;
   state.skewness = finished.skewness;

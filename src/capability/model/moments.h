@@ -1,10 +1,26 @@
-// Moments of the accepted observations, updated one value at a time so that a single pass
-// over the data file suffices, and the sample statistics derived from them.
+// Moments of the accepted observations, from the kept values in two passes or updated one
+// value at a time, and the sample statistics derived from them.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 namespace kpa::capability {
+
+// The count, the mean and the central moment sums M2, M3, M4 (sums of powers of deviations
+// from the mean).
+struct MomentSums {
+  std::int64_t n = 0;
+  double mean = 0.0;
+  double m2 = 0.0;
+  double m3 = 0.0;
+  double m4 = 0.0;
+};
+
+// Two passes over stored values: the mean, then the sums of powers of the deviations from
+// it. As accurate as the one-value updates below and several times faster, since no sum
+// waits on a division.
+[[nodiscard]] MomentSums MomentsOf(std::span<const double> values);
 
 // Running mean and central moment sums M2, M3, M4 (sums of powers of deviations from the
 // running mean).
@@ -34,6 +50,7 @@ class MomentAccumulator {
   double M2() const { return m2_; }
   double M3() const { return m3_; }
   double M4() const { return m4_; }
+  MomentSums Sums() const { return {n_, mean_, m2_, m3_, m4_}; }
 
  private:
   std::int64_t n_ = 0;
@@ -51,6 +68,6 @@ struct SampleMoments {
 
 // Sample standard deviation, unbiased skewness and excess kurtosis (the G1 and G2 of Joanes
 // and Gill, 1998). Needs N >= 4 and M2 > 0; otherwise the skewness and kurtosis are 0.
-SampleMoments FinishMoments(const MomentAccumulator& moments);
+SampleMoments FinishMoments(const MomentSums& moments);
 
 }  // namespace kpa::capability

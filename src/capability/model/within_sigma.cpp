@@ -56,10 +56,12 @@ WithinSigma EstimateWithinSigma(std::span<const CapabilitySample> samples, Sigma
   double sigma_sum = 0.0;       // ranges and standard deviations: sum of the unbiased terms
   double pooled_squares = 0.0;  // variances: sum of (n - 1) v
   double dispersion_sum = 0.0;
-  std::int64_t all = 0;
+  // The mean sizes from sums of the counts (whole numbers, so the sums are exact) rather
+  // than running means, whose divisions would each wait on the one before.
+  double size_sum_all = 0.0;
+  double size_sum = 0.0;
   for (const auto& sample : samples) {
-    ++all;
-    result.mean_size_all += (sample.count - result.mean_size_all) / static_cast<double>(all);
+    size_sum_all += sample.count;
     if (sample.count != first_size) result.sizes_vary = true;
     if (sample.count < 2.0) {
       result.small_sample = true;
@@ -68,7 +70,7 @@ WithinSigma EstimateWithinSigma(std::span<const CapabilitySample> samples, Sigma
     ++result.k2;
     const std::int64_t size = std::llround(sample.count);
     result.sum_n2 += size;
-    result.mean_size += (sample.count - result.mean_size) / static_cast<double>(result.k2);
+    size_sum += sample.count;
     switch (method) {
       case SigmaMethod::kRanges: {
         if (size > probability::kD2LastSize) {
@@ -97,6 +99,8 @@ WithinSigma EstimateWithinSigma(std::span<const CapabilitySample> samples, Sigma
       }
     }
   }
+  result.mean_size_all = size_sum_all / static_cast<double>(samples.size());
+  if (result.k2 > 0) result.mean_size = size_sum / static_cast<double>(result.k2);
   if (result.k2 == 0 || result.mean_size <= 1.0) {
     result.status = SigmaStatus::kMeanSizeOne;
     return result;

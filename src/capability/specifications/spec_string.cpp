@@ -9,15 +9,28 @@
 namespace kpa::capability {
 namespace {
 
-std::string Fixed6(double value) {
+// Six fixed decimals, as the string has always shown them, when they give the value back
+// exactly; otherwise (a delta of 1e-7 is not 0.000000, and a huge value would take hundreds
+// of digits) the shortest text that does, so a string read and written back stores the same
+// values bit for bit.
+std::string ExactText(double value) {
+  constexpr double kLargestFixed = 1e15;
   char buffer[400];
-  const auto result =
+  if (!(std::fabs(value) < kLargestFixed)) {
+    const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, shortest.ptr);
+  }
+  const auto fixed =
       std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
-  return std::string(buffer, result.ptr);
+  double back = 0.0;
+  const auto parsed = std::from_chars(buffer, fixed.ptr, back);
+  if (parsed.ec == std::errc() && back == value) return std::string(buffer, fixed.ptr);
+  const auto shortest = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, shortest.ptr);
 }
 
 std::string Item(const std::optional<double>& value) {
-  return value ? Fixed6(*value) : std::string("MISSING");
+  return value ? ExactText(*value) : std::string("MISSING");
 }
 
 bool NeedsQuotes(const std::string& name) {
