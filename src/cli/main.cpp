@@ -70,6 +70,8 @@ int main(int argc, char** argv) {
   auto* members_command =
       app.add_subcommand("members", "List the automation interfaces and their members");
   members_command->add_option("interface", interface_name, "One interface to list");
+  bool members_json = false;
+  members_command->add_flag("--json", members_json, "The whole library as JSON, for tools");
 
   std::string demo_out = "demo-out";
   auto* demo_command = app.add_subcommand("demo", "Run the demo job on the shipped example data");
@@ -122,6 +124,7 @@ int main(int argc, char** argv) {
     return kpa::cli::RunShell(shell, std::cin, std::cout, std::cerr, isatty(STDIN_FILENO) != 0);
   }
   if (*members_command) {
+    if (members_json) return kpa::cli::ListMembersJson(std::cout);
     std::optional<std::string> name;
     if (!interface_name.empty()) name = interface_name;
     return kpa::cli::ListMembers(name, std::cout, std::cerr);

@@ -98,6 +98,22 @@ TEST(Commands, MembersListsTheLibraryAndOneInterface) {
             std::string::npos);
 }
 
+// The whole library as JSON: every member of the 21 interfaces (305) and of the base
+// interface (13) once, with both help strings where a property has two.
+TEST(Commands, MembersAsJsonHoldTheWholeLibrary) {
+  std::ostringstream out;
+  EXPECT_EQ(ListMembersJson(out), kExitDone);
+  const std::string text = out.str();
+  std::size_t members = 0;
+  for (std::size_t at = text.find("\"dispatch_id\""); at != std::string::npos;
+       at = text.find("\"dispatch_id\"", at + 1))
+    ++members;
+  EXPECT_EQ(members, 305u + 13u);
+  EXPECT_NE(text.find("\"help_file\": \"qrv6om.chm\""), std::string::npos);
+  EXPECT_NE(text.find("\"writer_help\": \"Beta distribution, fit to data\""), std::string::npos);
+  EXPECT_NE(text.find("\"name\": \"scProCauseAndEffectDiagrams\""), std::string::npos);
+}
+
 TEST(Commands, ExitCodesNameTheFailure) {
   const auto folder = TempFolder("codes");
   std::ofstream(folder / "syntax.kps") << "ProStartup.OK\nProStartup.TypeOfAnalysis = = 3\n";

@@ -46,6 +46,10 @@ int RunShell(const ShellOptions& given, std::istream& in, std::ostream& out, std
 // Lists the automation interfaces, or the members of one of them (help text of the library).
 int ListMembers(const std::optional<std::string>& interface_name, std::ostream& out,
                 std::ostream& err);
+// The whole type library as one JSON document, for tools: the library's name, help file and
+// locale; the enumerations; the base interface and every dialog interface with each member's
+// dispatch identifier, name, access, type, bound control, enumeration and help strings.
+int ListMembersJson(std::ostream& out);
 
 // The demo job: the shipped example script on the shipped data, into `out_folder`.
 int RunDemo(const std::filesystem::path& examples, const std::filesystem::path& out_folder,
