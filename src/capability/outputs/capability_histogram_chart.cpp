@@ -10,8 +10,6 @@
 namespace kpa::capability {
 namespace {
 
-std::string Trimmed(const std::string& text) { return std::string(shell::TrimBlanks(text)); }
-
 std::string IndexLine(const shell::Request& request, int label,
                       const shell::HistogramIndexSet& set) {
   std::string line = request.Text(label);
@@ -58,18 +56,6 @@ std::vector<std::string> TitleOf(const shell::Request& request, const Capability
   return title;
 }
 
-int CurveLegend(const ModelLaw& law) {
-  switch (law.kind) {
-    case LawKind::kNormal:
-      return strings::kLegendNormal;
-    case LawKind::kJohnson:
-      return strings::kLegendNonNormal;
-    case LawKind::kFitted:
-      return strings::kLegendTheoretical;
-  }
-  return strings::kLegendTheoretical;
-}
-
 }  // namespace
 
 host::ChartSpec CapabilityHistogramChart(const shell::Request& request,
@@ -92,7 +78,7 @@ host::ChartSpec CapabilityHistogramChart(const shell::Request& request,
   chart.series.push_back(std::move(bars));
   if (!h.curve.empty())
     chart.series.push_back(
-        {Trimmed(request.Text(CurveLegend(h.law))), h.curve, host::SeriesStyle::kLine});
+        {Trimmed(request.Text(LawLegend(h.law))), h.curve, host::SeriesStyle::kLine});
   const auto line = [&chart](double at, std::string label) {
     chart.reference_lines.push_back({host::ReferenceOrientation::kVertical, at, std::move(label)});
   };

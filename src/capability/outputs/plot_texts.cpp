@@ -8,6 +8,20 @@ namespace kpa::capability {
 
 using shell::CapabilityDistribution;
 
+int LawLegend(const ModelLaw& law) {
+  switch (law.kind) {
+    case LawKind::kNormal:
+      return strings::kLegendNormal;
+    case LawKind::kJohnson:
+      return strings::kLegendNonNormal;
+    case LawKind::kFitted:
+      return strings::kLegendTheoretical;
+  }
+  return strings::kLegendTheoretical;
+}
+
+std::string Trimmed(const std::string& text) { return std::string(shell::TrimBlanks(text)); }
+
 std::string PlotNumber(double value) { return shell::SignificantText(value, 6); }
 
 std::string Labelled(std::string_view label, const std::string& value) {

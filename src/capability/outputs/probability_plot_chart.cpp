@@ -10,8 +10,6 @@
 namespace kpa::capability {
 namespace {
 
-std::string Trimmed(const std::string& text) { return std::string(shell::TrimBlanks(text)); }
-
 std::string NormalMoments(const shell::Request& request, const ModelLaw& law) {
   return Labelled(request.Text(strings::kPlotNormalMeanLabel), PlotNumber(law.mu)) +
          Labelled(request.Text(strings::kPlotNormalSigmaLabel), PlotNumber(law.sigma));
@@ -70,18 +68,6 @@ int TheoreticalAxis(const ProbabilityPlot& plot) {
       return strings::kAxisTheoreticalCdf;
   }
   return strings::kAxisQuantile;
-}
-
-int LawLegend(const ModelLaw& law) {
-  switch (law.kind) {
-    case LawKind::kNormal:
-      return strings::kLegendNormal;
-    case LawKind::kJohnson:
-      return strings::kLegendNonNormal;
-    case LawKind::kFitted:
-      return strings::kLegendTheoretical;
-  }
-  return strings::kLegendTheoretical;
 }
 
 // The pairs as drawn: (theoretical, observed), or swapped when the theoretical values go

@@ -54,9 +54,9 @@ std::map<std::string, Route> RoutesOfTheExamples() {
       if (automation::FindInterface(object) == nullptr) continue;
       const std::string name(automation::FindInterface(object)->name);
       if (routes.count(name) != 0) continue;
-      routes[name] = {path.filename().string(),
-                      {script.statements.begin(),
-                       script.statements.begin() + static_cast<std::ptrdiff_t>(i)}};
+      routes[name] = {
+          path.filename().string(),
+          {script.statements.begin(), script.statements.begin() + static_cast<std::ptrdiff_t>(i)}};
     }
   }
   return routes;
@@ -93,8 +93,7 @@ TEST(ObjectModelWalk, EveryInterfaceIsReachedByTheExamples) {
   const auto routes = RoutesOfTheExamples();
   std::vector<std::string> missing;
   for (const auto& definition : automation::Interfaces())
-    if (routes.count(std::string(definition.name)) == 0)
-      missing.emplace_back(definition.name);
+    if (routes.count(std::string(definition.name)) == 0) missing.emplace_back(definition.name);
   EXPECT_TRUE(missing.empty()) << ::testing::PrintToString(missing);
 }
 
@@ -113,9 +112,8 @@ TEST(ObjectModelWalk, PropertiesReadAndWrittenBackLeaveTheDialogAsItWas) {
       if (row.access != Access::kReadWrite) continue;
       // A disabled control takes no typing from a person, and so none from a script; the
       // hand-written accessors store into the settings whatever the control shows.
-      const bool enabled =
-          row.control_id == 0 || row.own_set != nullptr ||
-          session->Process().CurrentDialog()->FindControl(row.control_id)->enabled;
+      const bool enabled = row.control_id == 0 || row.own_set != nullptr ||
+                           session->Process().CurrentDialog()->FindControl(row.control_id)->enabled;
       const AutomationStatus written = dialog.Put(row.member, value);
       if (enabled) {
         EXPECT_EQ(written, AutomationStatus::kOk) << dialog.LastError();
@@ -150,8 +148,8 @@ TEST(ObjectModelWalk, EnumerationsMatchTheirControlsItems) {
       ASSERT_NE(enumeration, nullptr);
       std::size_t rows = control->items.size();
       if (control->kind == shell::ControlKind::kTabControl) {
-        const auto* dialog = resources::FindDialogTemplate(
-            session->Process().CurrentDialog()->TemplateNumber());
+        const auto* dialog =
+            resources::FindDialogTemplate(session->Process().CurrentDialog()->TemplateNumber());
         rows = rows == 0 && dialog != nullptr ? dialog->tabs.size() : rows;
       }
       std::set<int> values;
