@@ -174,15 +174,28 @@ constexpr MemberRow kCapabilityAggregatedMembers[] = {
     kSigmaFromStdDevsRow, kSigmaFromVariancesRow,
 };
 
+// The current variable: the variable list of control 213, stepped through the dialog's own
+// selection so that the variable left keeps its state and the new one is initialised.
 constexpr MemberRow kResultsVariableRow = {"Variable",
                                            MT::kListVariant,
                                            AC::kReadWrite,
-                                           0,
+                                           c::kVariable,
                                            "Current variable for analysis",
                                            {},
                                            shell::ListKind::kVariables,
                                            &GetVariable,
                                            &PutVariable};
+// The one-parameter dialog describes the writer apart.
+constexpr MemberRow kOneParameterVariableRow = {
+    "Variable",
+    MT::kListVariant,
+    AC::kReadWrite,
+    c::kVariable,
+    {"Current variable for analysis", "Current variables for analysis"},
+    {},
+    shell::ListKind::kVariables,
+    &GetVariable,
+    &PutVariable};
 
 // The rows of each table in turn, as one constant table: interfaces that carry the same runs
 // of members write them once.
@@ -324,7 +337,7 @@ constexpr MemberRow kNamedActionRows[] = {
 };
 
 constexpr MemberRow kNamedOneParameterRows[] = {
-    kResultsVariableRow,
+    kOneParameterVariableRow,
     kProcessTypeRow,
     kNominalRow,
     kDeltaRow,

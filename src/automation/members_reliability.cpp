@@ -215,7 +215,7 @@ constexpr MemberRow kResultsRawMembers[] = {
     {"Variable",
      MT::kListVariant,
      AC::kReadWrite,
-     0,
+     c::kVariable,
      "Current variable for analysis",
      {},
      shell::ListKind::kVariables,

@@ -39,7 +39,8 @@ bool KindHolds(MemberType type, ControlKind kind) {
              kind == ControlKind::kComboBox || kind == ControlKind::kVariableList;
     case MemberType::kListVariant:
       return kind == ControlKind::kVariableList || kind == ControlKind::kCodeList ||
-             kind == ControlKind::kValueEdit || kind == ControlKind::kTextEdit;
+             kind == ControlKind::kValueEdit || kind == ControlKind::kComboBox ||
+             kind == ControlKind::kTextEdit;
     case MemberType::kObject:
     case MemberType::kMethod:
       return false;
