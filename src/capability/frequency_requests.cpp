@@ -3,15 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <functional>
 
-#include "capability/model/johnson_curves.h"
 #include "capability/model/named_distributions.h"
 #include "capability/nonnormal_requests.h"
 #include "capability/outputs/frequency_table.h"
 #include "capability/outputs/tables.h"
 #include "resources/ids/capability_strings.h"
-#include "shell/probability/normal.h"
 #include "shell/results/fixed_text.h"
 
 namespace kpa::capability {
@@ -89,7 +86,7 @@ RequestStatus Tabulate(RequestContext& context, LawKind model) {
     return RequestStatus::kFailed;
   }
   const ModelLaw law = LawOf(run, model);
-  const auto fit = FitInUse(run);
+  const shell::NamedFit& fit = law.fitted;
   const double mu = state.mu;
   const double sigma = state.sigma_total;
   const auto cdf = [&law](double x) { return LawDistributionFunction(law, x); };
@@ -132,11 +129,11 @@ RequestStatus Tabulate(RequestContext& context, LawKind model) {
     table.model_line = shell::FillAfterMarks(
         request.Text(strings::kFreqJohnsonLine), '=',
         std::array{FixedText(state.skewness, 4), FixedText(state.kurtosis, 4)});
-  if (model == LawKind::kFitted)
-    table.model_line = request.Text(strings::kParameter1Label) + FixedText(fit->parameter1, 4) +
-                       (HasSecondParameter(fit->code) ? request.Text(strings::kParameter2Label) +
-                                                            FixedText(fit->parameter2, 4)
-                                                      : std::string());
+  if (law.kind == LawKind::kFitted)
+    table.model_line = request.Text(strings::kParameter1Label) + FixedText(fit.parameter1, 4) +
+                       (HasSecondParameter(fit.code)
+                            ? request.Text(strings::kParameter2Label) + FixedText(fit.parameter2, 4)
+                            : std::string());
   if (model != LawKind::kJohnson) {
     const double d = KolmogorovSmirnovDistance(sorted, cdf);
     const auto count = static_cast<std::int64_t>(sorted.size());
