@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -103,47 +104,62 @@ void BM_Request0_5000AggregatedSamples(benchmark::State& state) {
 }
 BENCHMARK(BM_Request0_5000AggregatedSamples)->Unit(benchmark::kMicrosecond);
 
-void RunSummary(benchmark::State& state, sh::GroupingMode grouping) {
+// An analysis open on 5000 values, in its module context, as the dialogs would hold it.
+struct OpenAnalysis {
+  explicit OpenAnalysis(sh::GroupingMode grouping) : settings(Settings(grouping, false)) {}
+  // Fresh values and no earlier outputs, outside the timing.
+  void Refill(benchmark::State& state) {
+    state.PauseTiming();
+    FillValues(host, ++seed);
+    host.tables.clear();
+    host.charts.clear();
+    state.ResumeTiming();
+  }
   kpa::testing::FakeHost host = MakeHost(5000);
-  auto process = sh::NewAnalysis(host, sh::ShellDialogs());
-  sh::CEnterAnalysisContext enter(*process);
-  sh::CapabilitySettings settings = Settings(grouping, false);
-  sh::CapabilityVariableRun run;
+  std::unique_ptr<sh::CProcess> process = sh::NewAnalysis(host, sh::ShellDialogs());
+  sh::CEnterAnalysisContext enter{*process};
+  sh::CapabilitySettings settings;
+  std::uint32_t seed = 1;
+};
+
+// Runs the requests in order for a fresh run record of variable 1; false when one fails.
+bool RunRequests(sh::Request& request, sh::CapabilitySettings& settings,
+                 sh::CapabilityVariableRun& run,
+                 std::initializer_list<cap::CapabilityRequest> codes) {
   run.variable = 1;
-  sh::Request request(host);
   cap::RequestContext context{request, settings, run};
-  if (cap::RunCapabilityRequest(cap::CapabilityRequest::kInitialise, context) !=
-      cap::RequestStatus::kDone)
+  for (const auto code : codes)
+    if (cap::RunCapabilityRequest(code, context) != cap::RequestStatus::kDone) return false;
+  return true;
+}
+
+void RunSummary(benchmark::State& state, sh::GroupingMode grouping) {
+  OpenAnalysis analysis(grouping);
+  sh::CapabilityVariableRun run;
+  sh::Request request(analysis.host);
+  if (!RunRequests(request, analysis.settings, run, {cap::CapabilityRequest::kInitialise}))
     state.SkipWithError("request 0 failed");
   for (auto _ : state) {
-    benchmark::DoNotOptimize(cap::RunCapabilityRequest(cap::CapabilityRequest::kSummary, context));
-    host.tables.clear();
+    benchmark::DoNotOptimize(
+        RunRequests(request, analysis.settings, run, {cap::CapabilityRequest::kSummary}));
+    analysis.host.tables.clear();
   }
 }
 
 // What a user asks first of grouped data: the data pass, the descriptive statistics (median
 // and quartiles) and the capability and performance indices.
 void BM_FullGroupedAnalysis_5000Values(benchmark::State& state) {
-  kpa::testing::FakeHost host = MakeHost(5000);
-  auto process = sh::NewAnalysis(host, sh::ShellDialogs());
-  sh::CEnterAnalysisContext enter(*process);
-  sh::CapabilitySettings settings = Settings(sh::GroupingMode::kConstantSampleSize, false);
-  settings.constant_sample_size = 5;
-  std::uint32_t seed = 1;
+  OpenAnalysis analysis(sh::GroupingMode::kConstantSampleSize);
+  analysis.settings.constant_sample_size = 5;
   for (auto _ : state) {
-    state.PauseTiming();
-    FillValues(host, ++seed);
-    host.tables.clear();
-    state.ResumeTiming();
+    analysis.Refill(state);
     sh::CapabilityVariableRun run;
-    run.variable = 1;
-    sh::Request request(host);
-    cap::RequestContext context{request, settings, run};
-    for (const auto code :
-         {cap::CapabilityRequest::kInitialise, cap::CapabilityRequest::kDescriptiveStatistics,
-          cap::CapabilityRequest::kSummary})
-      if (cap::RunCapabilityRequest(code, context) != cap::RequestStatus::kDone)
-        state.SkipWithError("a request failed");
+    sh::Request request(analysis.host);
+    if (!RunRequests(
+            request, analysis.settings, run,
+            {cap::CapabilityRequest::kInitialise, cap::CapabilityRequest::kDescriptiveStatistics,
+             cap::CapabilityRequest::kSummary}))
+      state.SkipWithError("a request failed");
   }
 }
 BENCHMARK(BM_FullGroupedAnalysis_5000Values)->Unit(benchmark::kMicrosecond);
@@ -152,25 +168,16 @@ BENCHMARK(BM_FullGroupedAnalysis_5000Values)->Unit(benchmark::kMicrosecond);
 // outside the timing): the frequency tables with their tests, the summary histograms and the
 // Q-Q and P-P plots.
 void RunShapeRequest(benchmark::State& state, cap::CapabilityRequest code) {
-  kpa::testing::FakeHost host = MakeHost(5000);
-  auto process = sh::NewAnalysis(host, sh::ShellDialogs());
-  sh::CEnterAnalysisContext enter(*process);
-  sh::CapabilitySettings settings = Settings(sh::GroupingMode::kNone, false);
-  std::uint32_t seed = 1;
+  OpenAnalysis analysis(sh::GroupingMode::kNone);
   for (auto _ : state) {
-    state.PauseTiming();
-    FillValues(host, ++seed);
-    host.tables.clear();
-    host.charts.clear();
+    analysis.Refill(state);
     sh::CapabilityVariableRun run;
-    run.variable = 1;
-    sh::Request request(host);
-    cap::RequestContext context{request, settings, run};
-    if (cap::RunCapabilityRequest(cap::CapabilityRequest::kInitialise, context) !=
-        cap::RequestStatus::kDone)
+    sh::Request request(analysis.host);
+    state.PauseTiming();
+    if (!RunRequests(request, analysis.settings, run, {cap::CapabilityRequest::kInitialise}))
       state.SkipWithError("request 0 failed");
     state.ResumeTiming();
-    if (cap::RunCapabilityRequest(code, context) != cap::RequestStatus::kDone)
+    if (!RunRequests(request, analysis.settings, run, {code}))
       state.SkipWithError("the request failed");
   }
 }

@@ -185,17 +185,14 @@ constexpr MemberRow kResultsVariableRow = {"Variable",
                                            shell::ListKind::kVariables,
                                            &GetVariable,
                                            &PutVariable};
+// The same member with the help strings of another interface.
+constexpr MemberRow WithHelp(MemberRow row, MemberHelp help) {
+  row.help = help;
+  return row;
+}
 // The one-parameter dialog describes the writer apart.
-constexpr MemberRow kOneParameterVariableRow = {
-    "Variable",
-    MT::kListVariant,
-    AC::kReadWrite,
-    c::kVariable,
-    {"Current variable for analysis", "Current variables for analysis"},
-    {},
-    shell::ListKind::kVariables,
-    &GetVariable,
-    &PutVariable};
+constexpr MemberRow kOneParameterVariableRow = WithHelp(
+    kResultsVariableRow, {"Current variable for analysis", "Current variables for analysis"});
 
 // The rows of each table in turn, as one constant table: interfaces that carry the same runs
 // of members write them once.

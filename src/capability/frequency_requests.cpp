@@ -63,6 +63,12 @@ CategoryCounts CountCategories(const shell::Request& request,
   return counts;
 }
 
+bool LawUsable(shell::Request& request, const shell::CapabilityVariableRun& run, LawKind kind) {
+  if (kind != LawKind::kJohnson || run.state.johnson_usable) return true;
+  request.Message(strings::kNonNormalOutOfRange);
+  return false;
+}
+
 ModelLaw LawOf(const shell::CapabilityVariableRun& run, LawKind kind) {
   ModelLaw law;
   law.mu = run.state.mu;
@@ -81,10 +87,7 @@ RequestStatus Tabulate(RequestContext& context, LawKind model) {
   shell::CapabilityVariableRun& run = context.run;
   const shell::CapabilityState& state = run.state;
   if (state.aggregated || state.observations.empty()) return RequestStatus::kNotAvailable;
-  if (model == LawKind::kJohnson && !state.johnson_usable) {
-    request.Message(strings::kNonNormalOutOfRange);
-    return RequestStatus::kFailed;
-  }
+  if (!LawUsable(request, run, model)) return RequestStatus::kFailed;
   const ModelLaw law = LawOf(run, model);
   const shell::NamedFit& fit = law.fitted;
   const double mu = state.mu;

@@ -25,6 +25,11 @@ struct CategoryCounts {
                                              const shell::CapabilityVariableRun& run,
                                              std::span<const double> sorted);
 
+// Whether the law can serve the run: the Johnson curve only when request 0 fitted one; else
+// its message is shown.
+[[nodiscard]] bool LawUsable(shell::Request& request, const shell::CapabilityVariableRun& run,
+                             LawKind kind);
+
 // The law of `kind` for a run: the normal law of mu and sigmaTotal, the run's Johnson curve,
 // or its fitted distribution in use (the normal law when it has none).
 [[nodiscard]] ModelLaw LawOf(const shell::CapabilityVariableRun& run, LawKind kind);

@@ -106,11 +106,6 @@ std::optional<PercentileColumn> FittedColumn(const shell::Request& request,
                 {*lower, *median, *upper});
 }
 
-RequestStatus Refuse(shell::Request& request, int message) {
-  request.Message(message);
-  return RequestStatus::kFailed;
-}
-
 }  // namespace
 
 void FitGeneralNonNormal(shell::CapabilityState& state) {

@@ -19,21 +19,9 @@ constexpr std::size_t kMostPlotted = 5000;
 constexpr int kLinePoints = 100;
 constexpr int kCurvePoints = 200;
 
-RequestStatus Refuse(shell::Request& request, int message) {
-  request.Message(message);
-  return RequestStatus::kFailed;
-}
-
 RequestStatus Shown(shell::Request& request, const host::ChartSpec& chart) {
   if (request.Show(chart)) return RequestStatus::kDone;
   return Refuse(request, strings::kGraphRoutineError);
-}
-
-// Whether the law can serve the run: the Johnson curve only when request 0 fitted one.
-bool Usable(shell::Request& request, const shell::CapabilityVariableRun& run, LawKind kind) {
-  if (kind != LawKind::kJohnson || run.state.johnson_usable) return true;
-  request.Message(strings::kNonNormalOutOfRange);
-  return false;
 }
 
 RequestStatus Plot(RequestContext& context, PlotKind kind, LawKind law_kind) {
@@ -41,7 +29,7 @@ RequestStatus Plot(RequestContext& context, PlotKind kind, LawKind law_kind) {
   const shell::CapabilityVariableRun& run = context.run;
   const shell::CapabilityState& state = run.state;
   if (state.aggregated || state.observations.empty()) return RequestStatus::kNotAvailable;
-  if (!Usable(request, run, law_kind)) return RequestStatus::kFailed;
+  if (!LawUsable(request, run, law_kind)) return RequestStatus::kFailed;
   // Beyond the limit the first observations in case order are drawn, so that the plot
   // still shows the whole range of the process.
   const std::size_t drawn = std::min(state.observations.size(), kMostPlotted);
@@ -95,7 +83,7 @@ RequestStatus Histogram(RequestContext& context, LawKind law_kind) {
   const shell::CapabilityVariableRun& run = context.run;
   const shell::CapabilityState& state = run.state;
   if (state.aggregated || state.observations.empty()) return RequestStatus::kNotAvailable;
-  if (!Usable(request, run, law_kind)) return RequestStatus::kFailed;
+  if (!LawUsable(request, run, law_kind)) return RequestStatus::kFailed;
   const auto limits = EffectiveLimits(SpecificationOf(context.settings, run));
   if (!limits) return Refuse(request, strings::kSpecsIncorrect);
   request.Status(strings::kStatusPreparingGraph);

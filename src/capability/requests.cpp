@@ -118,10 +118,7 @@ RequestStatus Indices(RequestContext& context) {
   if (context.run.named_fit && context.mode == OutputMode::kEmit)
     return NamedDistributionIndices(context);
   const auto indices = IndicesOf(context);
-  if (!indices) {
-    context.request.Message(strings::kSpecsIncorrect);
-    return RequestStatus::kFailed;
-  }
+  if (!indices) return Refuse(context.request, strings::kSpecsIncorrect);
   switch (context.mode) {
     case OutputMode::kCollect:
       if (context.collected != nullptr) {
@@ -169,10 +166,7 @@ RequestStatus BeyondSpecifications(RequestContext& context) {
   const shell::CapabilityState& state = context.run.state;
   if (state.aggregated) return RequestStatus::kNotAvailable;
   const auto indices = IndicesOf(context);
-  if (!indices) {
-    context.request.Message(strings::kSpecsIncorrect);
-    return RequestStatus::kFailed;
-  }
+  if (!indices) return Refuse(context.request, strings::kSpecsIncorrect);
   shell::Request& request = context.request;
   request.StatusText(request.Text(strings::kStatusOutliers));
   BeyondCounts counts =
@@ -355,6 +349,11 @@ RequestStatus SummarizeAllVariables(shell::Request& request, shell::CapabilitySe
                  ShowAndRelease(request, table)
              ? RequestStatus::kDone
              : RequestStatus::kFailed;
+}
+
+RequestStatus Refuse(shell::Request& request, int message) {
+  request.Message(message);
+  return RequestStatus::kFailed;
 }
 
 double ClampIntoField(double value, double lowest, double highest) {

@@ -84,6 +84,9 @@ void ApplyDefaultSpecification(shell::CapabilitySettings& settings,
 [[nodiscard]] RequestStatus SummarizeAllVariables(shell::Request& request,
                                                   shell::CapabilitySettings& settings);
 
+// Shows the message and ends the request as failed.
+[[nodiscard]] RequestStatus Refuse(shell::Request& request, int message);
+
 // Clamps a value the module writes back into a results field into the field's accepted
 // range, so that the validation chain never refuses what the module wrote itself.
 double ClampIntoField(double value, double lowest, double highest);
