@@ -146,6 +146,18 @@ AutomationStatus DialogAutomation::PressControl(int control_id) {
   return PressOutcome(*dialog, "button " + std::to_string(control_id));
 }
 
+AutomationStatus DialogAutomation::SwitchToSibling() {
+  last_error_.clear();
+  const std::shared_ptr<shell::CAnalysisModelessDialog> dialog = dialog_.lock();
+  if (!dialog || dialog->IsClosed())
+    return Fail(AutomationStatus::kDialogClosed, "the dialog is closed");
+  if (!dialog->SwitchToSibling())
+    return Fail(AutomationStatus::kFailure,
+                "only the capability setups switch (raw data and aggregated data); the gage "
+                "and Weibull specification dialogs switch by their TypeOfAnalysis");
+  return AutomationStatus::kOk;
+}
+
 // The member's control, which a person could use now: present, enabled and visible.
 AutomationStatus DialogAutomation::UsableControl(shell::CAnalysisModelessDialog& dialog,
                                                  const MemberRow& row,

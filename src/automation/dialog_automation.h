@@ -43,6 +43,9 @@ class DialogAutomation {
   // no member names (the cause-and-effect defaults, say): kpa's own extension, written
   // `Dialog.Press(460)` in scripts.
   AutomationStatus PressControl(int control_id);
+  // Replaces the dialog by its sibling (the raw-data and the aggregated-data capability
+  // setups), keeping what was entered: kpa's own extension, written `Dialog.Switch()`.
+  AutomationStatus SwitchToSibling();
   const std::string& LastError() const { return last_error_; }
 
  private:

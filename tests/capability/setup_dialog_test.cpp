@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "dialog_fixture.h"
+#include "shell/settings/settings_block.h"
 
 namespace kpa::capability::testing {
 namespace {
@@ -145,6 +146,35 @@ TEST_F(SetupDialogTest, SpecificationsOutsideTheResultsRangesAreRefused) {
   EXPECT_EQ(Text("ProcessSpecifications"), "");
   Set("ProcessSpecifications", std::string("a ( 9999999 1 Missing Missing )"));  // the edge
   EXPECT_TRUE(NewMessages().empty());
+}
+
+// The two setups are siblings: the switch stores the fields typed, opens the other setup with
+// the focus on the tab control, and makes that input form the procedure and the startup
+// entry; the specifications are shared, the variable lists are each setup's own.
+TEST_F(SetupDialogTest, SwitchBetweenTheRawAndAggregatedSetups) {
+  UsePistonRings();
+  OpenSetup();
+  Set("Variables", std::string("diameter"));
+  Set("ProcessSpecifications", std::string("diameter ( 74 0.05 Missing Missing )"));
+  ASSERT_TRUE(Dialog().SwitchToSibling());
+  EXPECT_EQ(Template(), kAggregatedSetup);
+  EXPECT_EQ(Dialog().FocusControl(), 400);
+  const shell::SettingsBlock& settings = shell::Settings();
+  EXPECT_EQ(settings.shell.procedure, shell::ProcedureCode::kCapabilityAggregated);
+  EXPECT_EQ(settings.capability.input_mode, shell::CapabilityInputMode::kAggregatedData);
+  EXPECT_EQ(settings.shell.current_entry, 414);
+  EXPECT_EQ(Text("Variables"), " |  | ");
+
+  ASSERT_TRUE(Dialog().SwitchToSibling());
+  EXPECT_EQ(Template(), kRawSetup);
+  EXPECT_EQ(Text("Variables"), "diameter | ");
+  EXPECT_EQ(Text("ProcessSpecifications"), "diameter ( 74.000000 0.050000 MISSING MISSING ) ");
+  EXPECT_EQ(settings.shell.procedure, shell::ProcedureCode::kCapabilityRaw);
+  EXPECT_EQ(settings.shell.current_entry, 413);
+  Call("OK");
+  EXPECT_EQ(Template(), kRawResults);
+  EXPECT_FALSE(Dialog().SwitchToSibling());
+  EXPECT_EQ(Template(), kRawResults);
 }
 
 // Grouping modes over eleven values: samples, their size and the within-sample sigma as the

@@ -31,6 +31,9 @@ class SetupDialogBase : public shell::CAnalysisModelessDialog {
  protected:
   // OK, Annuler and the specification grid, the same in both dialogs.
   void OnCommand(int id, int notification) override;
+  // Stores the fields and opens the other setup, as the startup entry of that input form
+  // would, with the focus on the tab control.
+  bool OnSwitchToSibling() override;
   // Copies the dialog's fields into the settings block.
   virtual void StoreControls() = 0;
   // Validates the setup, reads the data and opens the results dialog.

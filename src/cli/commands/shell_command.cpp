@@ -19,6 +19,7 @@ constexpr const char* kShellHelp =
     "  Interface.Member = value    write a field (Dialog. stands for the open dialog)\n"
     "  Interface.Action            press a button (OK, Cancel, Summary, ...)\n"
     "  Dialog.Press(460)           press a button by its number (show lists them)\n"
+    "  Dialog.Switch()             raw-data capability setup <-> aggregated-data setup\n"
     "  Print Interface.Member      read a field\n"
     "  Host.OpenDataFile(\"file.csv\"), Host.SelectionCondition = \"...\", ...\n"
     "Shell commands: show (the open dialog), members (of the open dialog), help, quit.\n";

@@ -127,6 +127,16 @@ Outcome Session::PressControl(automation::DialogAutomation& automation, const St
   return Fail(statement, file, FailureText(automation, status), statement.member_where);
 }
 
+Outcome Session::SwitchDialog(automation::DialogAutomation& automation, const Statement& statement,
+                              const std::string& file) {
+  if (!statement.arguments.empty())
+    return Fail(statement, file, "Switch takes no argument: Dialog.Switch()",
+                statement.member_where);
+  const auto status = automation.SwitchToSibling();
+  if (status == automation::AutomationStatus::kOk) return Outcome::kOk;
+  return Fail(statement, file, FailureText(automation, status), statement.member_where);
+}
+
 Outcome Session::Execute(const Statement& statement, const std::string& file) {
   host_.BeginRequest();
   std::ostream* out = options_.host.out;
@@ -160,6 +170,8 @@ Outcome Session::Execute(const Statement& statement, const std::string& file) {
   const auto member = automation::FindMember(*automation.Interface(), statement.member);
   if (!member && statement.kind == StatementKind::kCall && SameWord(statement.member, "Press"))
     return PressControl(automation, statement, file);
+  if (!member && statement.kind == StatementKind::kCall && SameWord(statement.member, "Switch"))
+    return SwitchDialog(automation, statement, file);
   if (!member) {
     const std::string nearest =
         automation::NearestMemberName(*automation.Interface(), statement.member);

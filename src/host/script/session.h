@@ -47,6 +47,8 @@ class Session {
   // `Dialog.Press(N)`: the button N of the open dialog, for buttons no member names.
   Outcome PressControl(automation::DialogAutomation& automation, const Statement& statement,
                        const std::string& file);
+  Outcome SwitchDialog(automation::DialogAutomation& automation, const Statement& statement,
+                       const std::string& file);
   Outcome Fail(const Statement& statement, const std::string& file, const std::string& message,
                Position where);
   bool ToVariant(const Value& value, automation::Variant& out, std::string& error) const;

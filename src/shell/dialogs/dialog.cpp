@@ -70,6 +70,15 @@ void CAnalysisModelessDialog::Press(int id, int notification) {
   process_.SettleExit();
 }
 
+bool CAnalysisModelessDialog::SwitchToSibling() {
+  if (closed_) return false;
+  auto keep_alive = shared_from_this();
+  CEnterAnalysisContext enter(process_);
+  if (!OnSwitchToSibling()) return false;
+  process_.SettleExit();
+  return true;
+}
+
 void CAnalysisModelessDialog::SetValue(int id, ControlValue value) {
   if (closed_) return;
   Control* control = MutableControl(id);

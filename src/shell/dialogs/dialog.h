@@ -60,6 +60,10 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   // Sets a control's value as typing or clicking would, then runs the change handler.
   void SetValue(int id, ControlValue value);
   void PostCommand(int id) { posted_commands_.push_back(id); }
+  // Replaces the dialog by its sibling, the other input form of the same procedure (the
+  // raw-data and the aggregated-data capability setups), keeping what was entered. False
+  // when the dialog has no such sibling.
+  bool SwitchToSibling();
 
   // A file name given beforehand for the next save this dialog makes (a script's
   // ResultsSaveFileName); taking it clears it.
@@ -87,6 +91,7 @@ class CAnalysisModelessDialog : public std::enable_shared_from_this<CAnalysisMod
   virtual void OnInitDialog() {}
   virtual void OnCommand(int /*id*/, int /*notification*/) {}
   virtual void OnControlChanged(int /*id*/) {}
+  virtual bool OnSwitchToSibling() { return false; }
 
   void ExitDialog(Step next, ExitMode mode, int control = 0);
   Control& GetControl(int id);  // the control must exist in the template
