@@ -69,6 +69,12 @@ TEST(MomentsTest, LargeOffsetDoesNotCancel) {
   const std::vector<double> odd = {1.0, 2.0, 6.0};
   EXPECT_NEAR(MomentsOf(odd).mean, 3.0, 1e-15);
   EXPECT_NEAR(MomentsOf(odd).m2, 14.0, 1e-13);
+  // The extremes of either lane, and of the odd last value.
+  EXPECT_EQ(MomentsOf(odd).minimum, 1.0);
+  EXPECT_EQ(MomentsOf(odd).maximum, 6.0);
+  const std::vector<double> last_lowest = {3.0, 8.0, -2.0};
+  EXPECT_EQ(MomentsOf(last_lowest).minimum, -2.0);
+  EXPECT_EQ(MomentsOf(last_lowest).maximum, 8.0);
   EXPECT_EQ(MomentsOf(std::vector<double>{}).n, 0);
 }
 

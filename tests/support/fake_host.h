@@ -71,6 +71,10 @@ class FakeHost : public host::Host {
     if (!excluded.empty() && excluded[index]) return {host::CaseStatus::kExcluded, 0.0};
     return {host::CaseStatus::kRead, Var(variable).values[index]};
   }
+  void ReadCases(int variable, std::int64_t first, std::span<host::CaseRead> reads) override {
+    for (std::size_t i = 0; i < reads.size(); ++i)
+      reads[i] = FakeHost::ReadCase(variable, first + static_cast<std::int64_t>(i));
+  }
   double MissingCode(int variable) const override { return Var(variable).missing_code; }
   std::string VariableName(int variable) const override {
     return variable >= 1 && variable <= VariableCount() ? Var(variable).name : "";

@@ -120,13 +120,13 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
   const auto visit = [&](const shell::CaseView& c) {
     std::size_t grouped_sample = 0;
     if (by_code) {
-      const std::optional<double> code = c.values[1];
+      const std::optional<double>& code = c.values[1];
       if (!code || std::fabs(*code) > kMaxCodeMagnitude) return shell::CaseAction::kContinue;
       const auto it = code_index.find(std::llround(*code));
       if (it == code_index.end()) return shell::CaseAction::kContinue;
       grouped_sample = it->second;
     }
-    const std::optional<double> value = c.values[0];
+    const std::optional<double>& value = c.values[0];
     if (!value) {
       // A missing value only moves the position in a sample of constant size: its repeats
       // are counted at once rather than one by one (a weight of 1e9 would take minutes).
@@ -198,10 +198,8 @@ PassResult ReadRawCapabilityData(shell::Request& request, const RawPassSetup& se
     result.status = PassStatus::kZeroDispersion;
     return result;
   }
-  const auto [min_it, max_it] =
-      std::minmax_element(state.observations.begin(), state.observations.end());
-  state.minimum = *min_it;
-  state.maximum = *max_it;
+  state.minimum = moments.minimum;
+  state.maximum = moments.maximum;
   state.mean = moments.mean;
   const SampleMoments finished = FinishMoments(moments);
   state.sd = finished.sd;
@@ -232,9 +230,9 @@ PassResult ReadAggregatedCapabilityData(shell::Request& request, const Aggregate
   loop.weights = shell::WeightRule::kAboveOne;
   loop.progress_caption = request.Text(strings::kReadingData);
   const auto visit = [&](const shell::CaseView& c) {
-    const std::optional<double> mean = c.values[0];
-    const std::optional<double> dispersion = c.values[1];
-    const std::optional<double> size = c.values[2];
+    const std::optional<double>& mean = c.values[0];
+    const std::optional<double>& dispersion = c.values[1];
+    const std::optional<double>& size = c.values[2];
     if (!mean || !dispersion || *dispersion < 0.0 || !size || !(*size > 0.0))
       return shell::CaseAction::kContinue;
     for (std::int64_t repeat = c.repeats; repeat > 0; --repeat) {
@@ -274,7 +272,7 @@ CollectedCodes CollectAllCodes(shell::Request& request, int variable, bool keep_
   loop.weights = shell::WeightRule::kIgnored;
   loop.progress = false;
   collected.end = shell::ForEachCase(request, loop, [&](const shell::CaseView& c) {
-    const std::optional<double> value = c.values[0];
+    const std::optional<double>& value = c.values[0];
     if (!value || std::fabs(*value) > kMaxCodeMagnitude) return shell::CaseAction::kContinue;
     const std::int64_t code = std::llround(*value);
     if (!seen.insert(code).second) return shell::CaseAction::kContinue;

@@ -1,5 +1,6 @@
 #include "capability/model/moments.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace kpa::capability {
@@ -8,14 +9,27 @@ MomentSums MomentsOf(std::span<const double> values) {
   MomentSums sums;
   sums.n = static_cast<std::int64_t>(values.size());
   if (values.empty()) return sums;
-  // Two partial sums per quantity let consecutive additions run side by side.
+  // Two partial sums per quantity let consecutive additions run side by side; the extremes
+  // come in the same pass.
   double sum[2] = {0.0, 0.0};
+  double low[2] = {values[0], values[0]};
+  double high[2] = {values[0], values[0]};
   std::size_t i = 0;
   for (; i + 1 < values.size(); i += 2) {
-    sum[0] += values[i];
-    sum[1] += values[i + 1];
+    for (std::size_t lane = 0; lane < 2; ++lane) {
+      const double x = values[i + lane];
+      sum[lane] += x;
+      low[lane] = x < low[lane] ? x : low[lane];
+      high[lane] = x > high[lane] ? x : high[lane];
+    }
   }
-  if (i < values.size()) sum[0] += values[i];
+  if (i < values.size()) {
+    sum[0] += values[i];
+    low[0] = std::min(low[0], values[i]);
+    high[0] = std::max(high[0], values[i]);
+  }
+  sums.minimum = std::min(low[0], low[1]);
+  sums.maximum = std::max(high[0], high[1]);
   const double mean = (sum[0] + sum[1]) / static_cast<double>(values.size());
   double deviations[2] = {0.0, 0.0};
   double m2[2] = {0.0, 0.0};

@@ -15,6 +15,8 @@ struct MomentSums {
   double m2 = 0.0;
   double m3 = 0.0;
   double m4 = 0.0;
+  double minimum = 0.0;  // of the stored values (MomentsOf); 0 for none
+  double maximum = 0.0;
 };
 
 // Two passes over stored values: the mean, then the sums of powers of the deviations from

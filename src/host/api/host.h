@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,12 @@ class Host {
   virtual std::int64_t CaseCount() const = 0;
   // Reads one case of one variable, honouring the case-selection condition.
   virtual CaseRead ReadCase(int variable, std::int64_t case_number) = 0;
+  // Reads cases first, first + 1, ... of one variable into `reads`, each as ReadCase reads
+  // it; a host holding its data in memory answers the whole block in one call.
+  virtual void ReadCases(int variable, std::int64_t first, std::span<CaseRead> reads) {
+    for (std::size_t i = 0; i < reads.size(); ++i)
+      reads[i] = ReadCase(variable, first + static_cast<std::int64_t>(i));
+  }
   virtual double MissingCode(int variable) const = 0;
   // The variable's short name (at most 8 characters), or "" for an unknown number.
   virtual std::string VariableName(int variable) const = 0;

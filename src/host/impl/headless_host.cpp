@@ -146,6 +146,26 @@ CaseRead HeadlessHost::ReadCase(int variable, std::int64_t case_number) {
   return {CaseStatus::kRead, data_->Value(variable, case_number)};
 }
 
+void HeadlessHost::ReadCases(int variable, std::int64_t first, std::span<CaseRead> reads) {
+  if (!data_ || !data_->HasVariable(variable)) {
+    std::fill(reads.begin(), reads.end(), CaseRead{CaseStatus::kFailure, 0.0});
+    return;
+  }
+  const std::vector<double>& values = data_->variable(variable).values;
+  const std::int64_t cases = data_->CaseCount();
+  for (std::size_t i = 0; i < reads.size(); ++i) {
+    const std::int64_t number = first + static_cast<std::int64_t>(i);
+    if (number < 1 || number > cases) {
+      reads[i] = {CaseStatus::kFailure, 0.0};
+      continue;
+    }
+    const double value = values[static_cast<std::size_t>(number - 1)];
+    reads[i] = {
+        selection_ && !selection_->Selected(number) ? CaseStatus::kExcluded : CaseStatus::kRead,
+        value};
+  }
+}
+
 double HeadlessHost::MissingCode(int variable) const {
   return data_ && data_->HasVariable(variable) ? data_->variable(variable).missing_code
                                                : data::kDefaultMissingCode;

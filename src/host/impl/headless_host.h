@@ -92,6 +92,7 @@ class HeadlessHost : public Host {
   int VariableCount() const override;
   std::int64_t CaseCount() const override;
   CaseRead ReadCase(int variable, std::int64_t case_number) override;
+  void ReadCases(int variable, std::int64_t first, std::span<CaseRead> reads) override;
   double MissingCode(int variable) const override;
   std::string VariableName(int variable) const override;
   std::optional<std::string> VariableLongName(int variable) const override;

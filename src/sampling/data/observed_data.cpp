@@ -19,7 +19,7 @@ ObservedData ReadObservedSamples(shell::Request& request, const ObservedRequest&
   loop.extra_progress = wanted.extra_progress;
   const shell::CaseLoopEnd end = shell::ForEachCase(request, loop, [&](const shell::CaseView& c) {
     ObservedValue item;
-    const std::optional<double> read = c.values[0];
+    const std::optional<double>& read = c.values[0];
     item.value = read.value_or(missing_code);
     item.case_number = c.number;
     if (names) item.case_name = shell::FitText(request.CaseName(c.number), kMaxCaseNameWidth);

@@ -248,7 +248,7 @@ void ResultsDialog::ProposeCodes() {
   loop.progress = false;
   shell::Request request = NewRequest();
   (void)shell::ForEachCase(request, loop, [&codes](const shell::CaseView& c) {
-    const std::optional<double> value = c.values[0];
+    const std::optional<double>& value = c.values[0];
     if (value && std::fabs(*value) <= kLargestValidMagnitude &&
         std::find(codes.begin(), codes.end(), *value) == codes.end())
       codes.push_back(*value);

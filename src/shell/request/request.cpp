@@ -1,11 +1,16 @@
 #include "shell/request/request.h"
 
+#include <algorithm>
+
 #include "shell/results/fixed_text.h"
 #include "shell/results/host_output.h"
 #include "shell/results/result_table.h"
 
 namespace kpa::shell {
 namespace {
+
+// How many steps of a display the host hears of at most.
+constexpr std::int64_t kProgressReports = 1000;
 
 std::string Fitted(const std::string& text, int width) {
   return std::string(TrimTrailingBlanks(FitText(text, width)));
@@ -67,11 +72,15 @@ void Request::ProgressStart(std::int64_t total, std::string_view caption) {
   ProgressStop();
   host_.ProgressStart(total, std::string(caption));
   progress_total_ = total;
+  progress_stride_ = std::max<std::int64_t>(total / kProgressReports, 1);
+  next_progress_report_ = 0;
+  cancel_poll_due_ = true;
 }
 
-void Request::ProgressStep(std::int64_t done) {
-  if (progress_total_ == 0) return;
+void Request::ReportProgress(std::int64_t done) {
   host_.ProgressStep(done);
+  next_progress_report_ = done + progress_stride_;
+  cancel_poll_due_ = true;
   if (done >= progress_total_) ProgressStop();
 }
 
@@ -81,8 +90,9 @@ void Request::ProgressStop() {
   progress_total_ = 0;
 }
 
-bool Request::Cancelled() {
-  if (!cancelled_ && host_.IsCancelled()) cancelled_ = true;
+bool Request::PollCancel() {
+  cancel_poll_due_ = false;
+  cancelled_ = host_.IsCancelled();
   return cancelled_;
 }
 

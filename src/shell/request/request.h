@@ -10,7 +10,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,7 +25,7 @@ struct CaseLoop;
 struct CaseView;
 enum class CaseAction;
 enum class CaseLoopEnd;
-using CaseVisitor = std::function<CaseAction(const CaseView&)>;
+class CaseBlocks;
 
 class Request {
  public:
@@ -104,12 +103,22 @@ class Request {
   }
 
   // --- Progress display and cancel. Starting a display stops a running one; one that
-  // reaches its total stops by itself; the request stops it when it ends.
+  // reaches its total stops by itself; the request stops it when it ends. While a display
+  // runs, the host hears of every thousandth of its total (and of its end), which is finer
+  // than any bar shows, and is asked about cancelling once per step it heard of; a loop
+  // over a large file thus costs the host a thousand calls, not one per case.
   void ProgressStart(std::int64_t total, std::string_view caption);
-  void ProgressStep(std::int64_t done);
+  void ProgressStep(std::int64_t done) {
+    if (progress_total_ != 0 && (done >= next_progress_report_ || done >= progress_total_))
+      ReportProgress(done);
+  }
   void ProgressStop();
-  // Asks the host whether the user stopped the work; true from then on.
-  bool Cancelled();
+  // Whether the user stopped the work; true from then on.
+  bool Cancelled() {
+    if (cancelled_) return true;
+    if (progress_total_ != 0 && !cancel_poll_due_) return false;
+    return PollCancel();
+  }
   bool WasCancelled() const { return cancelled_; }
 
   // Missing-data code of a variable, for procedures that show or compare it.
@@ -117,13 +126,18 @@ class Request {
 
  private:
   // The data themselves are read through the case loop.
-  friend CaseLoopEnd ForEachCase(Request& request, const CaseLoop& loop, const CaseVisitor& visit);
+  friend class CaseBlocks;
 
   bool Shown(bool shown, const std::vector<std::string>& title);
+  void ReportProgress(std::int64_t done);
+  bool PollCancel();
 
   host::Host& host_;
   std::vector<std::string>* shown_ = nullptr;
   std::int64_t progress_total_ = 0;  // 0: no display runs
+  std::int64_t progress_stride_ = 1;
+  std::int64_t next_progress_report_ = 0;
+  bool cancel_poll_due_ = true;  // the host has not been asked since the last step it heard of
   bool cancelled_ = false;
 };
 
