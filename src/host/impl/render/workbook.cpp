@@ -37,10 +37,35 @@ std::string NumberFormat(int decimals) {
   return decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0');
 }
 
+// The workbook's cell formats: bold, and one per number of decimals, bold or not, made once
+// for the whole workbook (the workbook owns them).
+class Formats {
+ public:
+  explicit Formats(lxw_workbook* book) : book_(book), bold_(workbook_add_format(book)) {
+    format_set_bold(bold_);
+  }
+  lxw_format* Bold() const { return bold_; }
+  // The number format of a column, bold in a cell marked for highlighting.
+  lxw_format* Number(int decimals, bool marked) {
+    auto [it, added] = numbers_.try_emplace({decimals, marked}, nullptr);
+    if (added) {
+      it->second = workbook_add_format(book_);
+      format_set_num_format(it->second, NumberFormat(decimals).c_str());
+      if (marked) format_set_bold(it->second);
+    }
+    return it->second;
+  }
+
+ private:
+  lxw_workbook* book_;
+  lxw_format* bold_;
+  std::map<std::pair<int, bool>, lxw_format*> numbers_;
+};
+
 class Sheet {
  public:
-  Sheet(lxw_workbook* book, lxw_worksheet* sheet, lxw_format* bold)
-      : book_(book), sheet_(sheet), bold_(bold) {}
+  Sheet(lxw_worksheet* sheet, Formats& formats)
+      : sheet_(sheet), formats_(formats), bold_(formats.Bold()) {}
 
   void Write(const TableSpec& table) {
     lxw_row_t row = 0;
@@ -86,24 +111,13 @@ class Sheet {
     }
     const double value = table.Value(r, c);
     if (IsSpecialValue(value) || !std::isfinite(value)) return;
-    worksheet_write_number(sheet_, row, column, value, Format(table.columns[c].decimals, marked));
+    worksheet_write_number(sheet_, row, column, value,
+                           formats_.Number(table.columns[c].decimals, marked));
   }
 
-  // The number format of a column, bold in a cell marked for highlighting.
-  lxw_format* Format(int decimals, bool marked) {
-    auto [it, added] = formats_.try_emplace({decimals, marked}, nullptr);
-    if (added) {
-      it->second = workbook_add_format(book_);
-      format_set_num_format(it->second, NumberFormat(decimals).c_str());
-      if (marked) format_set_bold(it->second);
-    }
-    return it->second;
-  }
-
-  lxw_workbook* book_;
   lxw_worksheet* sheet_;
+  Formats& formats_;
   lxw_format* bold_;
-  std::map<std::pair<int, bool>, lxw_format*> formats_;  // the workbook owns them
 };
 
 }  // namespace
@@ -112,12 +126,11 @@ std::optional<std::string> WriteWorkbook(const std::filesystem::path& path,
                                          const NumberedTables& tables) {
   lxw_workbook* book = workbook_new(path.string().c_str());
   if (book == nullptr) return "cannot create " + path.string();
-  lxw_format* bold = workbook_add_format(book);
-  format_set_bold(bold);
+  Formats formats(book);
   for (const auto& [number, table] : tables) {
     lxw_worksheet* sheet = workbook_add_worksheet(book, SheetName(number, *table).c_str());
     if (sheet == nullptr) sheet = workbook_add_worksheet(book, nullptr);  // a name Excel refuses
-    Sheet(book, sheet, bold).Write(*table);
+    Sheet(sheet, formats).Write(*table);
   }
   const lxw_error status = workbook_close(book);
   if (status != LXW_NO_ERROR) return "cannot write " + path.string() + ": " + lxw_strerror(status);
