@@ -71,6 +71,8 @@ class FakeHost : public host::Host {
     if (!excluded.empty() && excluded[index]) return {host::CaseStatus::kExcluded, 0.0};
     return {host::CaseStatus::kRead, Var(variable).values[index]};
   }
+  // The interface's reads without a virtual call per case: the benchmarks time the case
+  // loop over this host.
   void ReadCases(int variable, std::int64_t first, std::span<host::CaseRead> reads) override {
     for (std::size_t i = 0; i < reads.size(); ++i)
       reads[i] = FakeHost::ReadCase(variable, first + static_cast<std::int64_t>(i));

@@ -11,7 +11,7 @@
 #include "host/api/special_values.h"
 #include "resources/ids/capability_controls.h"
 #include "resources/ids/capability_strings.h"
-#include "resources/ids/shell_ids.h"
+#include "shell/dialogs/startup_dialog.h"
 #include "shell/process.h"
 #include "shell/settings/settings_block.h"
 
@@ -309,16 +309,11 @@ void SetupDialogBase::OnCommand(int id, int /*notification*/) {
 bool SetupDialogBase::OnSwitchToSibling() {
   StoreControls();
   shell::SettingsBlock& settings = shell::Settings();
-  const bool to_aggregated = settings.capability.input_mode == shell::CapabilityInputMode::kRawData;
-  settings.capability.input_mode = to_aggregated ? shell::CapabilityInputMode::kAggregatedData
-                                                 : shell::CapabilityInputMode::kRawData;
-  settings.shell.procedure = to_aggregated ? shell::ProcedureCode::kCapabilityAggregated
-                                           : shell::ProcedureCode::kCapabilityRaw;
-  settings.shell.current_entry =
-      to_aggregated ? shell::kCommandAggregatedCapability : shell::kCommandRawCapability;
-  ExitDialog(
-      to_aggregated ? shell::Step::kCapabilityAggregatedSetup : shell::Step::kCapabilityRawSetup,
-      shell::ExitMode::kSwitchSibling, shell::controls::kTabControl);
+  const shell::Step sibling = shell::ChooseCapabilityInput(
+      settings, settings.capability.input_mode == shell::CapabilityInputMode::kRawData
+                    ? shell::CapabilityInputMode::kAggregatedData
+                    : shell::CapabilityInputMode::kRawData);
+  ExitDialog(sibling, shell::ExitMode::kSwitchSibling, shell::controls::kTabControl);
   return true;
 }
 

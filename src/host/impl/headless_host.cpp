@@ -139,11 +139,9 @@ int HeadlessHost::VariableCount() const { return data_ ? data_->VariableCount() 
 std::int64_t HeadlessHost::CaseCount() const { return data_ ? data_->CaseCount() : 0; }
 
 CaseRead HeadlessHost::ReadCase(int variable, std::int64_t case_number) {
-  if (!data_ || !data_->HasVariable(variable) || !data_->HasCase(case_number))
-    return {CaseStatus::kFailure, 0.0};
-  if (selection_ && !selection_->Selected(case_number))
-    return {CaseStatus::kExcluded, data_->Value(variable, case_number)};
-  return {CaseStatus::kRead, data_->Value(variable, case_number)};
+  CaseRead read;
+  ReadCases(variable, case_number, std::span(&read, 1));
+  return read;
 }
 
 void HeadlessHost::ReadCases(int variable, std::int64_t first, std::span<CaseRead> reads) {

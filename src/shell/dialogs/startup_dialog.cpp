@@ -17,6 +17,15 @@ bool IsSeparatorRow(std::int64_t row) {
          kStartupRows[static_cast<std::size_t>(row)].string_number == kSeparatorRow;
 }
 
+Step ChooseCapabilityInput(SettingsBlock& settings, CapabilityInputMode mode) {
+  const bool raw = mode == CapabilityInputMode::kRawData;
+  settings.capability.input_mode = mode;
+  settings.shell.procedure =
+      raw ? ProcedureCode::kCapabilityRaw : ProcedureCode::kCapabilityAggregated;
+  settings.shell.current_entry = raw ? kCommandRawCapability : kCommandAggregatedCapability;
+  return raw ? Step::kCapabilityRawSetup : Step::kCapabilityAggregatedSetup;
+}
+
 StartupDialog::StartupDialog(CProcess& process, int template_number)
     : CAnalysisModelessDialog(process, template_number) {}
 
@@ -66,19 +75,15 @@ void StartupDialog::OnCommand(int id, int notification) {
       if (notification == kNotifyDoubleClick) DispatchSelectedRow();
       break;
     case kCommandRawCapability:
+    case kCommandAggregatedCapability: {
+      const Step setup = ChooseCapabilityInput(
+          settings, id == kCommandRawCapability ? CapabilityInputMode::kRawData
+                                                : CapabilityInputMode::kAggregatedData);
       RecordEntry(id);
-      settings.shell.procedure = ProcedureCode::kCapabilityRaw;
-      settings.capability.input_mode = CapabilityInputMode::kRawData;
       SelectProcedureReset();
-      Forward(Step::kCapabilityRawSetup);
+      Forward(setup);
       break;
-    case kCommandAggregatedCapability:
-      RecordEntry(id);
-      settings.shell.procedure = ProcedureCode::kCapabilityAggregated;
-      settings.capability.input_mode = CapabilityInputMode::kAggregatedData;
-      SelectProcedureReset();
-      Forward(Step::kCapabilityAggregatedSetup);
-      break;
+    }
     case kCommandGage:
       RecordEntry(id);
       settings.shell.procedure = ProcedureCode::kGage;

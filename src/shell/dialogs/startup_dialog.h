@@ -8,6 +8,7 @@
 
 #include "resources/ids/shell_ids.h"
 #include "shell/dialogs/dialog.h"
+#include "shell/settings/settings_block.h"
 
 namespace kpa::shell {
 
@@ -37,6 +38,11 @@ inline constexpr std::array<StartupRow, 10> kStartupRows = {{
 // The row that holds a string number, if any.
 std::optional<int> StartupRowOf(int string_number);
 bool IsSeparatorRow(std::int64_t row);
+
+// What choosing a capability input form sets, from the startup list or by switching setups:
+// the active procedure, the input mode and the startup entry of that form. Returns the
+// form's setup step.
+Step ChooseCapabilityInput(SettingsBlock& settings, CapabilityInputMode mode);
 
 class StartupDialog : public CAnalysisModelessDialog {
  public:

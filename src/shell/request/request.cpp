@@ -72,14 +72,13 @@ void Request::ProgressStart(std::int64_t total, std::string_view caption) {
   ProgressStop();
   host_.ProgressStart(total, std::string(caption));
   progress_total_ = total;
-  progress_stride_ = std::max<std::int64_t>(total / kProgressReports, 1);
   next_progress_report_ = 0;
   cancel_poll_due_ = true;
 }
 
 void Request::ReportProgress(std::int64_t done) {
   host_.ProgressStep(done);
-  next_progress_report_ = done + progress_stride_;
+  next_progress_report_ = done + std::max<std::int64_t>(progress_total_ / kProgressReports, 1);
   cancel_poll_due_ = true;
   if (done >= progress_total_) ProgressStop();
 }

@@ -135,7 +135,6 @@ class Request {
   host::Host& host_;
   std::vector<std::string>* shown_ = nullptr;
   std::int64_t progress_total_ = 0;  // 0: no display runs
-  std::int64_t progress_stride_ = 1;
   std::int64_t next_progress_report_ = 0;
   bool cancel_poll_due_ = true;  // the host has not been asked since the last step it heard of
   bool cancelled_ = false;
