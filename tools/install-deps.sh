@@ -6,7 +6,7 @@ packages=(
   cmake g++ make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libreadstat-dev libcli11-dev libfmt-dev nlohmann-json3-dev libreadline-dev
-  libboost-math-dev librsvg2-bin libxlsxwriter-dev librsvg2-dev libcairo2-dev libssl-dev unzip
+  libboost-math-dev librsvg2-bin zlib1g-dev librsvg2-dev libcairo2-dev libssl-dev unzip libxml2-utils
   clang libclang-rt-dev
 )
 missing=()

@@ -1,20 +1,23 @@
-// The files written for people beside the text outputs: the workbook of every table (read
-// back from its sheet XML with unzip), a chart as PNG at 300 dpi and as PDF, and the
-// provenance the report opens with.
+// The files written for people beside the text outputs: the zip archive and the workbook of
+// every table (read back with unzip, their XML checked by xmllint), a chart as PNG at 300
+// dpi and as PDF, and the provenance the report opens with.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "host/impl/render/chart_render.h"
 #include "host/impl/render/provenance.h"
 #include "host/impl/render/svg_images.h"
 #include "host/impl/render/workbook.h"
+#include "host/impl/render/zip_archive.h"
 #include "render_fixtures.h"
 
 namespace kpa::host::render {
@@ -38,6 +41,11 @@ std::string ZipMember(const std::filesystem::path& archive, const std::string& m
     pclose(pipe);
   }
   return text;
+}
+
+// The exit status of a shell command, its output discarded.
+int ExitStatus(const std::string& command) {
+  return std::system((command + " >/dev/null 2>&1").c_str());
 }
 
 std::string ReadBytes(const std::filesystem::path& path) {
@@ -68,6 +76,82 @@ TEST(Workbook, OneSheetPerTableWithNumbersAsNumbers) {
   const std::string strings = ZipMember(path, "xl/sharedStrings.xml");
   for (const char* text : {"Variable : Diamètre extérieur (mm)", "Interv.", "Réduire"})
     EXPECT_NE(strings.find(text), std::string::npos) << text;
+  std::filesystem::remove_all(folder);
+}
+
+// Members come back byte for byte through an independent reader, with their CRCs checked;
+// a member deflate cannot shrink is stored.
+TEST(ZipArchive, MembersReadBackWholeStoredOrDeflated) {
+  const auto folder = Folder("zip");
+  const auto path = folder / "a.zip";
+  std::string long_text;
+  for (int i = 0; i < 2000; ++i) long_text += "<c r=\"A" + std::to_string(i) + "\"/>";
+  {
+    ZipArchive archive(path);
+    archive.Add("short.txt", "x");
+    archive.Add("xl/worksheets/sheet1.xml", long_text);
+    archive.Add("empty", "");
+    ASSERT_EQ(archive.Finish(), std::nullopt);
+  }
+  EXPECT_EQ(ExitStatus("unzip -t '" + path.string() + "'"), 0);
+  EXPECT_EQ(ZipMember(path, "short.txt"), "x");
+  EXPECT_EQ(ZipMember(path, "xl/worksheets/sheet1.xml"), long_text);
+  const std::string bytes = ReadBytes(path);
+  ASSERT_GE(bytes.size(), 10u);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("PK\3\4"));
+  EXPECT_EQ(bytes[8], 0) << "one byte is stored as it is";
+  EXPECT_LT(bytes.size(), long_text.size() / 4) << "the long member is deflated";
+
+  ZipArchive nowhere(folder / "no such folder" / "b.zip");
+  nowhere.Add("a", "b");
+  const auto problem = nowhere.Finish();
+  ASSERT_TRUE(problem.has_value());
+  EXPECT_NE(problem->find("cannot create"), std::string::npos) << *problem;
+  std::filesystem::remove_all(folder);
+}
+
+// Every part of the package is well-formed XML (texts with markup characters, quotes, a
+// control character and leading blanks among them), the parts named in [Content_Types].xml
+// and the relationships are those in the archive, and each sheet states its used range.
+TEST(Workbook, EveryPartIsWellFormedAndDeclared) {
+  const auto folder = Folder("workbook-parts");
+  const TableSpec fixture = testing::FixtureTable();
+  TableSpec awkward = fixture;
+  awkward.title = {"Plan & <essai>"};
+  awkward.row_labels = {"  indenté", "bell\x07" "e", "a \"b\"", "c"};
+  const auto path = folder / "results.xlsx";
+  ASSERT_EQ(WriteWorkbook(path, {{1, &fixture}, {2, &awkward}}), std::nullopt);
+  EXPECT_EQ(ExitStatus("unzip -t '" + path.string() + "'"), 0);
+  const std::vector<std::string> parts = {"[Content_Types].xml",
+                                          "_rels/.rels",
+                                          "xl/workbook.xml",
+                                          "xl/_rels/workbook.xml.rels",
+                                          "xl/worksheets/sheet1.xml",
+                                          "xl/worksheets/sheet2.xml",
+                                          "xl/styles.xml",
+                                          "xl/sharedStrings.xml"};
+  for (const std::string& part : parts) {
+    SCOPED_TRACE(part);
+    const std::string quoted = part == parts[0] ? "'\\[Content_Types].xml'" : part;
+    EXPECT_EQ(ExitStatus("unzip -p '" + path.string() + "' " + quoted + " | xmllint --noout -"), 0);
+  }
+  const std::string types = ZipMember(path, "'\\[Content_Types].xml'");
+  for (std::size_t i = 2; i < parts.size(); ++i) {
+    if (parts[i].find("_rels") != std::string::npos) continue;
+    EXPECT_NE(types.find("PartName=\"/" + parts[i] + "\""), std::string::npos) << parts[i];
+  }
+  const std::string relationships = ZipMember(path, "xl/_rels/workbook.xml.rels");
+  for (const char* target : {"worksheets/sheet2.xml", "styles.xml", "sharedStrings.xml"})
+    EXPECT_NE(relationships.find(std::string("Target=\"") + target), std::string::npos);
+  EXPECT_NE(ZipMember(path, "xl/workbook.xml").find("name=\"002 Plan &amp; &lt;essai&gt;\""),
+            std::string::npos);
+  // Two title lines, a blank row, two heading rows and four rows of four columns.
+  EXPECT_NE(ZipMember(path, "xl/worksheets/sheet1.xml").find("<dimension ref=\"A1:D9\"/>"),
+            std::string::npos);
+  const std::string strings = ZipMember(path, "xl/sharedStrings.xml");
+  EXPECT_NE(strings.find("<t xml:space=\"preserve\">  indenté</t>"), std::string::npos);
+  EXPECT_NE(strings.find("<t>belle</t>"), std::string::npos) << "the bell character left out";
+  EXPECT_NE(strings.find("count=\""), std::string::npos);
   std::filesystem::remove_all(folder);
 }
 

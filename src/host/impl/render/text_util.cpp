@@ -62,7 +62,9 @@ std::string EscapeXml(std::string_view text) {
         out += "&#39;";
         break;
       default:
-        out.push_back(c);
+        // XML 1.0 has no place for the other C0 control characters, escaped or not.
+        if (static_cast<unsigned char>(c) >= 0x20 || c == '\t' || c == '\n' || c == '\r')
+          out.push_back(c);
     }
   }
   return out;
