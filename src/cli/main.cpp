@@ -41,6 +41,7 @@ int main(int argc, char** argv) {
   std::string out_folder;
   std::string csv;
   std::string formats = "svg";
+  std::string table_formats = "txt,csv,json";
   const std::string csv_help =
       "The dialect of CSV files, e.g. \"delimiter=semicolon decimal=comma\" (delimiter comma, "
       "semicolon, tab; decimal point, comma; encoding utf-8, windows-1252; each auto when "
@@ -55,6 +56,11 @@ int main(int argc, char** argv) {
       ->add_option("--formats", formats,
                    "Chart files written with --out: svg, png, pdf, separated by commas "
                    "(PNG at 300 dpi)")
+      ->capture_default_str();
+  run_command
+      ->add_option("--tables", table_formats,
+                   "Table files written with --out: txt, csv, json, separated by commas, or "
+                   "none (every table is also a sheet of results.xlsx and in report.html)")
       ->capture_default_str();
   run_command->add_flag("--trace", run.trace, "Print each dialog transition to stderr");
   run_command->add_flag("--strict", run.strict,
@@ -106,6 +112,12 @@ int main(int argc, char** argv) {
     run.images = kpa::host::ParseImageFormats(formats);
   } catch (const std::invalid_argument& error) {
     std::cerr << "kpa: --formats: " << error.what() << '\n';
+    return kpa::cli::kExitUsage;
+  }
+  try {
+    run.tables = kpa::host::ParseTableFormats(table_formats);
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "kpa: --tables: " << error.what() << '\n';
     return kpa::cli::kExitUsage;
   }
 

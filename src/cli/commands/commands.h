@@ -29,6 +29,7 @@ struct RunOptions {
   bool progress_bar = false;
   host::data::CsvOptions csv;  // the dialect of delimited text files, unset parts detected
   host::ImageFormats images;   // PNG and PDF beside each chart's SVG
+  host::TableFormats tables;   // the files of each table
 };
 
 // Runs a script file against an optional data file; returns the exit code.

@@ -35,6 +35,7 @@ int RunScript(const RunOptions& options, std::ostream& out, std::ostream& err) {
   session_options.host.keyword_file = host::KeywordStore::DefaultFile();
   session_options.host.csv = options.csv;
   session_options.host.images = options.images;
+  session_options.host.tables = options.tables;
   session_options.host.program = std::string("kpa ") + KPA_VERSION;
   session_options.trace = options.trace;
   session_options.base_folder = options.script.parent_path();

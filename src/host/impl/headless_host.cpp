@@ -35,6 +35,7 @@ constexpr auto kProgressInterval = std::chrono::milliseconds(100);
 HeadlessHost::HeadlessHost(HeadlessOptions options)
     : options_(std::move(options)), keywords_(options_.keyword_file) {
   log_.SetImageFormats(options_.images);
+  log_.SetTableFormats(options_.tables);
   render::Provenance& provenance = log_.Provenance();
   provenance.program = options_.program;
   const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());

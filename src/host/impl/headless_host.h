@@ -34,6 +34,7 @@ struct HeadlessOptions {
   std::filesystem::path keyword_file;  // the keyword store; empty: kept in memory only
   data::CsvOptions csv;                // the dialect of delimited text files (--csv)
   ImageFormats images;                 // PNG and PDF beside each chart's SVG (--formats)
+  TableFormats tables;                 // the files of each table (--tables)
   std::string program;                 // "kpa 0.1.0", for the report's provenance
 };
 

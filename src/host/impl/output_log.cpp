@@ -19,23 +19,52 @@
 
 namespace kpa::host {
 
-ImageFormats ParseImageFormats(std::string_view text) {
-  ImageFormats formats;
+namespace {
+
+// Calls `take` with each name of a comma-separated list, empty names left out.
+template <typename Take>
+void ForEachName(std::string_view text, Take&& take) {
   std::size_t start = 0;
   while (start <= text.size()) {
     std::size_t end = text.find(',', start);
     if (end == std::string_view::npos) end = text.size();
-    const std::string_view format = text.substr(start, end - start);
+    if (end > start) take(text.substr(start, end - start));
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+ImageFormats ParseImageFormats(std::string_view text) {
+  ImageFormats formats;
+  ForEachName(text, [&formats](std::string_view format) {
     if (format == "png") {
       formats.png = true;
     } else if (format == "pdf") {
       formats.pdf = true;
-    } else if (format != "svg" && !format.empty()) {
+    } else if (format != "svg") {
       throw std::invalid_argument("unknown image format '" + std::string(format) +
                                   "'; use svg, png and pdf, separated by commas");
     }
-    start = end + 1;
-  }
+  });
+  return formats;
+}
+
+TableFormats ParseTableFormats(std::string_view text) {
+  TableFormats formats{false, false, false};
+  if (text == "none") return formats;
+  ForEachName(text, [&formats](std::string_view format) {
+    if (format == "txt") {
+      formats.txt = true;
+    } else if (format == "csv") {
+      formats.csv = true;
+    } else if (format == "json") {
+      formats.json = true;
+    } else {
+      throw std::invalid_argument("unknown table format '" + std::string(format) +
+                                  "'; use txt, csv and json, separated by commas, or none");
+    }
+  });
   return formats;
 }
 
@@ -112,9 +141,9 @@ int OutputLog::AddTable(const TableSpec& table) {
   const int number = next_number_++;
   if (!folder_.empty()) {
     const std::string stem = Stem(number);
-    WriteFile(stem + ".txt", render::RenderTableText(table));
-    WriteFile(stem + ".csv", render::RenderTableCsv(table));
-    WriteFile(stem + ".json", render::RenderTableJson(table));
+    if (tables_.txt) WriteFile(stem + ".txt", render::RenderTableText(table));
+    if (tables_.csv) WriteFile(stem + ".csv", render::RenderTableCsv(table));
+    if (tables_.json) WriteFile(stem + ".json", render::RenderTableJson(table));
   }
   Add(number, table);
   return number;

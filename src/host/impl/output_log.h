@@ -1,8 +1,8 @@
 // Everything the module showed, in order: result spreadsheets, charts and diagrams (numbered
 // from 1 in the order they were emitted), text lines and messages. With an output folder,
-// each output is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table; NNN.json
-// and NNN.svg for a chart or a diagram), messages go to messages.txt, and report.html shows
-// everything in order.
+// each output is written as it arrives (NNN.txt, NNN.csv and NNN.json for a table, or those
+// of them asked for; NNN.json and NNN.svg for a chart or a diagram), messages go to
+// messages.txt, and report.html shows everything in order.
 //
 // Every file is written under a temporary name and renamed into place, so that a run stopped
 // at any moment leaves each file whole. The report is written when the folder is set, at most
@@ -38,6 +38,18 @@ struct ImageFormats {
 // std::invalid_argument naming an unknown format.
 ImageFormats ParseImageFormats(std::string_view text);
 
+// The files written for each table (every table is also a sheet of results.xlsx and a part
+// of report.html, whatever is asked here).
+struct TableFormats {
+  bool txt = true;
+  bool csv = true;
+  bool json = true;
+};
+
+// "txt,csv,json", "csv", "none", ...: the formats asked for; "none" (or nothing) for no file
+// of its own per table. Throws std::invalid_argument naming an unknown format.
+TableFormats ParseTableFormats(std::string_view text);
+
 class OutputLog {
  public:
   OutputLog() = default;
@@ -51,6 +63,7 @@ class OutputLog {
   void SetFolder(const std::filesystem::path& folder);
   const std::filesystem::path& Folder() const { return folder_; }
   void SetImageFormats(ImageFormats formats) { images_ = formats; }
+  void SetTableFormats(TableFormats formats) { tables_ = formats; }
   // What the report opens with; kept up to date by the host.
   render::Provenance& Provenance() { return provenance_; }
 
@@ -90,6 +103,7 @@ class OutputLog {
   std::filesystem::path folder_;
   int lock_ = -1;  // the descriptor holding the folder's lock file
   ImageFormats images_;
+  TableFormats tables_;
   render::Provenance provenance_;
   std::vector<render::ReportItem> items_;
   std::vector<int> numbers_;  // per item: tables and charts 1, 2, ...; 0 for text and messages

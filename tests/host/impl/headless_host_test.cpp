@@ -1,4 +1,5 @@
-// The headless host: outputs numbered and written to the output folder, messages and
+// The headless host: outputs numbered and written to the output folder (the files asked
+// for), messages and
 // questions, cancel injection, the keyword store, and data files kept when a new one fails.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -121,6 +122,36 @@ TEST_F(HeadlessHostTest, AnOutputFolderHoldsOneRunsOutputs) {
   const std::vector<std::string> expected = {".kpa-lock", "001.csv",     "001.json",    "001.txt",
                                              "notes.txt", "report.html", "results.xlsx"};
   EXPECT_EQ(names, expected);
+}
+
+// Each table's own files are those asked for; its sheet and its place in the report stay.
+TEST_F(HeadlessHostTest, TablesGetTheFilesAskedFor) {
+  EXPECT_TRUE(ParseTableFormats("txt,csv,json").txt);
+  EXPECT_THROW(ParseTableFormats("csv,xml"), std::invalid_argument);
+  EXPECT_THROW(ParseImageFormats("svg,jpeg"), std::invalid_argument);
+  const ImageFormats images = ParseImageFormats(",pdf,svg,");
+  EXPECT_TRUE(images.pdf && !images.png);
+  for (const auto& [asked, kept] : std::vector<std::pair<std::string, std::vector<std::string>>>{
+           {"csv", {"001.csv"}}, {"json,txt", {"001.json", "001.txt"}}, {"none", {}}, {"", {}}}) {
+    SCOPED_TRACE(asked);
+    const std::filesystem::path out = folder_ / "out";
+    HeadlessOptions options;
+    options.out = &out_;
+    options.err = &err_;
+    options.tables = ParseTableFormats(asked);
+    HeadlessHost host(options);
+    host.SetOutputFolder(out);
+    host.ShowTable(SmallTable());
+    EXPECT_TRUE(host.FinishOutputs().empty());
+    std::vector<std::string> numbered;
+    for (const auto& entry : std::filesystem::directory_iterator(out))
+      if (entry.path().filename().string().starts_with("001"))
+        numbered.push_back(entry.path().filename().string());
+    std::sort(numbered.begin(), numbered.end());
+    EXPECT_EQ(numbered, kept);
+    EXPECT_TRUE(std::filesystem::exists(out / "results.xlsx"));
+    EXPECT_NE(ReadFile(out / "report.html").find("Synthèse"), std::string::npos);
+  }
 }
 
 TEST_F(HeadlessHostTest, QuestionsTakeQueuedAnswersElseTheDefault) {
