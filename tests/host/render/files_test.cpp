@@ -118,7 +118,10 @@ TEST(Workbook, EveryPartIsWellFormedAndDeclared) {
   const TableSpec fixture = testing::FixtureTable();
   TableSpec awkward = fixture;
   awkward.title = {"Plan & <essai>"};
-  awkward.row_labels = {"  indenté", "bell\x07" "e", "a \"b\"", "c"};
+  awkward.row_labels = {"  indenté",
+                        "bell\x07"
+                        "e",
+                        "a \"b\"", "c"};
   const auto path = folder / "results.xlsx";
   ASSERT_EQ(WriteWorkbook(path, {{1, &fixture}, {2, &awkward}}), std::nullopt);
   EXPECT_EQ(ExitStatus("unzip -t '" + path.string() + "'"), 0);
