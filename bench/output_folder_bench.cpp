@@ -47,7 +47,8 @@ std::filesystem::path BenchFolder() {
 void BM_Workbook800Sheets(benchmark::State& state) {
   const auto tables = Tables();
   kpa::host::render::NumberedTables numbered;
-  for (int i = 0; i < kTables; ++i) numbered.emplace_back(i + 1, &tables[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kTables; ++i)
+    numbered.emplace_back(i + 1, &tables[static_cast<std::size_t>(i)]);
   std::filesystem::create_directories(BenchFolder());
   const auto path = BenchFolder() / "results.xlsx";
   for (auto _ : state) benchmark::DoNotOptimize(kpa::host::render::WriteWorkbook(path, numbered));
@@ -68,6 +69,10 @@ void BM_OutputFolder800Tables(benchmark::State& state) {
   }
   std::filesystem::remove_all(BenchFolder());
 }
-BENCHMARK(BM_OutputFolder800Tables)->Arg(0)->Arg(3)->ArgName("files_per_table")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OutputFolder800Tables)
+    ->Arg(0)
+    ->Arg(3)
+    ->ArgName("files_per_table")
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -111,17 +111,18 @@ TEST(ZipArchive, MembersReadBackWholeStoredOrDeflated) {
 }
 
 // Every part of the package is well-formed XML (texts with markup characters, quotes, a
-// control character and leading blanks among them), the parts named in [Content_Types].xml
-// and the relationships are those in the archive, and each sheet states its used range.
+// control character and leading blanks among them, and one longer than a cell holds), the parts
+// named in [Content_Types].xml and the relationships are those in the archive, and each sheet
+// states its used range.
 TEST(Workbook, EveryPartIsWellFormedAndDeclared) {
   const auto folder = Folder("workbook-parts");
   const TableSpec fixture = testing::FixtureTable();
   TableSpec awkward = fixture;
   awkward.title = {"Plan & <essai>"};
-  awkward.row_labels = {"  indenté",
-                        "bell\x07"
-                        "e",
-                        "a \"b\"", "c"};
+  const std::string bell =
+      "bell\x07"
+      "e";
+  awkward.row_labels = {"  indenté", bell, "a \"b\"", std::string(40000, 'x')};
   const auto path = folder / "results.xlsx";
   ASSERT_EQ(WriteWorkbook(path, {{1, &fixture}, {2, &awkward}}), std::nullopt);
   EXPECT_EQ(ExitStatus("unzip -t '" + path.string() + "'"), 0);
@@ -154,7 +155,8 @@ TEST(Workbook, EveryPartIsWellFormedAndDeclared) {
   const std::string strings = ZipMember(path, "xl/sharedStrings.xml");
   EXPECT_NE(strings.find("<t xml:space=\"preserve\">  indenté</t>"), std::string::npos);
   EXPECT_NE(strings.find("<t>belle</t>"), std::string::npos) << "the bell character left out";
-  EXPECT_NE(strings.find("count=\""), std::string::npos);
+  EXPECT_NE(strings.find("<t>" + std::string(32767, 'x') + "</t>"), std::string::npos)
+      << "a text longer than a cell holds keeps its first 32 767 characters";
   std::filesystem::remove_all(folder);
 }
 

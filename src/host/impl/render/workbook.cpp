@@ -20,6 +20,7 @@ namespace {
 constexpr std::size_t kSheetNameLength = 31;  // Excel's limits
 constexpr std::size_t kMaxRows = 1048576;
 constexpr std::size_t kMaxColumns = 16384;
+constexpr std::size_t kMaxCellCharacters = 32767;
 
 constexpr std::string_view kXmlDeclaration =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n";
@@ -75,8 +76,11 @@ void AppendNumber(std::string& out, double value) {
 // Every text of the workbook once, cells referring to them by index (xl/sharedStrings.xml).
 class SharedStrings {
  public:
+  // A text longer than a cell holds keeps its beginning (Excel would "repair" the file).
   std::size_t Index(std::string_view text) {
-    const auto [it, added] = indices_.try_emplace(std::string(text), texts_.size());
+    std::string key = text.size() > kMaxCellCharacters ? TakeCharacters(text, kMaxCellCharacters)
+                                                       : std::string(text);
+    const auto [it, added] = indices_.try_emplace(std::move(key), texts_.size());
     if (added) texts_.push_back(&it->first);
     ++references_;
     return it->second;
