@@ -93,7 +93,9 @@ class SharedStrings {
            "\">";
     for (const std::string* text : texts_) {
       // Blanks at either end are kept only when asked for.
-      const bool blanks = !text->empty() && (text->front() == ' ' || text->back() == ' ');
+      constexpr std::string_view kBlanks = " \t\n\r";
+      const bool blanks = !text->empty() && (kBlanks.find(text->front()) != kBlanks.npos ||
+                                             kBlanks.find(text->back()) != kBlanks.npos);
       xml += blanks ? "<si><t xml:space=\"preserve\">" : "<si><t>";
       xml += EscapeXml(*text);
       xml += "</t></si>";
@@ -117,7 +119,8 @@ class Styles {
 
   int Number(int decimals, bool bold) {
     decimals = std::clamp(decimals, 0, 15);
-    const auto [it, added] = numbers_.try_emplace({decimals, bold}, 2 + order_.size());
+    const auto [it, added] =
+        numbers_.try_emplace({decimals, bold}, static_cast<int>(2 + order_.size()));
     if (added) order_.push_back({decimals, bold});
     return it->second;
   }
