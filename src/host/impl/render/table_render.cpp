@@ -2,7 +2,6 @@
 #include "host/impl/render/table_render.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <nlohmann/json.hpp>
 
@@ -34,12 +33,6 @@ std::string Heading(const TableColumn& column) {
   if (upper.empty()) return std::string(name);
   if (name.empty()) return std::string(upper);
   return std::string(upper) + " " + std::string(name);
-}
-
-std::string ShortestNumber(double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  return std::string(buffer, result.ptr);
 }
 
 std::string CsvField(std::string_view text) {

@@ -1,6 +1,8 @@
 // Character-aware alignment and XML escaping for the renderers.
 #include "host/impl/render/text_util.h"
 
+#include <charconv>
+
 namespace kpa::host::render {
 namespace {
 
@@ -79,6 +81,12 @@ std::string TakeCharacters(std::string_view text, std::size_t count) {
     }
   }
   return std::string(text);
+}
+
+std::string ShortestNumber(double value) {
+  char buffer[32];
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
 }
 
 }  // namespace kpa::host::render

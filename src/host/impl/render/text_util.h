@@ -18,6 +18,8 @@ std::string_view Trim(std::string_view text);
 // Escapes &, <, > and both quotes, for element text and attribute values alike, and leaves
 // out the control characters XML cannot hold (all below 0x20 but tab, line feed and return).
 std::string EscapeXml(std::string_view text);
+// The shortest decimal form of `value` that reads back as the same double.
+std::string ShortestNumber(double value);
 // The first `count` characters of a UTF-8 text.
 std::string TakeCharacters(std::string_view text, std::size_t count);
 

@@ -1,7 +1,6 @@
 #include "host/impl/render/workbook.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -48,9 +47,8 @@ std::string SheetName(int number, const TableSpec& table) {
   return std::string(TrimRight(TakeCharacters(name, kSheetNameLength)));
 }
 
-// The number format of `decimals` fixed decimals: "0", "0.0", "0.00", ...
+// The number format of `decimals` fixed decimals (0 to 15): "0", "0.0", "0.00", ...
 std::string NumberFormat(int decimals) {
-  decimals = std::clamp(decimals, 0, 15);
   return decimals == 0 ? "0" : "0." + std::string(static_cast<std::size_t>(decimals), '0');
 }
 
@@ -65,12 +63,6 @@ void AppendColumnName(std::string& out, std::size_t column) {
   for (std::size_t n = column + 1; n > 0; n = (n - 1) / 26)
     letters[count++] = static_cast<char>('A' + (n - 1) % 26);
   while (count > 0) out += letters[--count];
-}
-
-void AppendNumber(std::string& out, double value) {
-  char buffer[32];
-  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-  out.append(buffer, result.ptr);
 }
 
 // Every text of the workbook once, cells referring to them by index (xl/sharedStrings.xml).
@@ -219,7 +211,7 @@ class Sheet {
   void Width(std::size_t column, int characters) {
     const std::string number = std::to_string(column + 1);
     xml_ += "<col min=\"" + number + "\" max=\"" + number + "\" width=\"";
-    AppendNumber(xml_, StoredWidth(std::max(characters, 8) + 2.0));
+    xml_ += ShortestNumber(StoredWidth(std::max(characters, 8) + 2.0));
     xml_ += "\" customWidth=\"1\"/>";
   }
 
@@ -233,7 +225,7 @@ class Sheet {
     if (IsSpecialValue(value) || !std::isfinite(value)) return;
     if (!Open(row, c + 1, styles_.Number(table.columns[c].decimals, marked))) return;
     xml_ += "><v>";
-    AppendNumber(xml_, value);
+    xml_ += ShortestNumber(value);
     xml_ += "</v></c>";
   }
 

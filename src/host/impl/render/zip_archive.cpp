@@ -55,6 +55,20 @@ std::optional<std::string> Deflate(std::string_view content) {
 
 }  // namespace
 
+// The fields the local header and the central directory both give, from "version needed to
+// extract" to "file name length".
+void ZipArchive::PutMemberFields(std::string& out, const Member& member) {
+  Put16(out, kVersion);
+  Put16(out, kUtf8Names);
+  Put16(out, member.method);
+  Put16(out, 0);  // time
+  Put16(out, kDosDate);
+  Put32(out, member.crc);
+  Put32(out, member.packed_size);
+  Put32(out, member.size);
+  Put16(out, member.name.size());
+}
+
 ZipArchive::ZipArchive(const std::filesystem::path& path)
     : path_(path), file_(std::fopen(path.string().c_str(), "wb")) {
   if (file_ == nullptr) problem_ = "cannot create " + path.string();
@@ -97,15 +111,7 @@ void ZipArchive::Add(std::string_view name, std::string_view content) {
 
   std::string header;
   Put32(header, kLocalHeader);
-  Put16(header, kVersion);
-  Put16(header, kUtf8Names);
-  Put16(header, member.method);
-  Put16(header, 0);  // time
-  Put16(header, kDosDate);
-  Put32(header, member.crc);
-  Put32(header, member.packed_size);
-  Put32(header, member.size);
-  Put16(header, member.name.size());
+  PutMemberFields(header, member);
   Put16(header, 0);  // no extra field
   header += member.name;
   Put(header);
@@ -118,15 +124,7 @@ std::optional<std::string> ZipArchive::Finish() {
   for (const Member& member : members_) {
     Put32(directory, kCentralHeader);
     Put16(directory, kVersion);  // made by: MS-DOS attributes, 2.0
-    Put16(directory, kVersion);
-    Put16(directory, kUtf8Names);
-    Put16(directory, member.method);
-    Put16(directory, 0);
-    Put16(directory, kDosDate);
-    Put32(directory, member.crc);
-    Put32(directory, member.packed_size);
-    Put32(directory, member.size);
-    Put16(directory, member.name.size());
+    PutMemberFields(directory, member);
     Put16(directory, 0);  // extra field
     Put16(directory, 0);  // comment
     Put16(directory, 0);  // disk

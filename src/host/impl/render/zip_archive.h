@@ -41,6 +41,7 @@ class ZipArchive {
     std::uint64_t offset = 0;  // of its local header
     std::uint16_t method = 0;  // 0 stored, 8 deflated
   };
+  static void PutMemberFields(std::string& out, const Member& member);
 
   std::filesystem::path path_;
   std::FILE* file_ = nullptr;
